@@ -1,0 +1,77 @@
+#pragma once
+
+#include "rgb.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tintforge
+{
+
+// Keys are whole strings compared exactly: "Clan" names no segment.
+using SegmentKey = std::string;
+
+// The five segments in their fixed order, with the most characters each may hold.
+struct SegmentKind {
+    std::string_view key;
+    std::size_t maxLength;
+};
+
+inline constexpr std::array<SegmentKind, 5> SegmentKinds{{
+    {"clan", 7},
+    {"name", 15},
+    {"name2", 15},
+    {"host", 25},
+    {"mess", 30},
+}};
+
+enum class SegmentId { Clan, Name, Name2, Host, Mess };
+
+// The code every segment starts with; the chart lists it as black.
+inline constexpr char InitialColourCode = 0x08;
+
+// Whether a byte can stand in a segment text. Control codes would end a script line early or
+// smuggle in a colour switch the user never chose, so 0 to 31 and 127 are kept out.
+constexpr bool isTextByte(char byte)
+{
+    const auto code = static_cast<unsigned char>(byte);
+    return code >= 32 && code != 127;
+}
+
+// Whether a code can be a segment's colour code: 1 to 31, but never a line break.
+constexpr bool isColourCode(char code)
+{
+    return code >= 1 && code <= 31 && code != '\n' && code != '\r';
+}
+
+// One coloured piece of the composition. Text is bytes of the game's 8-bit code page; the
+// segment keeps its own invariants: never longer than its limit, never a control code in it.
+class Segment
+{
+public:
+    explicit Segment(const SegmentKind &kind);
+
+    const SegmentKey &key() const { return m_key; }
+    std::size_t maxLength() const { return m_maxLength; }
+    const std::string &text() const { return m_text; }
+    char colourCode() const { return m_colourCode; }
+    const PreviewColour &previewColour() const { return m_previewColour; }
+
+    // Replaces the text, leaving out control codes and cutting what is beyond the limit.
+    void setText(std::string_view text);
+    void append(std::string_view text);
+    void setColour(char code, PreviewColour preview);
+
+    friend bool operator==(const Segment &, const Segment &) = default;
+
+private:
+    SegmentKey m_key;
+    std::size_t m_maxLength;
+    std::string m_text;
+    char m_colourCode = InitialColourCode;
+    PreviewColour m_previewColour;
+};
+
+} // namespace tintforge

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "fileerror.h"
+
+#include <optional>
+#include <QString>
+
+namespace tintforge
+{
+
+class Composition;
+
+// Replaces color.cfg in the folder with the rendered script, then appends the exec line to
+// config.cfg there. The script goes through a temporary file and one rename, so an old script
+// is either replaced whole or left byte for byte; config.cfg is touched only once the script is
+// in place. Returns the first step that failed; the composition is only read.
+std::optional<FileError> writeColourScript(const QString &folder, const Composition &composition);
+
+} // namespace tintforge

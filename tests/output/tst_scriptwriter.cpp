@@ -1,0 +1,252 @@
+#include "model/composition.h"
+#include "output/colourscript.h"
+#include "output/gamefolder.h"
+#include "output/scriptflows.h"
+#include "output/scriptwriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace tintforge;
+
+namespace
+{
+
+const QByteArray Exec = "exec color.cfg\r\n";
+
+Composition sample()
+{
+    Composition c;
+    c.setSegmentText("clan", "XYZ");
+    c.applyColour(0x02, std::nullopt);
+    c.setSegmentText("name", "Player");
+    return c;
+}
+
+QByteArray expectedScript(const Composition &c)
+{
+    return QByteArray::fromStdString(renderColourScript(c));
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Every entry of a folder with its content, so a test can see that nothing else changed and no
+// temporary file was left behind.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> entries;
+    const QDir dir(folder);
+    for (const QFileInfo &info :
+         dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
+        entries.insert(info.fileName(), info.isDir()       ? QByteArray("<folder>")
+                                        : info.isSymLink() ? info.symLinkTarget().toUtf8()
+                                                           : readAll(info.filePath()));
+    }
+    return entries;
+}
+
+} // namespace
+
+class TestScriptWriter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesScriptAndCreatesConfig()
+    {
+        QTemporaryDir dir;
+        const Composition c = sample();
+        QCOMPARE(writeColourScript(dir.path(), c), std::nullopt);
+        QMap<QString, QByteArray> expected;
+        expected.insert(QStringLiteral("color.cfg"), expectedScript(c));
+        expected.insert(QStringLiteral("config.cfg"), Exec);
+        QCOMPARE(snapshot(dir.path()), expected);
+    }
+
+    void writingTwiceReplacesScriptAndAddsSecondExecLine()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("color.cfg")), QByteArray(5000, 'o'));
+        const Composition c = sample();
+        QCOMPARE(writeColourScript(dir.path(), c), std::nullopt);
+        QCOMPARE(writeColourScript(dir.path(), c), std::nullopt);
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), Exec + Exec);
+        QCOMPARE(snapshot(dir.path()).size(), 2);
+    }
+
+    void execLineStandsOnItsOwnLine_data()
+    {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("empty file") << QByteArray("") << Exec;
+        QTest::newRow("ends with CR LF")
+            << QByteArray("bind x\r\n") << QByteArray("bind x\r\n") + Exec;
+        QTest::newRow("ends with LF") << QByteArray("bind x\n") << QByteArray("bind x\n") + Exec;
+        QTest::newRow("no final break") << QByteArray("bind x") << QByteArray("bind x\r\n") + Exec;
+        QTest::newRow("ends with CR")
+            << QByteArray("bind x\r") << QByteArray("bind x\r\r\n") + Exec;
+        QTest::newRow("exec already there") << Exec << Exec + Exec;
+    }
+    void execLineStandsOnItsOwnLine()
+    {
+        QFETCH(QByteArray, config);
+        QFETCH(QByteArray, expected);
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("config.cfg")), config);
+        QCOMPARE(writeColourScript(dir.path(), sample()), std::nullopt);
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), expected);
+    }
+
+    // Each fault is real and holds for root too. Whatever fails, the old files stay as they
+    // were, no temporary file is left, and the error names the file that failed.
+    void failuresLoseNothing_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("failingFile");
+        QTest::addColumn<bool>("scriptWritten");
+        QTest::newRow("folder missing")
+            << QStringLiteral("missing") << QStringLiteral("color.cfg") << false;
+        QTest::newRow("folder through a regular file")
+            << QStringLiteral("through-file") << QStringLiteral("color.cfg") << false;
+        QTest::newRow("folder where the script goes")
+            << QStringLiteral("script-is-folder") << QStringLiteral("color.cfg") << false;
+        QTest::newRow("config is a folder")
+            << QStringLiteral("config-is-folder") << QStringLiteral("config.cfg") << true;
+#ifdef Q_OS_LINUX
+        QTest::newRow("config on a full device")
+            << QStringLiteral("config-full") << QStringLiteral("config.cfg") << true;
+        QTest::newRow("script cut short by file size limit")
+            << QStringLiteral("size-limit") << QStringLiteral("color.cfg") << false;
+#endif
+    }
+    void failuresLoseNothing()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, failingFile);
+        QFETCH(bool, scriptWritten);
+
+        QTemporaryDir dir;
+        QString folder = dir.path();
+        const QByteArray oldScript = "old script\r\n";
+        const QByteArray oldConfig = "bind x\r\n";
+        if (fault == QStringLiteral("missing")) {
+            folder = dir.filePath(QStringLiteral("missing"));
+        } else if (fault == QStringLiteral("through-file")) {
+            writeFile(dir.filePath(QStringLiteral("file")), "x");
+            folder = dir.filePath(QStringLiteral("file/user"));
+        } else {
+            writeFile(dir.filePath(QStringLiteral("config.cfg")), oldConfig);
+            writeFile(dir.filePath(QStringLiteral("color.cfg")), oldScript);
+        }
+        if (fault == QStringLiteral("script-is-folder")) {
+            QVERIFY(QFile::remove(dir.filePath(QStringLiteral("color.cfg"))));
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("color.cfg")));
+        } else if (fault == QStringLiteral("config-is-folder")) {
+            QVERIFY(QFile::remove(dir.filePath(QStringLiteral("config.cfg"))));
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("config.cfg")));
+        } else if (fault == QStringLiteral("config-full")) {
+            QVERIFY(QFile::remove(dir.filePath(QStringLiteral("config.cfg"))));
+            QVERIFY(QFile::link(QStringLiteral("/dev/full"),
+                                dir.filePath(QStringLiteral("config.cfg"))));
+        }
+
+        const Composition c = sample();
+        QMap<QString, QByteArray> expected = snapshot(dir.path());
+        std::optional<FileError> error;
+#ifdef Q_OS_UNIX
+        if (fault == QStringLiteral("size-limit")) {
+            // Writing past the limit fails with EFBIG instead of killing the process.
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit old{};
+            getrlimit(RLIMIT_FSIZE, &old);
+            rlimit small = old;
+            small.rlim_cur = 100;
+            setrlimit(RLIMIT_FSIZE, &small);
+            error = writeColourScript(folder, c);
+            setrlimit(RLIMIT_FSIZE, &old);
+            std::signal(SIGXFSZ, oldHandler);
+        } else
+#endif
+        {
+            error = writeColourScript(folder, c);
+        }
+
+        QVERIFY(error.has_value());
+        QCOMPARE(error->path, joinPath(folder, failingFile.toStdString()));
+        QVERIFY(!error->reason.isEmpty());
+        QVERIFY(error->message().contains(error->path));
+        QVERIFY(error->message().contains(error->reason));
+        if (scriptWritten)
+            expected.insert(QStringLiteral("color.cfg"), expectedScript(c));
+        QCOMPARE(snapshot(dir.path()), expected);
+    }
+
+    void joinsWithOneSeparator_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("expected");
+#ifdef Q_OS_WIN
+        QTest::newRow("drive root") << QStringLiteral("C:\\") << QStringLiteral("C:\\color.cfg");
+        QTest::newRow("folder") << QStringLiteral("C:\\Games\\SOF")
+                                << QStringLiteral("C:\\Games\\SOF\\color.cfg");
+#else
+        QTest::newRow("root") << QStringLiteral("/") << QStringLiteral("/color.cfg");
+        QTest::newRow("folder") << QStringLiteral("/games/sof")
+                                << QStringLiteral("/games/sof/color.cfg");
+        QTest::newRow("trailing separator")
+            << QStringLiteral("/games/sof/") << QStringLiteral("/games/sof/color.cfg");
+#endif
+    }
+    void joinsWithOneSeparator()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, expected);
+        QCOMPARE(joinPath(folder, ScriptFileName), expected);
+    }
+
+#ifndef Q_OS_WIN
+    void makeWritesIntoTheGameFolderUnderHome()
+    {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        const QString folder = home.filePath(QStringLiteral(".loki/sof"));
+        QCOMPARE(DefaultGameFolder(), folder);
+
+        // No game folder yet: Make reports it and creates nothing.
+        const std::optional<FileError> missing = makeScript(sample());
+        QVERIFY(missing.has_value());
+        QCOMPARE(missing->path, folder + QStringLiteral("/color.cfg"));
+        QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral(".loki"))));
+
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral(".loki/sof")));
+        QCOMPARE(makeScript(sample()), std::nullopt);
+        QCOMPARE(readAll(folder + QStringLiteral("/color.cfg")), expectedScript(sample()));
+        QCOMPARE(readAll(folder + QStringLiteral("/config.cfg")), Exec);
+        qputenv("HOME", oldHome);
+    }
+#endif
+};
+
+QTEST_GUILESS_MAIN(TestScriptWriter)
+#include "tst_scriptwriter.moc"
