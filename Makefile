@@ -21,3 +21,6 @@ test: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+run: build
+	@$(BUILD_DIR)/tintforge

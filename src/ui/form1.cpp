@@ -1,0 +1,252 @@
+#include "form1.h"
+
+#include "clickarea.h"
+#include "codepage.h"
+#include "form1layout.h"
+#include "model/palette.h"
+#include "output/scriptflows.h"
+#include "pictures.h"
+#include "windowlook.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tintforge
+{
+
+namespace
+{
+
+// Which controls show and select each segment, in the composition's segment order.
+struct SegmentControls {
+    std::string_view field;
+    std::string_view option;
+    const char *optionCaption;
+    const char *accessibleName;
+};
+
+constexpr std::array<SegmentControls, SegmentKinds.size()> SegmentControlTable{{
+    {"Text1", "Option2", "Clan", "clan tag"},
+    {"Text3", "Option3", "Name", "name"},
+    {"Text4", "Option4", "Name2", "second name part"},
+    {"Text5", "Option6", "Host", "server host name"},
+    {"Text6", "Option5", "Message", "server welcome message"},
+}};
+
+constexpr std::size_t ClanIndex = static_cast<std::size_t>(SegmentId::Clan);
+
+// Tab and Shift+Tab follow this order, wrapping at both ends.
+constexpr std::array<std::string_view, 15> FocusOrder{
+    "Command1", "Text3",   "Option1", "Option2", "Option3", "Text1",   "Combo1",   "Command2",
+    "Text4",    "Option4", "Text5",   "Text6",   "Option5", "Option6", "Command3",
+};
+
+constexpr QRgb Silver = 0xC0C0C0;
+constexpr QRgb Grey = 0x808080;
+constexpr QRgb LightGrey = 0xE0E0E0;
+
+QString name(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+template <typename Widget> Widget *place(Widget *widget, std::string_view controlName)
+{
+    widget->setObjectName(name(controlName));
+    widget->setGeometry(placeOf(controlName).rect());
+    return widget;
+}
+
+void showMessageBox(QWidget *parent, const QString &message)
+{
+    QMessageBox::warning(parent, parent->windowTitle(), message);
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_showMessage(showMessageBox), m_paletteStrip(paletteStripImage()),
+      m_colourKey(colourKeyImage())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Orv Vorlix's Tintforge"));
+    setFixedSize(pixels(Form1Width), pixels(Form1Height));
+    setAutoFillBackground(true);
+    setPalette(surfacePalette());
+    setFont(controlFont(false));
+
+    // Later siblings lie above earlier ones: click areas first, then everything that takes the
+    // focus, so a control that touches a click area wins the click.
+    createClickAreas();
+    createControls();
+    setTabOrder();
+    connectEvents();
+
+    // What the window's load does: fill the glyph box, nothing else.
+    fillGlyphList(m_glyphBox);
+    refresh();
+    m_make->setFocus();
+}
+
+void Form1::createClickAreas()
+{
+    for (const Swatch &swatch : Palette) {
+        auto *area = new ClickArea(name(swatch.label), this);
+        area->setGeometry(swatchPlace(swatch.label, swatch.position).rect());
+        area->setAccessibleName(name(swatch.chartName).trimmed());
+        connect(area, &ClickArea::clicked, this, [this, &swatch] {
+            m_composition.applyColour(swatch.code, swatch.preview);
+            refresh();
+        });
+    }
+    auto *web = place(new ClickArea(QString(), this), "Label33");
+    web->setAccessibleName(QStringLiteral("web page"));
+    connect(web, &ClickArea::clicked, this, &Form1::webLinkClicked);
+    auto *mail = place(new ClickArea(QString(), this), "Label34");
+    mail->setAccessibleName(QStringLiteral("mail to the maker"));
+    connect(mail, &ClickArea::clicked, this, &Form1::mailLinkClicked);
+}
+
+void Form1::createControls()
+{
+    const auto caption = [this](std::string_view controlName, const char *text) {
+        auto *label = place(new QLabel(QString::fromLatin1(text), this), controlName);
+        styleCaption(label);
+    };
+    caption("Label1", "Name:");
+    caption("Label31", "Host Name:");
+    caption("Label32", "Starting Message:");
+
+    m_glyphCombo = place(new QComboBox(this), "Combo1");
+    m_glyphCombo->setEditable(true);
+    m_glyphCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_glyphCombo->setCompleter(nullptr);
+    m_glyphCombo->lineEdit()->setValidator(new CodePageValidator(m_glyphCombo));
+    m_glyphCombo->setPalette(fieldPalette(QColor::fromRgb(Silver), defaultTextColour()));
+    m_glyphCombo->setAccessibleName(QStringLiteral("special character"));
+    m_glyphBox = ComboGlyphBox(m_glyphCombo);
+    m_glyphBox.setText(FirstGlyph);
+
+    m_appendGlyph = place(new QPushButton(QStringLiteral("^>"), this), "Command2");
+    m_clanSwitch = place(new QCheckBox(QStringLiteral("clan"), this), "Option1");
+    styleCaption(m_clanSwitch);
+
+    for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
+        const SegmentControls &controls = SegmentControlTable[i];
+        QLineEdit *field = place(new QLineEdit(this), controls.field);
+        field->setMaxLength(int(SegmentKinds[i].maxLength));
+        field->setValidator(new CodePageValidator(field));
+        field->setFont(controlFont(true));
+        field->setAccessibleName(QString::fromLatin1(controls.accessibleName));
+        m_fields[i] = field;
+
+        auto *option = place(new QRadioButton(QString::fromLatin1(controls.optionCaption), this),
+                             controls.option);
+        styleCaption(option);
+        m_options[i] = option;
+    }
+
+    m_make = place(new QPushButton(QStringLiteral("Make"), this), "Command1");
+    m_openChooser = place(new QPushButton(QStringLiteral("..."), this), "Command3");
+    // Enter presses the focused button, as the space bar does.
+    for (QPushButton *button : {m_make, m_appendGlyph, m_openChooser})
+        button->setAutoDefault(true);
+}
+
+void Form1::setTabOrder()
+{
+    for (std::size_t i = 0; i + 1 < FocusOrder.size(); ++i) {
+        QWidget::setTabOrder(findChild<QWidget *>(name(FocusOrder[i])),
+                             findChild<QWidget *>(name(FocusOrder[i + 1])));
+    }
+}
+
+void Form1::connectEvents()
+{
+    for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
+        const std::string_view key = SegmentKinds[i].key;
+        connect(m_options[i], &QRadioButton::toggled, this, [this, key](bool checked) {
+            if (checked) {
+                m_composition.selectSegment(key);
+                refresh();
+            }
+        });
+        connect(m_fields[i], &QLineEdit::textEdited, this, [this, key](const QString &text) {
+            m_composition.setSegmentText(key, toCodePage(text));
+            refresh();
+        });
+    }
+    connect(m_clanSwitch, &QCheckBox::toggled, this, [this](bool on) {
+        m_composition.setClanSwitch(on);
+        refresh();
+    });
+    connect(m_appendGlyph, &QPushButton::clicked, this, [this] {
+        appendGlyph(m_composition, m_glyphBox);
+        refresh();
+    });
+    connect(m_make, &QPushButton::clicked, this, &Form1::makeScriptClicked);
+    connect(m_openChooser, &QPushButton::clicked, this, &Form1::folderChooserRequested);
+}
+
+void Form1::makeScriptClicked()
+{
+    if (const auto error = makeScript(m_composition))
+        m_showMessage(this, error->message());
+}
+
+void Form1::refresh()
+{
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        refreshField(i);
+
+    const QSignalBlocker blockSwitch(m_clanSwitch);
+    m_clanSwitch->setChecked(m_composition.clanSwitch());
+    for (std::size_t i = 0; i < m_options.size(); ++i) {
+        const bool selected = SegmentKinds[i].key == m_composition.activeKey();
+        const QSignalBlocker blockOption(m_options[i]);
+        m_options[i]->setChecked(selected);
+        // Only the selected option button is a stop for Tab; the arrow keys move between them.
+        m_options[i]->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void Form1::refreshField(std::size_t index)
+{
+    const Segment &segment = m_composition.segments()[index];
+    QLineEdit *field = m_fields[index];
+    const QString text = fromCodePage(segment.text());
+    if (field->text() != text)
+        field->setText(text);
+
+    const bool switchedOff = index == ClanIndex && !m_composition.clanSwitch();
+    const PreviewColour &preview = segment.previewColour();
+    const QColor textColour =
+        preview ? QColor(preview->red, preview->green, preview->blue) : defaultTextColour();
+    field->setPalette(fieldPalette(QColor::fromRgb(switchedOff ? Grey : Silver), textColour));
+    field->setEnabled(!switchedOff);
+}
+
+void Form1::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    // From the bottom up: grey bar, palette strip, banner. The strip is pixel art and is never
+    // smoothed; the banner is rendered at the display's own resolution.
+    painter.fillRect(placeOf("Shape1").rect(), QColor::fromRgb(LightGrey));
+    painter.drawImage(placeOf("Image1").rect().topLeft(), m_paletteStrip);
+    const qreal ratio = devicePixelRatioF();
+    if (m_banner.isNull() || m_banner.devicePixelRatio() != ratio)
+        m_banner = bannerImage(ratio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(placeOf("Image2").rect(), m_banner);
+}
+
+} // namespace tintforge

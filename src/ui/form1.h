@@ -1,0 +1,70 @@
+#pragma once
+
+#include "comboglyphbox.h"
+#include "model/composition.h"
+
+#include <array>
+#include <functional>
+#include <QImage>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tintforge
+{
+
+// Shows a failure to the user. Tests replace it, since a message box would wait for a click.
+using MessageSink = std::function<void(QWidget *parent, const QString &message)>;
+
+// The main window. It owns the one composition, shows it, and hands each user event to the
+// model or the output layer, then redraws from the composition.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+    const Composition &composition() const { return m_composition; }
+    void setMessageSink(MessageSink sink) { m_showMessage = std::move(sink); }
+    // For displays with a colour palette; never drawn.
+    const QImage &colourKey() const { return m_colourKey; }
+
+signals:
+    void folderChooserRequested();
+    void webLinkClicked();
+    void mailLinkClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void createClickAreas();
+    void createControls();
+    void setTabOrder();
+    void connectEvents();
+    void refresh();
+    void refreshField(std::size_t index);
+    void makeScriptClicked();
+
+    Composition m_composition;
+    std::array<QLineEdit *, SegmentKinds.size()> m_fields{};
+    std::array<QRadioButton *, SegmentKinds.size()> m_options{};
+    QCheckBox *m_clanSwitch = nullptr;
+    QComboBox *m_glyphCombo = nullptr;
+    QPushButton *m_make = nullptr;
+    QPushButton *m_appendGlyph = nullptr;
+    QPushButton *m_openChooser = nullptr;
+    ComboGlyphBox m_glyphBox{nullptr};
+    MessageSink m_showMessage;
+
+    QImage m_paletteStrip;
+    QImage m_colourKey;
+    QImage m_banner; // rendered for the device pixel ratio it was last painted at
+};
+
+} // namespace tintforge

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+
+namespace tintforge
+{
+
+// The palette strip: 466 by 19 black pixels with the 29 swatch squares, 12 by 16 each, at
+// x = 2 + 16 (n - 1), y = 1. Drawn unscaled, so its pixels are exact.
+QImage paletteStripImage();
+
+// The colour key: 65 by 240, a row of 8 pixels for each code 01 to 12 and 14 to 31, showing a
+// square in the code's chart colour, the code, and the code with "abc" in that colour. The
+// window holds it for displays with a colour palette; today's displays never show it.
+QImage colourKeyImage();
+
+// The banner artwork, 548 by 150 logical pixels, rendered for the given device pixel ratio so it
+// stays crisp on scaled displays.
+QImage bannerImage(qreal devicePixelRatio);
+
+} // namespace tintforge

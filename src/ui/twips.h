@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QRect>
+#include <string_view>
+
+namespace tintforge
+{
+
+// The layout was made at 15 twips a pixel; every place is a whole number of pixels.
+inline constexpr int TwipsPerPixel = 15;
+
+constexpr int pixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
+
+// A control's place in the window, in twips as the layout gives it.
+struct ControlPlace {
+    std::string_view name;
+    int left;
+    int top;
+    int width;
+    int height;
+
+    QRect rect() const { return {pixels(left), pixels(top), pixels(width), pixels(height)}; }
+};
+
+} // namespace tintforge

@@ -1,0 +1,94 @@
+#include "windowlook.h"
+
+#include <QApplication>
+#include <QProxyStyle>
+#include <QWidget>
+
+namespace tintforge
+{
+
+namespace
+{
+
+// 8.25 pt at the 96 dots an inch the layout was made for.
+constexpr int ControlFontPixels = 11;
+
+void setInAllGroups(QPalette &palette, QPalette::ColorRole role, const QColor &colour)
+{
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, role, colour);
+}
+
+// The platform's style with the small gap between indicator and text that the option buttons'
+// widths were made for.
+class CaptionStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        if (metric == PM_RadioButtonLabelSpacing || metric == PM_CheckBoxLabelSpacing)
+            return 3;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QStyle *captionStyle()
+{
+    // Owned by the application, so it outlives every window that uses it.
+    static QStyle *style = [] {
+        auto *s = new CaptionStyle;
+        s->setParent(qApp);
+        return s;
+    }();
+    return style;
+}
+
+} // namespace
+
+QFont controlFont(bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(ControlFontPixels);
+    font.setBold(bold);
+    return font;
+}
+
+QColor defaultTextColour()
+{
+    return QGuiApplication::palette().color(QPalette::WindowText);
+}
+
+QPalette surfacePalette()
+{
+    QPalette palette = QGuiApplication::palette();
+    setInAllGroups(palette, QPalette::Window, Qt::black);
+    return palette;
+}
+
+void styleCaption(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    // Buttons (the option buttons and the check box) fill their background from Button.
+    setInAllGroups(palette, QPalette::Window, Qt::black);
+    setInAllGroups(palette, QPalette::Button, Qt::black);
+    setInAllGroups(palette, QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    widget->setStyle(captionStyle());
+}
+
+QPalette fieldPalette(const QColor &background, const QColor &text)
+{
+    QPalette palette = QGuiApplication::palette();
+    setInAllGroups(palette, QPalette::Base, background);
+    setInAllGroups(palette, QPalette::Button, background);
+    setInAllGroups(palette, QPalette::Text, text);
+    setInAllGroups(palette, QPalette::ButtonText, text);
+    return palette;
+}
+
+} // namespace tintforge

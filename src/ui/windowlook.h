@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
+class QWidget;
+
+namespace tintforge
+{
+
+// "MS Sans Serif" 8.25 pt where installed, otherwise a sans-serif face of the same pixel size.
+// Sized in pixels, since the whole layout is in pixels.
+QFont controlFont(bool bold);
+
+// The platform's ordinary window-text colour: a segment's colour before any swatch.
+QColor defaultTextColour();
+
+// The window's own surface: black.
+QPalette surfacePalette();
+
+// Captions, option buttons and the check box: yellow on black, the text close to the indicator
+// as the narrow option buttons need.
+void styleCaption(QWidget *widget);
+
+// A text field's look: its background and the colour of its text, the same in every state, so a
+// disabled field keeps its grey and its text colour.
+QPalette fieldPalette(const QColor &background, const QColor &text);
+
+} // namespace tintforge

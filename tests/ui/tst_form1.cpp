@@ -1,0 +1,410 @@
+#include "model/palette.h"
+#include "output/colourscript.h"
+#include "ui/form1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tintforge;
+
+namespace
+{
+
+QStringList sentMessages;
+
+// A click where a person would click: on whatever lies at that point of the window.
+void clickAt(QWidget &window, QPoint point)
+{
+    QWidget *target = window.childAt(point);
+    QTest::mouseClick(target ? target : &window, Qt::LeftButton, {},
+                      target ? target->mapFrom(&window, point) : point);
+}
+
+// Typing as a keyboard does, one key event a character, any character.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+QPoint squareTopLeft(int position)
+{
+    return {16 + 2 + 16 * (position - 1), 160 + 1};
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Points the window's home at a temporary folder for the length of a test.
+class TemporaryHome
+{
+public:
+    TemporaryHome() : m_old(qgetenv("HOME")) { qputenv("HOME", QFile::encodeName(m_dir.path())); }
+    ~TemporaryHome() { qputenv("HOME", m_old); }
+    QString gameFolder() const { return m_dir.filePath(QStringLiteral(".loki/sof")); }
+    bool createGameFolder() const { return QDir(m_dir.path()).mkpath(QStringLiteral(".loki/sof")); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_old;
+};
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Form1> form;
+
+    template <typename T = QWidget> T *control(const char *name)
+    {
+        T *widget = form->findChild<T *>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QString focusName() const { return QApplication::focusWidget()->objectName(); }
+
+private slots:
+    void init()
+    {
+        sentMessages.clear();
+        form = std::make_unique<Form1>();
+        form->setMessageSink([](QWidget *, const QString &message) { sentMessages << message; });
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void windowIsFixedWithItsCaption()
+    {
+        QCOMPARE(form->size(), QSize(545, 270));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QCOMPARE(form->windowTitle(), QStringLiteral("Orv Vorlix's Tintforge"));
+        const Qt::WindowFlags flags = form->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(form->palette().color(QPalette::Window), QColor(Qt::black));
+    }
+
+    void controlsLieAtTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        const auto row = [](const char *name, int x, int y, int w, int h) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QRect(x, y, w, h);
+        };
+        row("Label33", 8, 72, 81, 73);
+        row("Label34", 328, 120, 105, 17);
+        row("Option2", 480, 160, 41, 17);
+        row("Option3", 480, 176, 49, 17);
+        row("Option4", 480, 192, 57, 17);
+        row("Option6", 480, 208, 49, 17);
+        row("Option5", 480, 224, 65, 17);
+        row("Combo1", 8, 192, 33, 21);
+        row("Command2", 48, 192, 25, 17);
+        row("Option1", 80, 192, 41, 17);
+        row("Text1", 120, 192, 57, 19);
+        row("Label1", 184, 192, 33, 17);
+        row("Text3", 216, 192, 129, 19);
+        row("Text4", 344, 192, 129, 19);
+        row("Label31", 8, 224, 57, 17);
+        row("Text5", 72, 224, 129, 19);
+        row("Label32", 208, 224, 89, 17);
+        row("Text6", 296, 224, 177, 19);
+        row("Command1", 8, 248, 505, 21);
+        row("Command3", 520, 248, 17, 17);
+        row("Label2", 16, 160, 17, 17);
+        row("Label6", 128, 160, 17, 17);
+        row("Label27", 464, 160, 17, 17);
+    }
+    void controlsLieAtTheirPlaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        QCOMPARE(control(name.toLatin1().constData())->geometry(), pixels);
+    }
+
+    void startsOnClanWithSwitchOnAndFocusOnMake()
+    {
+        QVERIFY(control<QRadioButton>("Option2")->isChecked());
+        QVERIFY(control<QCheckBox>("Option1")->isChecked());
+        QCOMPARE(focusName(), QStringLiteral("Command1"));
+        for (const char *field : {"Text1", "Text3", "Text4", "Text5", "Text6"}) {
+            auto *edit = control<QLineEdit>(field);
+            QVERIFY(edit->isEnabled() && edit->text().isEmpty() && edit->font().bold());
+            QCOMPARE(edit->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+        }
+    }
+
+    void eachSwatchAppliesItsColourToTheActiveSegment()
+    {
+        clickAt(*form, control("Option6")->geometry().center()); // Host
+        QCOMPARE(form->composition().activeKey(), std::string("host"));
+        for (const Swatch &swatch : Palette) {
+            // The black frame of the area counts as much as the square.
+            clickAt(*form, squareTopLeft(swatch.position) + QPoint(-1, 15));
+            const Segment &host = form->composition().segment(SegmentId::Host);
+            QCOMPARE(host.colourCode(), swatch.code);
+            QCOMPARE(host.previewColour(), PreviewColour(swatch.preview));
+            QCOMPARE(control<QLineEdit>("Text5")->palette().color(QPalette::Text).rgb() & 0xFFFFFF,
+                     swatch.preview.hex());
+            QCOMPARE(control(swatch.label.data())->accessibleName(),
+                     QString::fromLatin1(swatch.chartName.data()).trimmed());
+        }
+        QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x08');
+    }
+
+    void clicksOutsideTheAreasChangeNothing_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::newRow("strip row 17") << QPoint(24, 177);
+        QTest::newRow("strip row 18") << QPoint(300, 178);
+        QTest::newRow("grey bar left of strip") << QPoint(10, 172);
+        QTest::newRow("grey bar below strip") << QPoint(200, 182);
+        QTest::newRow("banner") << QPoint(300, 40);
+        QTest::newRow("printed web address") << QPoint(274, 60);
+        QTest::newRow("caption Name:") << QPoint(190, 198);
+        QTest::newRow("caption Starting Message:") << QPoint(230, 230);
+    }
+    void clicksOutsideTheAreasChangeNothing()
+    {
+        QFETCH(QPoint, point);
+        const Composition before = form->composition();
+        QSignalSpy web(form.get(), &Form1::webLinkClicked);
+        QSignalSpy mail(form.get(), &Form1::mailLinkClicked);
+        clickAt(*form, point);
+        QVERIFY(form->composition() == before);
+        QCOMPARE(web.size() + mail.size(), 0);
+    }
+
+    void linkAreasReportTheirClicks()
+    {
+        QSignalSpy web(form.get(), &Form1::webLinkClicked);
+        QSignalSpy mail(form.get(), &Form1::mailLinkClicked);
+        clickAt(*form, QPoint(48, 110));
+        clickAt(*form, QPoint(380, 128));
+        clickAt(*form, QPoint(380, 128));
+        QCOMPARE(web.size(), 1);
+        QCOMPARE(mail.size(), 2);
+    }
+
+    void paletteStripPixelsAreExact()
+    {
+        const QImage shot = form->grab().toImage();
+        const auto at = [&shot](QPoint p) { return shot.pixel(p) & 0xFFFFFF; };
+        for (const Swatch &swatch : Palette) {
+            const QPoint corner = squareTopLeft(swatch.position);
+            for (const QPoint inside : {QPoint(0, 0), QPoint(11, 0), QPoint(0, 15), QPoint(11, 15)})
+                QCOMPARE(at(corner + inside), swatch.swatchColour.hex());
+            QCOMPARE(at(corner + QPoint(12, 7)), 0u); // the gap to the right
+            QCOMPARE(at(corner + QPoint(5, -1)), 0u); // row 0
+            QCOMPARE(at(corner + QPoint(5, 16)), 0u); // row 17
+        }
+        QCOMPARE(at(QPoint(10, 170)), 0xE0E0E0u);  // the grey bar left of the strip
+        QCOMPARE(at(QPoint(200, 181)), 0xE0E0E0u); // and below it
+        QCOMPARE(at(QPoint(540, 200)), 0u);
+    }
+
+    void clanSwitchGreysAndEmptiesTheClanField()
+    {
+        auto *clan = control<QLineEdit>("Text1");
+        auto *box = control<QCheckBox>("Option1");
+        typeText(clan, QStringLiteral("XYZ"));
+        clickAt(*form, squareTopLeft(2) + QPoint(4, 4));
+        box->click();
+        QVERIFY(!clan->isEnabled());
+        QVERIFY(clan->text().isEmpty());
+        QCOMPARE(clan->palette().color(QPalette::Disabled, QPalette::Base),
+                 QColor(0x80, 0x80, 0x80));
+        QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x02');
+        QVERIFY(control<QRadioButton>("Option2")->isChecked());
+
+        // A glyph still goes into the switched-off clan segment and shows in its field.
+        control<QPushButton>("Command2")->click();
+        QCOMPARE(clan->text(), QStringLiteral("À"));
+        box->click();
+        QVERIFY(clan->isEnabled());
+        QCOMPARE(clan->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+    }
+
+    void fieldsTakeOnlyWhatTheGameCanShowUpToTheLimit_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("clan stops at 7") << "Text1"
+                                         << "ABCDEFGHIJ"
+                                         << "ABCDEFG";
+        QTest::newRow("name stops at 15") << "Text3" << QString(20, u'n') << QString(15, u'n');
+        QTest::newRow("message stops at 30") << "Text6" << QString(40, u'm') << QString(30, u'm');
+        QTest::newRow("code page letters kept") << "Text4"
+                                                << "Zoë €5 ÿ"
+                                                << "Zoë €5 ÿ";
+        QTest::newRow("other scripts dropped") << "Text5"
+                                               << "a☺bЖc"
+                                               << "abc";
+        QTest::newRow("control characters dropped") << "Text5"
+                                                    << "a\tb\u0085c"
+                                                    << "abc";
+    }
+    void fieldsTakeOnlyWhatTheGameCanShowUpToTheLimit()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        auto *edit = control<QLineEdit>(field.toLatin1().constData());
+        edit->setFocus();
+        edit->insert(typed); // as a paste does
+        QCOMPARE(edit->text(), shown);
+        edit->clear();
+        typeText(edit, typed);
+        QCOMPARE(edit->text(), shown);
+    }
+
+    void typedTextReachesTheModelAsCodePageBytes()
+    {
+        typeText(control("Text3"), QStringLiteral("Zoë€"));
+        QCOMPARE(form->composition().segment(SegmentId::Name).text(), std::string("Zo\xEB\x80"));
+    }
+
+    void glyphBoxAppendsAndResets()
+    {
+        auto *combo = control<QComboBox>("Combo1");
+        QCOMPARE(combo->count(), 64);
+        QCOMPARE(combo->currentText(), QStringLiteral("À"));
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(combo->itemText(63), QStringLiteral("ÿ"));
+
+        clickAt(*form, control("Option3")->geometry().center()); // Name
+        combo->setCurrentIndex(63);
+        control<QPushButton>("Command2")->click();
+        QCOMPARE(combo->currentText(), QStringLiteral("À"));
+        combo->lineEdit()->selectAll();
+        typeText(combo->lineEdit(), QStringLiteral("x☺y"));
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        control<QPushButton>("Command2")->click();
+        QCOMPARE(form->composition().segment(SegmentId::Name).text(), std::string("\xFFxy"));
+        QCOMPARE(combo->count(), 64);
+    }
+
+    void tabFollowsTheFocusOrderBothWays_data()
+    {
+        QTest::addColumn<bool>("clanOn");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("at start") << true << "Option2"
+                                  << QStringList{"Command1", "Text3",  "Option1",  "Option2",
+                                                 "Text1",    "Combo1", "Command2", "Text4",
+                                                 "Text5",    "Text6",  "Command3"};
+        QTest::newRow("clan off, Message chosen")
+            << false << "Option5"
+            << QStringList{"Command1", "Text3", "Option1", "Combo1",  "Command2",
+                           "Text4",    "Text5", "Text6",   "Option5", "Command3"};
+    }
+    void tabFollowsTheFocusOrderBothWays()
+    {
+        QFETCH(bool, clanOn);
+        QFETCH(QString, selected);
+        QFETCH(QStringList, order);
+        control<QCheckBox>("Option1")->setChecked(clanOn);
+        control<QRadioButton>(selected.toLatin1().constData())->click();
+        control("Command1")->setFocus();
+        for (int i = 1; i <= order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(focusName(), order[i % order.size()]);
+        }
+        for (int i = order.size() - 1; i >= 0; --i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            QCOMPARE(focusName(), order[i]);
+        }
+    }
+
+    void arrowKeysChooseAnotherSegment()
+    {
+        control("Option2")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(form->composition().activeKey(), std::string("name"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(form->composition().activeKey(), std::string("name2"));
+        QVERIFY(control<QRadioButton>("Option4")->isChecked());
+    }
+
+    void enterOrSpaceOnMakeWritesTheScript_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("enter") << int(Qt::Key_Return);
+        QTest::newRow("space") << int(Qt::Key_Space);
+    }
+    void enterOrSpaceOnMakeWritesTheScript()
+    {
+        QFETCH(int, key);
+        TemporaryHome home;
+        QVERIFY(home.createGameFolder());
+        typeText(control("Text1"), QStringLiteral("XYZ"));
+        control("Command1")->setFocus();
+        QTest::keyClick(control("Command1"), Qt::Key(key));
+        QCOMPARE(readAll(home.gameFolder() + QStringLiteral("/color.cfg")),
+                 QByteArray::fromStdString(renderColourScript(form->composition())));
+        QCOMPARE(readAll(home.gameFolder() + QStringLiteral("/config.cfg")),
+                 QByteArray("exec color.cfg\r\n"));
+        QVERIFY(sentMessages.isEmpty());
+    }
+
+    void failedMakeSaysWhyAndKeepsTheComposition()
+    {
+        TemporaryHome home; // without the game folder
+        typeText(control("Text3"), QStringLiteral("Player"));
+        const Composition before = form->composition();
+        control<QPushButton>("Command1")->click();
+        QCOMPARE(sentMessages.size(), 1);
+        QVERIFY(sentMessages[0].contains(home.gameFolder() + QStringLiteral("/color.cfg")));
+        QVERIFY(sentMessages[0].contains(QStringLiteral("No such file or directory")));
+        QVERIFY(form->composition() == before);
+        QCOMPARE(control<QLineEdit>("Text3")->text(), QStringLiteral("Player"));
+        QVERIFY(!QFileInfo::exists(home.gameFolder()));
+    }
+
+    void colourKeyHasARowPerCode()
+    {
+        const QImage &key = form->colourKey();
+        QCOMPARE(key.size(), QSize(65, 240));
+        QCOMPARE(key.pixel(3, 3) & 0xFFFFFF, 0xFFFFFFu);          // 01 bright white
+        QCOMPARE(key.pixel(3, 8 + 3) & 0xFFFFFF, 0xFF0000u);      // 02 bright red
+        QCOMPARE(key.pixel(3, 8 * 29 + 3) & 0xFFFFFF, 0xFF8020u); // 31 orange, last row
+    }
+
+    void scaledDisplayKeepsLayoutWithCrispStrip()
+    {
+        if (form->devicePixelRatioF() != 2.0)
+            QSKIP("needs QT_SCALE_FACTOR=2");
+        QCOMPARE(form->size(), QSize(545, 270));
+        QCOMPARE(control("Text6")->geometry(), QRect(296, 224, 177, 19));
+        const QImage shot = form->grab().toImage();
+        QCOMPARE(shot.size(), QSize(1090, 540));
+        // Every device pixel of a square is the square's colour: nothing smoothed at the edges.
+        for (const Swatch &swatch : Palette) {
+            const QPoint corner = squareTopLeft(swatch.position) * 2;
+            QCOMPARE(shot.pixel(corner) & 0xFFFFFF, swatch.swatchColour.hex());
+            QCOMPARE(shot.pixel(corner + QPoint(23, 31)) & 0xFFFFFF, swatch.swatchColour.hex());
+            QCOMPARE(shot.pixel(corner + QPoint(24, 31)) & 0xFFFFFF, 0u);
+        }
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
