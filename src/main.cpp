@@ -1,9 +1,9 @@
 #include "ui/form1.h"
+#include "ui/identity.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <QApplication>
-#include <QScreen>
 
 namespace
 {
@@ -30,10 +30,15 @@ int main(int argc, char *argv[])
         std::fputs("tintforge: no display to show the window on (DISPLAY is not set).\n", stderr);
         return 1;
     }
-    QApplication app(argc, argv);
+    // The program reads no command line: not even the toolkit's own options (-reverse, -style)
+    // may change it.
+    int toolkitArgc = argc > 0 ? 1 : 0;
+    QApplication app(toolkitArgc, argv);
+    QApplication::setApplicationName(tintforge::ProgramTitle);
+    QApplication::setApplicationVersion(tintforge::VersionText);
+    QGuiApplication::setDesktopFileName(QStringLiteral("tintforge"));
 
     tintforge::Form1 form;
-    form.move(form.screen()->availableGeometry().center() - form.rect().center());
     form.show();
     return app.exec();
 }

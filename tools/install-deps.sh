@@ -7,6 +7,7 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation fonts-dejavu-core
+    binutils-mingw-w64-x86-64 desktop-file-utils
 )
 
 missing=()

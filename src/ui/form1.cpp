@@ -3,19 +3,25 @@
 #include "clickarea.h"
 #include "codepage.h"
 #include "form1layout.h"
+#include "form2.h"
+#include "links.h"
 #include "model/palette.h"
 #include "output/scriptflows.h"
 #include "pictures.h"
+#include "ui/identity.h"
 #include "windowlook.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace tintforge
 {
@@ -65,7 +71,13 @@ template <typename Widget> Widget *place(Widget *widget, std::string_view contro
 
 void showMessageBox(QWidget *parent, const QString &message)
 {
-    QMessageBox::warning(parent, parent->windowTitle(), message);
+    QMessageBox::warning(parent, ProgramTitle, message);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 } // namespace
@@ -74,11 +86,12 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      m_showMessage(showMessageBox), m_paletteStrip(paletteStripImage()),
-      m_colourKey(colourKeyImage())
+      m_showMessage(showMessageBox), m_openLink(QDesktopServices::openUrl),
+      m_paletteStrip(paletteStripImage()), m_colourKey(colourKeyImage())
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Orv Vorlix's Tintforge"));
+    setWindowTitle(ProgramTitle);
+    setWindowIcon(programIcon());
     setFixedSize(pixels(Form1Width), pixels(Form1Height));
     setAutoFillBackground(true);
     setPalette(surfacePalette());
@@ -95,6 +108,12 @@ Form1::Form1(QWidget *parent)
     fillGlyphList(m_glyphBox);
     refresh();
     m_make->setFocus();
+    centreOnScreen(this);
+}
+
+Form1::~Form1()
+{
+    delete m_chooser;
 }
 
 void Form1::createClickAreas()
@@ -110,10 +129,11 @@ void Form1::createClickAreas()
     }
     auto *web = place(new ClickArea(QString(), this), "Label33");
     web->setAccessibleName(QStringLiteral("web page"));
-    connect(web, &ClickArea::clicked, this, &Form1::webLinkClicked);
+    connect(web, &ClickArea::clicked, this, [this] { openLink(QUrl(MakerWebAddress)); });
     auto *mail = place(new ClickArea(QString(), this), "Label34");
     mail->setAccessibleName(QStringLiteral("mail to the maker"));
-    connect(mail, &ClickArea::clicked, this, &Form1::mailLinkClicked);
+    connect(mail, &ClickArea::clicked, this,
+            [this] { openLink(QUrl(QStringLiteral("mailto:") + MakerMailAddress)); });
 }
 
 void Form1::createControls()
@@ -194,13 +214,39 @@ void Form1::connectEvents()
         refresh();
     });
     connect(m_make, &QPushButton::clicked, this, &Form1::makeScriptClicked);
-    connect(m_openChooser, &QPushButton::clicked, this, &Form1::folderChooserRequested);
+    connect(m_openChooser, &QPushButton::clicked, this, &Form1::openFolderChooser);
 }
 
 void Form1::makeScriptClicked()
 {
     if (const auto error = makeScript(m_composition))
         m_showMessage(this, error->message());
+}
+
+Form2 *Form1::folderChooser() const
+{
+    return m_chooser;
+}
+
+void Form1::openFolderChooser()
+{
+    if (!m_chooser) {
+        m_chooser = new Form2(m_composition, [this](QWidget *parent, const QString &message) {
+            m_showMessage(parent, message);
+        });
+        centreOnScreen(m_chooser);
+    }
+    m_chooser->show();
+    m_chooser->raise();
+    m_chooser->activateWindow();
+}
+
+void Form1::openLink(const QUrl &address)
+{
+    if (!m_openLink(address))
+        m_showMessage(
+            this,
+            QStringLiteral("No program could be started to open \"%1\".").arg(address.toString()));
 }
 
 void Form1::refresh()

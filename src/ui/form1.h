@@ -6,6 +6,8 @@
 #include <array>
 #include <functional>
 #include <QImage>
+#include <QPointer>
+#include <QUrl>
 #include <QWidget>
 
 class QCheckBox;
@@ -17,8 +19,13 @@ class QRadioButton;
 namespace tintforge
 {
 
+class Form2;
+
 // Shows a failure to the user. Tests replace it, since a message box would wait for a click.
 using MessageSink = std::function<void(QWidget *parent, const QString &message)>;
+// Hands an address to the desktop's own handler for web or mail addresses; false when none
+// could be started. Tests replace it, so that nothing is launched.
+using LinkOpener = std::function<bool(const QUrl &address)>;
 
 // The main window. It owns the one composition, shows it, and hands each user event to the
 // model or the output layer, then redraws from the composition.
@@ -28,16 +35,19 @@ class Form1 : public QWidget
 
 public:
     explicit Form1(QWidget *parent = nullptr);
+    // The chooser writes this window's composition, so it does not outlive it.
+    ~Form1() override;
 
     const Composition &composition() const { return m_composition; }
     void setMessageSink(MessageSink sink) { m_showMessage = std::move(sink); }
+    void setLinkOpener(LinkOpener opener) { m_openLink = std::move(opener); }
     // For displays with a colour palette; never drawn.
     const QImage &colourKey() const { return m_colourKey; }
+    // The open folder chooser, or null.
+    Form2 *folderChooser() const;
 
-signals:
-    void folderChooserRequested();
-    void webLinkClicked();
-    void mailLinkClicked();
+    // Shows the folder chooser, creating it when none is open; never a second one.
+    void openFolderChooser();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -50,6 +60,7 @@ private:
     void refresh();
     void refreshField(std::size_t index);
     void makeScriptClicked();
+    void openLink(const QUrl &address);
 
     Composition m_composition;
     std::array<QLineEdit *, SegmentKinds.size()> m_fields{};
@@ -61,6 +72,8 @@ private:
     QPushButton *m_openChooser = nullptr;
     ComboGlyphBox m_glyphBox{nullptr};
     MessageSink m_showMessage;
+    LinkOpener m_openLink;
+    QPointer<Form2> m_chooser;
 
     QImage m_paletteStrip;
     QImage m_colourKey;

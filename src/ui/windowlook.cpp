@@ -81,6 +81,16 @@ void styleCaption(QWidget *widget)
     widget->setStyle(captionStyle());
 }
 
+QPalette listPalette()
+{
+    QPalette palette = QGuiApplication::palette();
+    for (const auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
+        setInAllGroups(palette, role, Qt::black);
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        setInAllGroups(palette, role, QColor(0xFF, 0xFF, 0x00));
+    return palette;
+}
+
 QPalette fieldPalette(const QColor &background, const QColor &text)
 {
     QPalette palette = QGuiApplication::palette();

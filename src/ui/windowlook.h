@@ -23,6 +23,9 @@ QPalette surfacePalette();
 // as the narrow option buttons need.
 void styleCaption(QWidget *widget);
 
+// The chooser's lists: yellow text on black.
+QPalette listPalette();
+
 // A text field's look: its background and the colour of its text, the same in every state, so a
 // disabled field keeps its grey and its text colour.
 QPalette fieldPalette(const QColor &background, const QColor &text);

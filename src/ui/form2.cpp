@@ -1,0 +1,142 @@
+#include "form2.h"
+
+#include "folderlist.h"
+#include "output/scriptflows.h"
+#include "twips.h"
+#include "windowlook.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QStorageInfo>
+
+namespace tintforge
+{
+
+namespace
+{
+
+inline constexpr int Form2Width = 4335;
+inline constexpr int Form2Height = 3420;
+
+inline constexpr std::array<ControlPlace, 3> Form2Places{{
+    {"Dir1", 120, 480, 4095, 2565},
+    {"Drive1", 120, 120, 4095, 315},
+    {"Command1", 120, 3120, 4095, 255},
+}};
+
+constexpr int RootRole = Qt::UserRole;
+
+template <typename Widget> Widget *place(Widget *widget, const ControlPlace &place)
+{
+    widget->setObjectName(QString::fromLatin1(place.name.data(), qsizetype(place.name.size())));
+    widget->setGeometry(place.rect());
+    return widget;
+}
+
+// Drive letters on Windows; elsewhere the mounted file systems, by the folder they are mounted on.
+QList<QPair<QString, QString>> drives()
+{
+    QList<QPair<QString, QString>> list; // shown text, root folder
+#ifdef Q_OS_WIN
+    for (const QFileInfo &drive : QDir::drives())
+        list.append(
+            {QDir::toNativeSeparators(drive.absolutePath()).toLower(), drive.absolutePath()});
+#else
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid())
+            continue;
+        const QString root = volume.rootPath();
+        const QString name = volume.name();
+        list.append({name.isEmpty() ? root : QStringLiteral("%1  [%2]").arg(root, name), root});
+    }
+#endif
+    return list;
+}
+
+// Whether a folder lies on the file system mounted at root; "/" holds everything.
+bool isOn(const QString &folder, const QString &root)
+{
+    const QString clean = QDir::fromNativeSeparators(folder);
+    const QString prefix = root.endsWith(u'/') ? root : root + u'/';
+    return clean.compare(root, Qt::CaseInsensitive) == 0 ||
+           clean.startsWith(prefix, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+Form2::Form2(const Composition &composition, MessageSink showMessage)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_composition(composition), m_showMessage(std::move(showMessage))
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Save as..."));
+    setFixedSize(pixels(Form2Width), pixels(Form2Height));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A tool window does not keep a program running by default; this one has no owner and does.
+    setAttribute(Qt::WA_QuitOnClose);
+    setAutoFillBackground(true);
+    setPalette(surfacePalette());
+
+    m_folders = place(new FolderList(this), Form2Places[0]);
+    m_drives = place(new QComboBox(this), Form2Places[1]);
+    m_save = place(new QPushButton(QStringLiteral("Save"), this), Form2Places[2]);
+    m_save->setAutoDefault(true);
+    for (QWidget *list : {static_cast<QWidget *>(m_folders), static_cast<QWidget *>(m_drives)})
+        list->setPalette(listPalette());
+    setTabOrder(m_folders, m_drives);
+    setTabOrder(m_drives, m_save);
+
+    fillDrives();
+    connect(m_folders, &FolderList::pathChanged, this, &Form2::selectDriveOf);
+    m_folders->setPath(QDir::currentPath());
+    connect(m_drives, &QComboBox::currentIndexChanged, this, &Form2::changeDrive);
+    connect(m_save, &QPushButton::clicked, this, &Form2::saveScriptClicked);
+    m_folders->setFocus();
+}
+
+QString Form2::currentFolder() const
+{
+    return m_folders->path();
+}
+
+void Form2::fillDrives()
+{
+    for (const auto &[text, root] : drives())
+        m_drives->addItem(text, root);
+}
+
+// Moves the folder list to the chosen drive; a drive that cannot be read puts the selection back
+// on the drive where the folder list still stands, without a word.
+void Form2::changeDrive(int index)
+{
+    if (index < 0 || !m_folders->setPath(m_drives->itemData(index, RootRole).toString()))
+        selectDriveOf(m_folders->path());
+}
+
+void Form2::selectDriveOf(const QString &folder)
+{
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < m_drives->count(); ++i) {
+        const QString root = m_drives->itemData(i, RootRole).toString();
+        if (isOn(folder, root) && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    const QSignalBlocker block(m_drives);
+    m_drives->setCurrentIndex(best);
+}
+
+void Form2::saveScriptClicked()
+{
+    if (const auto error = saveScript(currentFolder(), m_composition)) {
+        m_showMessage(this, error->message());
+        return;
+    }
+    close();
+}
+
+} // namespace tintforge

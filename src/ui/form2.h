@@ -1,0 +1,40 @@
+#pragma once
+
+#include "form1.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QPushButton;
+
+namespace tintforge
+{
+
+class FolderList;
+
+// The folder chooser "Save as...": a drive list, a folder list and Save. It keeps nothing of
+// its own and writes the composition it was given, which belongs to the main window.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form2(const Composition &composition, MessageSink showMessage);
+
+    // The folder Save writes into: the one last opened in the folder list.
+    QString currentFolder() const;
+
+private:
+    void fillDrives();
+    void changeDrive(int index);
+    void selectDriveOf(const QString &folder);
+    void saveScriptClicked();
+
+    const Composition &m_composition;
+    MessageSink m_showMessage;
+    QComboBox *m_drives = nullptr;
+    FolderList *m_folders = nullptr;
+    QPushButton *m_save = nullptr;
+};
+
+} // namespace tintforge

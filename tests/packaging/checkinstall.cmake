@@ -1,0 +1,17 @@
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+foreach(path bin/tintforge share/applications/tintforge.desktop
+             share/icons/hicolor/32x32/apps/tintforge.png)
+    if(NOT EXISTS ${PREFIX}/${path})
+        message(FATAL_ERROR "not installed: ${path}")
+    endif()
+endforeach()
+file(READ ${PREFIX}/share/applications/tintforge.desktop entry)
+if(NOT entry MATCHES "\nName=Orv Vorlix's Tintforge\n")
+    message(FATAL_ERROR "the desktop entry does not carry the program's name")
+endif()
+file(REMOVE_RECURSE ${PREFIX})

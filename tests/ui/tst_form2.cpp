@@ -1,0 +1,227 @@
+#include "output/colourscript.h"
+#include "output/gamefolder.h"
+#include "ui/folderlist.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace tintforge;
+
+namespace
+{
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QListWidgetItem *entryNamed(FolderList *list, const QString &name)
+{
+    const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+} // namespace
+
+class TestForm2 : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Form1> main;
+    std::unique_ptr<QTemporaryDir> dir;
+    QString previousCurrent;
+    QStringList messages;
+
+    Form2 *openChooser()
+    {
+        main->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
+        Form2 *chooser = main->folderChooser();
+        if (chooser && !QTest::qWaitForWindowExposed(chooser))
+            return nullptr;
+        return chooser;
+    }
+    template <typename T> T *in(Form2 *chooser, const char *name)
+    {
+        return chooser->findChild<T *>(QString::fromLatin1(name));
+    }
+    QString folder(const char *name) const
+    {
+        return QDir::toNativeSeparators(dir->filePath(QString::fromLatin1(name)));
+    }
+
+private slots:
+    void init()
+    {
+        // The chooser starts on the program's current folder.
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("game/user")));
+        QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("other")));
+        previousCurrent = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir->path()));
+        messages.clear();
+        main = std::make_unique<Form1>();
+        main->setMessageSink([this](QWidget *, const QString &m) { messages << m; });
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        main->findChild<QLineEdit *>(QStringLiteral("Text3"))->insert(QStringLiteral("Player"));
+    }
+    void cleanup()
+    {
+        main.reset();
+        QDir::setCurrent(previousCurrent);
+        dir.reset();
+    }
+
+    void startsAsAFixedToolWindowOnTheCurrentFolder()
+    {
+        Form2 *chooser = openChooser();
+        QVERIFY(chooser);
+        QCOMPARE(chooser->windowTitle(), QStringLiteral("Save as..."));
+        QCOMPARE(chooser->size(), QSize(289, 228));
+        QCOMPARE(chooser->minimumSize(), chooser->maximumSize());
+        QCOMPARE(chooser->windowType(), Qt::Tool);
+        QVERIFY(!chooser->parentWidget());
+        QVERIFY(chooser->windowIcon().isNull());
+        QCOMPARE(in<QWidget>(chooser, "Dir1")->geometry(), QRect(8, 32, 273, 171));
+        QCOMPARE(in<QWidget>(chooser, "Drive1")->geometry(), QRect(8, 8, 273, 21));
+        QCOMPARE(in<QWidget>(chooser, "Command1")->geometry(), QRect(8, 208, 273, 17));
+        QCOMPARE(in<QPushButton>(chooser, "Command1")->text(), QStringLiteral("Save"));
+        QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
+        QVERIFY(!in<QComboBox>(chooser, "Drive1")->currentText().isEmpty());
+
+        QVERIFY(QTest::qWaitForWindowActive(chooser));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Dir1"));
+        for (const char *next : {"Drive1", "Command1", "Dir1"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+        }
+    }
+
+    void aSingleClickHighlightsADoubleClickOpens()
+    {
+        Form2 *chooser = openChooser();
+        auto *list = in<FolderList>(chooser, "Dir1");
+        QListWidgetItem *game = entryNamed(list, QStringLiteral("game"));
+        QVERIFY(game);
+        const QRect place = list->visualItemRect(game);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+        QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
+        QCOMPARE(chooser->currentFolder(), folder("game"));
+        QVERIFY(entryNamed(list, QStringLiteral("user")));
+
+        // The path above lists every folder from the root down; opening one goes back up.
+        QCOMPARE(list->item(0)->text(), QDir::toNativeSeparators(QDir::rootPath()));
+        list->setCurrentRow(list->currentRow() - 1);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
+    }
+
+    void saveWritesIntoTheOpenedFolderNotTheHighlightedOne()
+    {
+        Form2 *chooser = openChooser();
+        auto *list = in<FolderList>(chooser, "Dir1");
+        QVERIFY(list->setPath(folder("game/user")));
+        list->setCurrentItem(entryNamed(list, QStringLiteral("game")));
+        QPointer<Form2> guard(chooser);
+        in<QPushButton>(chooser, "Command1")->click();
+        QTRY_VERIFY(!guard);
+        QCOMPARE(readAll(folder("game/user/color.cfg")),
+                 QByteArray::fromStdString(renderColourScript(main->composition())));
+        QCOMPARE(readAll(folder("game/user/config.cfg")), QByteArray("exec color.cfg\r\n"));
+        QVERIFY(!QFileInfo::exists(folder("game/color.cfg")));
+        QVERIFY(messages.isEmpty());
+    }
+
+    void failedSaveKeepsTheChooserOpenAndSaysWhy()
+    {
+        Form2 *chooser = openChooser();
+        QVERIFY(in<FolderList>(chooser, "Dir1")->setPath(folder("other")));
+        QVERIFY(QDir(folder("other")).removeRecursively()); // gone from under the list
+        const Composition before = main->composition();
+        in<QPushButton>(chooser, "Command1")->click();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains(joinPath(folder("other"), ScriptFileName)));
+        QCOMPARE(main->folderChooser(), chooser);
+        QVERIFY(chooser->isVisible());
+        QVERIFY(main->composition() == before);
+    }
+
+    void closingTheChooserWritesNothing()
+    {
+        QPointer<Form2> chooser = openChooser();
+        chooser->close();
+        QTRY_VERIFY(!chooser);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 0);
+        // The next one starts afresh.
+        QVERIFY(openChooser() != nullptr);
+    }
+
+    void aDriveThatCannotBeOpenedFallsBackSilently()
+    {
+        Form2 *chooser = openChooser();
+        auto *drives = in<QComboBox>(chooser, "Drive1");
+        const int before = drives->currentIndex();
+        drives->addItem(QStringLiteral("/media/gone"), dir->filePath(QStringLiteral("unmounted")));
+        drives->setCurrentIndex(drives->count() - 1);
+        QCOMPARE(drives->currentIndex(), before);
+        QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
+        QVERIFY(messages.isEmpty());
+    }
+
+    void aRootFolderJoinsWithOneSeparator()
+    {
+        Form2 *chooser = openChooser();
+        QVERIFY(in<FolderList>(chooser, "Dir1")->setPath(QDir::rootPath()));
+        const QString root = chooser->currentFolder();
+        QCOMPARE(root, QDir::toNativeSeparators(QDir::rootPath()));
+        QCOMPARE(joinPath(root, ScriptFileName), root + QStringLiteral("color.cfg"));
+    }
+
+    void theButtonTwiceGivesOneChooser()
+    {
+        Form2 *first = openChooser();
+        in<FolderList>(first, "Dir1")->setPath(folder("other"));
+        Form2 *second = openChooser();
+        QCOMPARE(second, first);
+        QCOMPARE(second->currentFolder(), folder("other"));
+        int choosers = 0;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            choosers += w->objectName() == QStringLiteral("Form2") ? 1 : 0;
+        QCOMPARE(choosers, 1);
+    }
+
+    // Runs the real event loop: it must go on after the main window closes and end with the
+    // chooser.
+    void theChooserOutlivesTheMainWindowAndSavesItsComposition()
+    {
+        QPointer<Form2> chooser = openChooser();
+        const Composition kept = main->composition();
+        bool runningWithoutMain = false;
+        QTimer::singleShot(0, main.get(), [this] { main->close(); });
+        QTimer::singleShot(100, chooser, [&] {
+            runningWithoutMain = !main->isVisible() && chooser->isVisible();
+            in<FolderList>(chooser, "Dir1")->setPath(folder("game/user"));
+            in<QPushButton>(chooser, "Command1")->click();
+        });
+        QTimer watchdog;
+        watchdog.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+        watchdog.start(10000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(runningWithoutMain);
+        QVERIFY(!chooser);
+        QCOMPARE(readAll(folder("game/user/color.cfg")),
+                 QByteArray::fromStdString(renderColourScript(kept)));
+    }
+};
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"
