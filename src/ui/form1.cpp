@@ -101,6 +101,7 @@ Form1::Form1(QWidget *parent)
     // focus, so a control that touches a click area wins the click.
     createClickAreas();
     createControls();
+    applyFormStyle(this);
     setTabOrder();
     connectEvents();
 

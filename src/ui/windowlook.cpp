@@ -19,11 +19,18 @@ void setInAllGroups(QPalette &palette, QPalette::ColorRole role, const QColor &c
         palette.setColor(group, role, colour);
 }
 
-// The platform's style with the small gap between indicator and text that the option buttons'
-// widths were made for.
-class CaptionStyle : public QProxyStyle
+// The platform's style, less its hover effects (the windows have none), and with the small gap
+// between indicator and text that the option buttons' widths were made for.
+class FormStyle : public QProxyStyle
 {
 public:
+    void polish(QWidget *widget) override
+    {
+        QProxyStyle::polish(widget);
+        widget->setAttribute(Qt::WA_Hover, false);
+    }
+    using QProxyStyle::polish;
+
     int pixelMetric(PixelMetric metric, const QStyleOption *option,
                     const QWidget *widget) const override
     {
@@ -33,11 +40,11 @@ public:
     }
 };
 
-QStyle *captionStyle()
+QStyle *formStyle()
 {
     // Owned by the application, so it outlives every window that uses it.
     static QStyle *style = [] {
-        auto *s = new CaptionStyle;
+        auto *s = new FormStyle;
         s->setParent(qApp);
         return s;
     }();
@@ -78,7 +85,12 @@ void styleCaption(QWidget *widget)
     setInAllGroups(palette, QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-    widget->setStyle(captionStyle());
+}
+
+void applyFormStyle(QWidget *window)
+{
+    for (QWidget *control : window->findChildren<QWidget *>())
+        control->setStyle(formStyle());
 }
 
 QPalette listPalette()

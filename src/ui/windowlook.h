@@ -19,9 +19,12 @@ QColor defaultTextColour();
 // The window's own surface: black.
 QPalette surfacePalette();
 
-// Captions, option buttons and the check box: yellow on black, the text close to the indicator
-// as the narrow option buttons need.
+// Captions, option buttons and the check box: yellow on black.
 void styleCaption(QWidget *widget);
+
+// Gives every control of a window the platform's look without hover effects, and the narrow
+// gap between indicator and text that the option buttons were laid out for.
+void applyFormStyle(QWidget *window);
 
 // The chooser's lists: yellow text on black.
 QPalette listPalette();
