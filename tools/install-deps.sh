@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation fonts-dejavu-core
     binutils-mingw-w64-x86-64 desktop-file-utils
+    xvfb xauth xdotool imagemagick libx11-dev
 )
 
 missing=()

@@ -1,0 +1,295 @@
+#include "model/composition.h"
+#include "model/glyphlist.h"
+#include "model/palette.h"
+#include "output/colourscript.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tintforge;
+
+namespace
+{
+
+const QString Title = QStringLiteral("^Orv Vorlix's Tintforge$");
+
+QByteArray run(const char *program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QString::fromLatin1(program), arguments);
+    if (!process.waitForFinished(20000))
+        qWarning() << program << arguments << "did not finish";
+    return process.readAllStandardOutput();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QPoint swatchCentre(int position)
+{
+    return {16 + 16 * (position - 1) + 8, 168};
+}
+
+// Places in the main window, in its own pixels.
+const QPoint ClanField{148, 201};
+const QPoint NameField{280, 201};
+const QPoint Name2Field{408, 201};
+const QPoint ClanSwitch{84, 200};
+const QPoint NameOption{486, 184};
+const QPoint AppendGlyph{60, 200};
+const QPoint Make{260, 258};
+const QPoint Chooser{528, 256};
+const QPoint SaveInChooser{144, 216};
+
+// One run of the program with its own home and current folder, driven through the X server.
+class Session
+{
+public:
+    explicit Session(bool withGameFolder = true)
+    {
+        if (withGameFolder)
+            QDir(m_home.path()).mkpath(QStringLiteral(".loki/sof"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), m_home.path());
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        m_program.setProcessEnvironment(env);
+        m_program.setWorkingDirectory(m_work.path());
+        m_program.start(QStringLiteral(TINTFORGE_PROGRAM), {});
+        m_program.waitForStarted();
+        m_window = findWindow(Title).value(0);
+        m_origin = originOf(m_window);
+    }
+    ~Session()
+    {
+        m_program.kill();
+        m_program.waitForFinished();
+    }
+
+    bool started() const { return !m_window.isEmpty(); }
+    bool running() const { return m_program.state() == QProcess::Running; }
+    QPoint origin() const { return m_origin; }
+    QString gameFile(const char *name) const
+    {
+        return m_home.filePath(QStringLiteral(".loki/sof/") + QString::fromLatin1(name));
+    }
+    QString workFile(const char *name) const { return m_work.filePath(QString::fromLatin1(name)); }
+    void createGameFolder() const { QDir(m_home.path()).mkpath(QStringLiteral(".loki/sof")); }
+
+    static QStringList findWindow(const QString &pattern)
+    {
+        const QByteArray out =
+            run(XDOTOOL, {QStringLiteral("search"), QStringLiteral("--sync"),
+                          QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern});
+        return QString::fromLatin1(out).split(u'\n', Qt::SkipEmptyParts);
+    }
+    static QPoint originOf(const QString &window)
+    {
+        QPoint origin;
+        const QByteArray out =
+            run(XDOTOOL, {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+        for (const QByteArray &line : out.split('\n')) {
+            if (line.startsWith("X="))
+                origin.setX(line.mid(2).toInt());
+            else if (line.startsWith("Y="))
+                origin.setY(line.mid(2).toInt());
+        }
+        return origin;
+    }
+
+    void clickAt(QPoint windowOrigin, QPoint point) const
+    {
+        const QPoint at = windowOrigin + point;
+        run(XDOTOOL, {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                      QStringLiteral("click"), QStringLiteral("1")});
+    }
+    void click(QPoint point) const { clickAt(m_origin, point); }
+    void type(const QString &text) const
+    {
+        run(XDOTOOL, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"),
+                      QStringLiteral("--"), text});
+    }
+    // Keys by their X names, one argument each: "Tab", "shift+Tab", "space".
+    void key(const QString &keys) const
+    {
+        run(XDOTOOL,
+            QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")} +
+                keys.split(u' ', Qt::SkipEmptyParts));
+    }
+    QString programOutput()
+    {
+        return QStringLiteral("exit %1 (%2, error %3): ")
+                   .arg(m_program.exitCode())
+                   .arg(m_program.exitStatus())
+                   .arg(m_program.error()) +
+               QString::fromLocal8Bit(m_program.readAllStandardError());
+    }
+
+private:
+    QTemporaryDir m_home;
+    QTemporaryDir m_work;
+    QProcess m_program;
+    QString m_window;
+    QPoint m_origin;
+};
+
+QImage screenshot()
+{
+    return QImage::fromData(
+        run(IMPORT, {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")}));
+}
+
+QByteArray scriptOf(const Composition &c)
+{
+    return QByteArray::fromStdString(renderColourScript(c));
+}
+
+// The composition a person builds in the typical run: a red clan tag, a blue name with a glyph.
+Composition typicalRun()
+{
+    Composition c;
+    c.setSegmentText("clan", "XYZ");
+    c.applyColour(Palette[1].code, Palette[1].preview);
+    c.selectSegment("name");
+    c.setSegmentText("name", "Player");
+    c.applyColour(Palette[4].code, Palette[4].preview);
+    c.appendToActive(FirstGlyph);
+    return c;
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+    void doTypicalRun(const Session &s)
+    {
+        s.click(ClanField);
+        s.type(QStringLiteral("XYZ"));
+        s.click(swatchCentre(2));
+        s.click(NameOption);
+        s.click(NameField);
+        s.type(QStringLiteral("Player"));
+        s.click(swatchCentre(5));
+        s.click(AppendGlyph);
+    }
+
+private slots:
+    void typicalRunWithTheKeyboardForMake()
+    {
+        Session s;
+        QVERIFY(s.started());
+        doTypicalRun(s);
+        // Make is one Shift+Tab before the name field; the space bar presses it.
+        s.click(NameField);
+        s.key(QStringLiteral("shift+Tab"));
+        s.key(QStringLiteral("space"));
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("config.cfg")),
+                                  QByteArray("exec color.cfg\r\n"), 5000);
+        QCOMPARE(readAll(s.gameFile("color.cfg")), scriptOf(typicalRun()));
+
+        // What the person sees: the palette squares, silver fields, black background.
+        const QImage shot = screenshot();
+        const auto at = [&](QPoint p) { return shot.pixel(s.origin() + p) & 0xFFFFFF; };
+        for (const Swatch &swatch : Palette)
+            QCOMPARE(at(swatchCentre(swatch.position)), swatch.swatchColour.hex());
+        QCOMPARE(at(QPoint(460, 230)), 0xC0C0C0u); // message field, right of any text
+        QCOMPARE(at(QPoint(170, 201)), 0xC0C0C0u); // clan field, right of "XYZ"
+        QCOMPARE(at(QPoint(540, 200)), 0x000000u);
+        QCOMPARE(at(QPoint(535, 215)), 0x000000u);
+    }
+
+    void tabWalksTheFocusOrder()
+    {
+        Session s;
+        QVERIFY(s.started());
+        // From Make, Tab reaches the name field; three more the clan field.
+        s.click(QPoint(300, 40)); // the banner: the window takes the keyboard, nothing else
+        s.key(QStringLiteral("Tab"));
+        s.type(QStringLiteral("Nm"));
+        s.key(QStringLiteral("Tab Tab Tab"));
+        s.type(QStringLiteral("Cl"));
+        // Back past Make to "...", the last stop, then forward again to Make.
+        s.key(QStringLiteral("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Tab"));
+        s.key(QStringLiteral("Return"));
+        Composition expected;
+        expected.setSegmentText("name", "Nm");
+        expected.setSegmentText("clan", "Cl");
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(expected), 5000);
+    }
+
+    void clanSwitchedOffLeavesTheClanOut()
+    {
+        Session s;
+        QVERIFY(s.started());
+        doTypicalRun(s);
+        s.click(ClanSwitch);
+        s.click(Make);
+        Composition expected = typicalRun();
+        expected.setClanSwitch(false);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(expected), 5000);
+        QCOMPARE(screenshot().pixel(s.origin() + QPoint(170, 201)) & 0xFFFFFF, 0x808080u);
+    }
+
+    void glyphsStopAtTheSegmentsLimit()
+    {
+        Session s;
+        QVERIFY(s.started());
+        s.click(ClanField);
+        s.type(QStringLiteral("ABCDEF"));
+        s.click(AppendGlyph);
+        s.click(AppendGlyph);
+        s.click(Name2Field);
+        s.type(QStringLiteral("0123456789abcdefgh"));
+        s.click(Make);
+        Composition expected;
+        expected.setSegmentText("clan", "ABCDEF\xC0");
+        expected.setSegmentText("name2", "0123456789abcde");
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(expected), 5000);
+    }
+
+    void chooserSavesIntoTheCurrentFolder()
+    {
+        Session s;
+        QVERIFY(s.started());
+        doTypicalRun(s);
+        s.click(Chooser);
+        const QStringList chooser = Session::findWindow(QStringLiteral("^Save as\\.\\.\\.$"));
+        QCOMPARE(chooser.size(), 1);
+        s.clickAt(Session::originOf(chooser[0]), SaveInChooser);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.workFile("color.cfg")), scriptOf(typicalRun()), 5000);
+        QCOMPARE(readAll(s.workFile("config.cfg")), QByteArray("exec color.cfg\r\n"));
+        QVERIFY(!QFileInfo::exists(s.gameFile("color.cfg")));
+        QTRY_VERIFY(run(XDOTOOL, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                  QStringLiteral("--name"), QStringLiteral("^Save as")})
+                        .isEmpty());
+    }
+
+    void failedMakeKeepsTheProgramAndTheComposition()
+    {
+        Session s(false);
+        QVERIFY(s.started());
+        doTypicalRun(s);
+        s.click(Make);
+        // The message box carries the program's title too: two such windows now.
+        QTRY_COMPARE_WITH_TIMEOUT(Session::findWindow(Title).size(), 2, 5000);
+        s.key(QStringLiteral("Return"));
+        QTRY_COMPARE_WITH_TIMEOUT(Session::findWindow(Title).size(), 1, 5000);
+        QVERIFY2(s.running(), qPrintable(s.programOutput()));
+        QVERIFY(!QFileInfo::exists(s.gameFile("color.cfg")));
+
+        s.createGameFolder();
+        s.click(Make);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(typicalRun()), 5000);
+    }
+};
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
