@@ -2,8 +2,10 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 60
+BENCH_RUNS ?= 15
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run sanitize fuzz bench clean
 
 all: build
 
@@ -19,8 +21,32 @@ build: configure
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-clean:
-	rm -rf $(BUILD_DIR)
-
 run: build
 	@$(BUILD_DIR)/tintforge
+
+# The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails.
+sanitize: deps
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug \
+	    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all" \
+	    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	@cd build-asan && ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer over the composition's operations and the script; FUZZ_SECONDS=600 for a long run.
+fuzz: deps
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTINTFORGE_FUZZ=ON \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_operations
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/fuzz_operations -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
+
+# Start-up time and peak memory of the program against a bare Qt window, under Xvfb.
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTINTFORGE_BENCH=ON >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target tintforge bench_floor startbench
+	@xvfb-run -a -s "-screen 0 1024x768x24" \
+	    build-bench/startbench $(BENCH_RUNS) build-bench/bench_floor build-bench/tintforge
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench

@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 #include "ui/identity.h"
+#include "ui/windowlook.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(tintforge::VersionText);
     QGuiApplication::setDesktopFileName(QStringLiteral("tintforge"));
 
+    tintforge::installFormStyle();
     tintforge::Form1 form;
     form.show();
     return app.exec();

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake make g++ pkg-config
+    cmake make g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation fonts-dejavu-core
     binutils-mingw-w64-x86-64 desktop-file-utils

@@ -87,7 +87,7 @@ Form1::Form1(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_showMessage(showMessageBox), m_openLink(QDesktopServices::openUrl),
-      m_paletteStrip(paletteStripImage()), m_colourKey(colourKeyImage())
+      m_paletteStrip(paletteStripImage())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ProgramTitle);
@@ -101,7 +101,6 @@ Form1::Form1(QWidget *parent)
     // focus, so a control that touches a click area wins the click.
     createClickAreas();
     createControls();
-    applyFormStyle(this);
     setTabOrder();
     connectEvents();
 
@@ -224,6 +223,14 @@ void Form1::makeScriptClicked()
         m_showMessage(this, error->message());
 }
 
+const QImage &Form1::colourKey() const
+{
+    // Made when first asked for: no display of today shows it, so start-up does not pay for it.
+    if (m_colourKey.isNull())
+        m_colourKey = colourKeyImage();
+    return m_colourKey;
+}
+
 Form2 *Form1::folderChooser() const
 {
     return m_chooser;
@@ -285,15 +292,13 @@ void Form1::refreshField(std::size_t index)
 void Form1::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    // From the bottom up: grey bar, palette strip, banner. The strip is pixel art and is never
-    // smoothed; the banner is rendered at the display's own resolution.
+    // From the bottom up: grey bar, palette strip, banner; both pictures at their own size.
     painter.fillRect(placeOf("Shape1").rect(), QColor::fromRgb(LightGrey));
     painter.drawImage(placeOf("Image1").rect().topLeft(), m_paletteStrip);
     const qreal ratio = devicePixelRatioF();
     if (m_banner.isNull() || m_banner.devicePixelRatio() != ratio)
         m_banner = bannerImage(ratio);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(placeOf("Image2").rect(), m_banner);
+    painter.drawImage(placeOf("Image2").rect().topLeft(), m_banner);
 }
 
 } // namespace tintforge

@@ -42,7 +42,7 @@ public:
     void setMessageSink(MessageSink sink) { m_showMessage = std::move(sink); }
     void setLinkOpener(LinkOpener opener) { m_openLink = std::move(opener); }
     // For displays with a colour palette; never drawn.
-    const QImage &colourKey() const { return m_colourKey; }
+    const QImage &colourKey() const;
     // The open folder chooser, or null.
     Form2 *folderChooser() const;
 
@@ -76,7 +76,7 @@ private:
     QPointer<Form2> m_chooser;
 
     QImage m_paletteStrip;
-    QImage m_colourKey;
+    mutable QImage m_colourKey;
     QImage m_banner; // rendered for the device pixel ratio it was last painted at
 };
 

@@ -85,7 +85,6 @@ Form2::Form2(const Composition &composition, MessageSink showMessage)
     m_save->setAutoDefault(true);
     for (QWidget *list : {static_cast<QWidget *>(m_folders), static_cast<QWidget *>(m_drives)})
         list->setPalette(listPalette());
-    applyFormStyle(this);
     setTabOrder(m_folders, m_drives);
     setTabOrder(m_drives, m_save);
 

@@ -40,17 +40,6 @@ public:
     }
 };
 
-QStyle *formStyle()
-{
-    // Owned by the application, so it outlives every window that uses it.
-    static QStyle *style = [] {
-        auto *s = new FormStyle;
-        s->setParent(qApp);
-        return s;
-    }();
-    return style;
-}
-
 } // namespace
 
 QFont controlFont(bool bold)
@@ -87,10 +76,10 @@ void styleCaption(QWidget *widget)
     widget->setAutoFillBackground(true);
 }
 
-void applyFormStyle(QWidget *window)
+void installFormStyle()
 {
-    for (QWidget *control : window->findChildren<QWidget *>())
-        control->setStyle(formStyle());
+    // The application owns the style; once, before the first window.
+    QApplication::setStyle(new FormStyle);
 }
 
 QPalette listPalette()

@@ -22,9 +22,9 @@ QPalette surfacePalette();
 // Captions, option buttons and the check box: yellow on black.
 void styleCaption(QWidget *widget);
 
-// Gives every control of a window the platform's look without hover effects, and the narrow
-// gap between indicator and text that the option buttons were laid out for.
-void applyFormStyle(QWidget *window);
+// Gives the program the platform's look without hover effects, and with the narrow gap between
+// indicator and text that the option buttons were laid out for. Call before the first window.
+void installFormStyle();
 
 // The chooser's lists: yellow text on black.
 QPalette listPalette();

@@ -1,6 +1,7 @@
 #include "model/palette.h"
 #include "output/colourscript.h"
 #include "ui/form1.h"
+#include "ui/windowlook.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -81,6 +82,7 @@ class TestForm1 : public QObject
     QString focusName() const { return QApplication::focusWidget()->objectName(); }
 
 private slots:
+    void initTestCase() { installFormStyle(); }
     void init()
     {
         sentMessages.clear();

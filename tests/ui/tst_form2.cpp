@@ -2,6 +2,7 @@
 #include "output/gamefolder.h"
 #include "ui/folderlist.h"
 #include "ui/form1.h"
+#include "ui/windowlook.h"
 #include "ui/form2.h"
 
 #include <QComboBox>
@@ -58,6 +59,7 @@ class TestForm2 : public QObject
     }
 
 private slots:
+    void initTestCase() { installFormStyle(); }
     void init()
     {
         // The chooser starts on the program's current folder.

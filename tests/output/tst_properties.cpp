@@ -1,0 +1,101 @@
+#include "../support/operations.h"
+#include "output/scriptwriter.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <random>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace tintforge;
+using namespace tintforge::testing;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writing that fails part-way: the process may not make files longer than a few bytes.
+std::optional<FileError> writeWithTinyFileLimit(const QString &folder, const Composition &c)
+{
+#ifdef Q_OS_UNIX
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit tiny = old;
+    tiny.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    auto error = writeColourScript(folder, c);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    return error;
+#else
+    return writeColourScript(folder + QStringLiteral("/missing"), c);
+#endif
+}
+
+} // namespace
+
+class TestProperties : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomOperationsKeepEveryInvariant_data()
+    {
+        QTest::addColumn<unsigned>("seed");
+        for (unsigned seed = 1; seed <= 12; ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+    }
+    void randomOperationsKeepEveryInvariant()
+    {
+        QFETCH(unsigned, seed);
+        std::mt19937 random(seed);
+        std::vector<std::uint8_t> bytes(20000);
+        for (auto &b : bytes)
+            b = static_cast<std::uint8_t>(random());
+        ByteStream in(bytes.data(), bytes.size());
+
+        QTemporaryDir dir;
+        Composition c;
+        std::string glyphBox(FirstGlyph);
+        int operations = 0;
+        int writes = 0;
+        while (!in.atEnd()) {
+            applyNextOperation(c, glyphBox, in);
+            const std::string broken = brokenInvariant(c);
+            QVERIFY2(broken.empty(), broken.c_str());
+            if (++operations % 60 != 0)
+                continue;
+
+            if (operations % 300 == 0) {
+                // A failure part-way through leaves the last good script and config as they were.
+                const QByteArray script = readAll(dir.filePath(QStringLiteral("color.cfg")));
+                const QByteArray config = readAll(dir.filePath(QStringLiteral("config.cfg")));
+                QVERIFY(writeWithTinyFileLimit(dir.path(), c).has_value());
+                QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), script);
+                QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), config);
+            } else {
+                QCOMPARE(writeColourScript(dir.path(), c), std::nullopt);
+                ++writes;
+                QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))),
+                         QByteArray::fromStdString(renderColourScript(c)));
+            }
+            QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))).count("exec color.cfg\r\n"), writes);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
+                     writes > 0 ? 2 : 0);
+        }
+        QVERIFY(writes > 10);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProperties)
+#include "tst_properties.moc"

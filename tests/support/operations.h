@@ -1,0 +1,118 @@
+#pragma once
+
+// Drives a composition with operations decoded from a stream of bytes, and checks everything
+// that must hold afterwards. Shared by the seeded property test and the libFuzzer target.
+
+#include "model/composition.h"
+#include "model/glyphlist.h"
+#include "model/palette.h"
+#include "output/colourscript.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tintforge::testing {
+
+// Reads the stream; past its end every read is zero.
+class ByteStream
+{
+public:
+    ByteStream(const std::uint8_t *data, std::size_t size) : m_data(data), m_size(size) {}
+    bool atEnd() const { return m_pos >= m_size; }
+    std::uint8_t next() { return m_pos < m_size ? m_data[m_pos++] : 0; }
+    std::string bytes(std::size_t count)
+    {
+        std::string s;
+        for (std::size_t i = 0; i < count && !atEnd(); ++i)
+            s.push_back(static_cast<char>(next()));
+        return s;
+    }
+
+private:
+    const std::uint8_t *m_data;
+    std::size_t m_size;
+    std::size_t m_pos = 0;
+};
+
+// The five keys and a few that name no segment.
+inline constexpr std::array<std::string_view, 8> Keys{"clan", "name", "name2", "host",
+                                                      "mess", "Clan", "",     "mess "};
+
+// Applies one operation; the glyph box text is kept by the caller between operations.
+inline void applyNextOperation(Composition &c, std::string &glyphBoxText, ByteStream &in)
+{
+    switch (in.next() % 7) {
+    case 0:
+        c.selectSegment(Keys[in.next() % Keys.size()]);
+        break;
+    case 1:
+        c.setClanSwitch(in.next() & 1);
+        break;
+    case 2: {
+        const Swatch &swatch = Palette[in.next() % Palette.size()];
+        c.applyColour(swatch.code, swatch.preview);
+        break;
+    }
+    case 3: // any code at all, as a careless caller might pass
+        c.applyColour(static_cast<char>(in.next()), std::nullopt);
+        break;
+    case 4:
+        c.appendToActive(in.bytes(in.next() % 40));
+        break;
+    case 5: {
+        const std::string_view key = Keys[in.next() % Keys.size()];
+        c.setSegmentText(key, in.bytes(in.next() % 40));
+        break;
+    }
+    default: {
+        const std::uint8_t choice = in.next();
+        if (choice & 0x80)
+            glyphBoxText = in.bytes(choice % 4);
+        else
+            glyphBoxText.assign(1, GlyphList[choice % GlyphList.size()]);
+        c.appendToActive(glyphBoxText);
+        glyphBoxText.assign(FirstGlyph);
+        break;
+    }
+    }
+}
+
+// Empty when everything holds, else what broke.
+inline std::string brokenInvariant(const Composition &c)
+{
+    std::size_t expectedSize = 2 * (ScriptHeader.size() + 2) + ColourChart().size() + 2;
+    expectedSize += Composition::Start.size() + Composition::Ends.size() + 2;
+    expectedSize += Composition::Start2.size() + Composition::Ends.size() + 2;
+    expectedSize += Composition::Start3.size() + Composition::Ends.size() + 2;
+    for (const Segment &s : c.segments()) {
+        if (s.text().size() > s.maxLength())
+            return "text longer than its limit in " + s.key();
+        if (!std::all_of(s.text().begin(), s.text().end(), isTextByte))
+            return "control code in the text of " + s.key();
+        if (!isColourCode(s.colourCode()))
+            return "no valid colour code in " + s.key();
+        if (s.key() != "clan" || c.clanSwitch())
+            expectedSize += 1 + s.text().size();
+    }
+
+    const std::string script = renderColourScript(c);
+    if (script.size() != expectedSize)
+        return "script is " + std::to_string(script.size()) + " bytes, not " + std::to_string(expectedSize);
+    const auto count = [&script](char ch) { return std::count(script.begin(), script.end(), ch); };
+    std::size_t lineEnds = 0;
+    for (std::size_t at = script.find("\r\n"); at != std::string::npos; at = script.find("\r\n", at + 2))
+        ++lineEnds;
+    if (lineEnds != 35 || count('\n') != 35 || count('\r') != 35)
+        return "script does not have exactly 35 CR LF lines";
+    const std::string header = std::string(ScriptHeader) + "\r\n";
+    if (script.compare(0, header.size(), header) != 0 ||
+        script.compare(script.size() - header.size(), header.size(), header) != 0)
+        return "header is not the first and last line";
+    return {};
+}
+
+} // namespace tintforge::testing
