@@ -107,6 +107,7 @@ private slots:
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(form->palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(form->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
     }
 
     void controlsLieAtTheirPlaces_data()
@@ -182,6 +183,7 @@ private slots:
         QTest::addColumn<QPoint>("point");
         QTest::newRow("strip row 17") << QPoint(24, 177);
         QTest::newRow("strip row 18") << QPoint(300, 178);
+        QTest::newRow("strip last column") << QPoint(481, 165);
         QTest::newRow("grey bar left of strip") << QPoint(10, 172);
         QTest::newRow("grey bar below strip") << QPoint(200, 182);
         QTest::newRow("banner") << QPoint(300, 40);
