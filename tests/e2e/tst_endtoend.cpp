@@ -1,3 +1,4 @@
+#include "../support/files.h"
 #include "model/composition.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
@@ -11,6 +12,7 @@
 #include <QTest>
 
 using namespace tintforge;
+using tintforge::testing::readAll;
 
 namespace
 {
@@ -24,12 +26,6 @@ QByteArray run(const char *program, const QStringList &arguments)
     if (!process.waitForFinished(20000))
         qWarning() << program << arguments << "did not finish";
     return process.readAllStandardOutput();
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QPoint swatchCentre(int position)

@@ -1,5 +1,5 @@
+#include "../support/files.h"
 #include "../support/operations.h"
-#include "output/scriptwriter.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -7,40 +7,11 @@
 #include <random>
 #include <vector>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 using namespace tintforge;
 using namespace tintforge::testing;
 
-namespace {
-
-QByteArray readAll(const QString &path)
+namespace
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Writing that fails part-way: the process may not make files longer than a few bytes.
-std::optional<FileError> writeWithTinyFileLimit(const QString &folder, const Composition &c)
-{
-#ifdef Q_OS_UNIX
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit tiny = old;
-    tiny.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    auto error = writeColourScript(folder, c);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    return error;
-#else
-    return writeColourScript(folder + QStringLiteral("/missing"), c);
-#endif
-}
 
 } // namespace
 
@@ -80,7 +51,7 @@ private slots:
                 // A failure part-way through leaves the last good script and config as they were.
                 const QByteArray script = readAll(dir.filePath(QStringLiteral("color.cfg")));
                 const QByteArray config = readAll(dir.filePath(QStringLiteral("config.cfg")));
-                QVERIFY(writeWithTinyFileLimit(dir.path(), c).has_value());
+                QVERIFY(writeUnderFileSizeLimit(dir.path(), c, 64).has_value());
                 QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), script);
                 QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), config);
             } else {
@@ -89,8 +60,12 @@ private slots:
                 QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))),
                          QByteArray::fromStdString(renderColourScript(c)));
             }
-            QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))).count("exec color.cfg\r\n"), writes);
-            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(),
+            QCOMPARE(
+                readAll(dir.filePath(QStringLiteral("config.cfg"))).count("exec color.cfg\r\n"),
+                writes);
+            QCOMPARE(QDir(dir.path())
+                         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                         .size(),
                      writes > 0 ? 2 : 0);
         }
         QVERIFY(writes > 10);

@@ -1,3 +1,4 @@
+#include "../support/files.h"
 #include "model/composition.h"
 #include "output/colourscript.h"
 #include "output/gamefolder.h"
@@ -10,12 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 using namespace tintforge;
+using tintforge::testing::readAll;
 
 namespace
 {
@@ -34,12 +31,6 @@ Composition sample()
 QByteArray expectedScript(const Composition &c)
 {
     return QByteArray::fromStdString(renderColourScript(c));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -172,24 +163,9 @@ private slots:
 
         const Composition c = sample();
         QMap<QString, QByteArray> expected = snapshot(dir.path());
-        std::optional<FileError> error;
-#ifdef Q_OS_UNIX
-        if (fault == QStringLiteral("size-limit")) {
-            // Writing past the limit fails with EFBIG instead of killing the process.
-            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit old{};
-            getrlimit(RLIMIT_FSIZE, &old);
-            rlimit small = old;
-            small.rlim_cur = 100;
-            setrlimit(RLIMIT_FSIZE, &small);
-            error = writeColourScript(folder, c);
-            setrlimit(RLIMIT_FSIZE, &old);
-            std::signal(SIGXFSZ, oldHandler);
-        } else
-#endif
-        {
-            error = writeColourScript(folder, c);
-        }
+        const std::optional<FileError> error =
+            fault == QStringLiteral("size-limit") ? testing::writeUnderFileSizeLimit(folder, c, 100)
+                                                  : writeColourScript(folder, c);
 
         QVERIFY(error.has_value());
         QCOMPARE(error->path, joinPath(folder, failingFile.toStdString()));

@@ -15,7 +15,8 @@
 #include <string>
 #include <string_view>
 
-namespace tintforge::testing {
+namespace tintforge::testing
+{
 
 // Reads the stream; past its end every read is zero.
 class ByteStream
@@ -40,7 +41,7 @@ private:
 
 // The five keys and a few that name no segment.
 inline constexpr std::array<std::string_view, 8> Keys{"clan", "name", "name2", "host",
-                                                      "mess", "Clan", "",     "mess "};
+                                                      "mess", "Clan", "",      "mess "};
 
 // Applies one operation; the glyph box text is kept by the caller between operations.
 inline void applyNextOperation(Composition &c, std::string &glyphBoxText, ByteStream &in)
@@ -101,10 +102,12 @@ inline std::string brokenInvariant(const Composition &c)
 
     const std::string script = renderColourScript(c);
     if (script.size() != expectedSize)
-        return "script is " + std::to_string(script.size()) + " bytes, not " + std::to_string(expectedSize);
+        return "script is " + std::to_string(script.size()) + " bytes, not " +
+               std::to_string(expectedSize);
     const auto count = [&script](char ch) { return std::count(script.begin(), script.end(), ch); };
     std::size_t lineEnds = 0;
-    for (std::size_t at = script.find("\r\n"); at != std::string::npos; at = script.find("\r\n", at + 2))
+    for (std::size_t at = script.find("\r\n"); at != std::string::npos;
+         at = script.find("\r\n", at + 2))
         ++lineEnds;
     if (lineEnds != 35 || count('\n') != 35 || count('\r') != 35)
         return "script does not have exactly 35 CR LF lines";

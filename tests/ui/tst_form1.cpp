@@ -1,3 +1,4 @@
+#include "../support/files.h"
 #include "model/palette.h"
 #include "output/colourscript.h"
 #include "ui/form1.h"
@@ -13,6 +14,7 @@
 #include <QTest>
 
 using namespace tintforge;
+using tintforge::testing::readAll;
 
 namespace
 {
@@ -42,12 +44,6 @@ void typeText(QWidget *widget, const QString &text)
 QPoint squareTopLeft(int position)
 {
     return {16 + 2 + 16 * (position - 1), 160 + 1};
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Points the window's home at a temporary folder for the length of a test.

@@ -1,9 +1,10 @@
+#include "../support/files.h"
 #include "output/colourscript.h"
 #include "output/gamefolder.h"
 #include "ui/folderlist.h"
 #include "ui/form1.h"
-#include "ui/windowlook.h"
 #include "ui/form2.h"
+#include "ui/windowlook.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,15 +15,10 @@
 #include <QTimer>
 
 using namespace tintforge;
+using tintforge::testing::readAll;
 
 namespace
 {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QListWidgetItem *entryNamed(FolderList *list, const QString &name)
 {
