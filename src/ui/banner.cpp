@@ -9,14 +9,16 @@ static void initArtwork()
     Q_INIT_RESOURCE(artwork);
 }
 
-namespace tintforge {
+namespace tintforge
+{
 
 QImage bannerImage(qreal devicePixelRatio)
 {
     initArtwork();
     const int scale = devicePixelRatio > 1.0 ? 2 : 1;
     const QSize size = placeOf("Image2").rect().size() * scale;
-    const QResource pixels(scale == 2 ? QStringLiteral(":/banner@2x.rgb32") : QStringLiteral(":/banner.rgb32"));
+    const QResource pixels(scale == 2 ? QStringLiteral(":/banner@2x.rgb32")
+                                      : QStringLiteral(":/banner.rgb32"));
     const qsizetype rowBytes = size.width() * 4;
     if (pixels.size() != rowBytes * size.height())
         return {};

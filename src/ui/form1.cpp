@@ -64,9 +64,7 @@ QString name(std::string_view text)
 
 template <typename Widget> Widget *place(Widget *widget, std::string_view controlName)
 {
-    widget->setObjectName(name(controlName));
-    widget->setGeometry(placeOf(controlName).rect());
-    return widget;
+    return tintforge::place(widget, placeOf(controlName));
 }
 
 void showMessageBox(QWidget *parent, const QString &message)

@@ -27,13 +27,6 @@ inline constexpr std::array<ControlPlace, 3> Form2Places{{
 
 constexpr int RootRole = Qt::UserRole;
 
-template <typename Widget> Widget *place(Widget *widget, const ControlPlace &place)
-{
-    widget->setObjectName(QString::fromLatin1(place.name.data(), qsizetype(place.name.size())));
-    widget->setGeometry(place.rect());
-    return widget;
-}
-
 // Drive letters on Windows; elsewhere the mounted file systems, by the folder they are mounted on.
 QList<QPair<QString, QString>> drives()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 #include <string_view>
 
 namespace tintforge
@@ -24,5 +25,13 @@ struct ControlPlace {
 
     QRect rect() const { return {pixels(left), pixels(top), pixels(width), pixels(height)}; }
 };
+
+// Names a control after its place and puts it there.
+template <typename Widget> Widget *place(Widget *widget, const ControlPlace &where)
+{
+    widget->setObjectName(QString::fromLatin1(where.name.data(), qsizetype(where.name.size())));
+    widget->setGeometry(where.rect());
+    return widget;
+}
 
 } // namespace tintforge
