@@ -6,8 +6,7 @@
 #include <cstdlib>
 #include <QApplication>
 
-namespace
-{
+namespace {
 
 // Without a display Qt aborts with a long trace; one line says what is wrong.
 bool displayAvailable()

@@ -12,8 +12,7 @@
 #include <QImage>
 #include <QtEndian>
 
-namespace
-{
+namespace {
 
 // The standard 16-colour palette, in the order Windows numbers it.
 constexpr std::array<QRgb, 16> StandardPalette{

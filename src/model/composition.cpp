@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 template <std::size_t... I>
 std::array<Segment, sizeof...(I)> makeSegments(std::index_sequence<I...>)
@@ -19,8 +17,7 @@ std::array<Segment, sizeof...(I)> makeSegments(std::index_sequence<I...>)
 
 Composition::Composition()
     : m_segments(makeSegments(std::make_index_sequence<SegmentKinds.size()>()))
-{
-}
+{}
 
 const Segment *Composition::findSegment(std::string_view key) const
 {

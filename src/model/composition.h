@@ -5,8 +5,7 @@
 #include <array>
 #include <string_view>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // What the user is building: five segments, the clan switch and the active segment that
 // palette and glyph actions go to. Plain data; the window owns one and redraws after each call.

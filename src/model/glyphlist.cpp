@@ -2,8 +2,7 @@
 
 #include "composition.h"
 
-namespace tintforge
-{
+namespace tintforge {
 
 void fillGlyphList(GlyphBox &box)
 {

@@ -4,8 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace tintforge
-{
+namespace tintforge {
 
 class Composition;
 

@@ -5,8 +5,7 @@
 #include <array>
 #include <string_view>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // One colour swatch of the palette row. The preview is what the segment's text turns to; the
 // swatch colour is what the square in the strip shows. Neither follows from the other.

@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // A colour as the design writes it: red first, one byte a channel.
 struct Rgb {

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-namespace tintforge
-{
+namespace tintforge {
 
 Segment::Segment(const SegmentKind &kind) : m_key(kind.key), m_maxLength(kind.maxLength) {}
 

@@ -7,8 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // Keys are whole strings compared exactly: "Clan" names no segment.
 using SegmentKey = std::string;

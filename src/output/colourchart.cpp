@@ -1,10 +1,8 @@
 #include "colourchart.h"
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 std::string renderChart()
 {

@@ -4,8 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // Every line of both files ends this way, on every platform.
 inline constexpr std::string_view LineEnd = "\r\n";

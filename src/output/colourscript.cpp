@@ -3,11 +3,9 @@
 #include "colourchart.h"
 #include "model/composition.h"
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 void appendCoded(std::string &line, const Segment &segment)
 {

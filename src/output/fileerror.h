@@ -2,8 +2,7 @@
 
 #include <QString>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // A file step that failed: which file, and the system's own words for why.
 struct FileError {

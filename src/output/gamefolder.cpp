@@ -2,8 +2,7 @@
 
 #include <QDir>
 
-namespace tintforge
-{
+namespace tintforge {
 
 QString DefaultGameFolder()
 {

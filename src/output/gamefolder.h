@@ -3,8 +3,7 @@
 #include <QString>
 #include <string_view>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // The game's user folder where Make writes: the standard install path on Windows, the Linux
 // release's user folder (~/.loki/sof) elsewhere, read from HOME each time it is asked for.

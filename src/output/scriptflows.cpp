@@ -3,8 +3,7 @@
 #include "gamefolder.h"
 #include "scriptwriter.h"
 
-namespace tintforge
-{
+namespace tintforge {
 
 std::optional<FileError> makeScript(const Composition &composition)
 {

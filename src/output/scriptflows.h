@@ -5,8 +5,7 @@
 #include <optional>
 #include <QString>
 
-namespace tintforge
-{
+namespace tintforge {
 
 class Composition;
 

@@ -6,11 +6,9 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 // Writes unbuffered and retries after a short write, so that a full disk or a file size limit
 // surfaces as the system's own error instead of a silently short file.

@@ -9,8 +9,7 @@ static void initArtwork()
     Q_INIT_RESOURCE(artwork);
 }
 
-namespace tintforge
-{
+namespace tintforge {
 
 QImage bannerImage(qreal devicePixelRatio)
 {

@@ -2,8 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace tintforge
-{
+namespace tintforge {
 
 ClickArea::ClickArea(const QString &name, QWidget *parent) : QWidget(parent)
 {

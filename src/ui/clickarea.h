@@ -2,8 +2,7 @@
 
 #include <QWidget>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // An invisible area of the window that reacts to a left click: a swatch or a link area. It
 // never takes the focus and draws nothing, so the picture beneath shows through.

@@ -2,11 +2,9 @@
 
 #include <array>
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 // Bytes 0x80 to 0x9F; zero where Windows-1252 defines no character.
 constexpr std::array<char16_t, 32> HighControlRange{

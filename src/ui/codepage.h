@@ -5,8 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // Segment texts are bytes of the game's 8-bit code page, Windows-1252; in the glyph range
 // (192 to 255) it equals Latin-1. These convert between those bytes and what a widget shows.

@@ -3,11 +3,9 @@
 
 #include <QPainter>
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 constexpr int KeyWidth = 65;
 constexpr int RowHeight = 8;

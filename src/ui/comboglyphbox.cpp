@@ -4,8 +4,7 @@
 
 #include <QComboBox>
 
-namespace tintforge
-{
+namespace tintforge {
 
 std::string ComboGlyphBox::text() const
 {

@@ -4,8 +4,7 @@
 
 class QComboBox;
 
-namespace tintforge
-{
+namespace tintforge {
 
 // The glyph box as the model sees it, backed by the window's drop-down box.
 class ComboGlyphBox : public GlyphBox

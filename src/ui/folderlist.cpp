@@ -6,11 +6,9 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 constexpr int PathRole = Qt::UserRole;
 constexpr int LevelRole = Qt::UserRole + 1;

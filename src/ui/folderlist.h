@@ -2,8 +2,7 @@
 
 #include <QListWidget>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // A classic folder list: the current folder's path from its root down, each folder an entry,
 // then the current folder's subfolders. Opening an entry (double-click or Enter) makes it the

@@ -23,11 +23,9 @@
 #include <QRadioButton>
 #include <QScreen>
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 // Which controls show and select each segment, in the composition's segment order.
 struct SegmentControls {

@@ -16,8 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace tintforge
-{
+namespace tintforge {
 
 class Form2;
 

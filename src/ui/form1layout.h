@@ -4,8 +4,7 @@
 
 #include <array>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // Where everything on the main window lies, in twips from the client area's top-left corner.
 inline constexpr int Form1Width = 8175;

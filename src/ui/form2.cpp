@@ -10,11 +10,9 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 inline constexpr int Form2Width = 4335;
 inline constexpr int Form2Height = 3420;

@@ -7,8 +7,7 @@
 class QComboBox;
 class QPushButton;
 
-namespace tintforge
-{
+namespace tintforge {
 
 class FolderList;
 

@@ -4,8 +4,7 @@
 
 #include "tintforge.xpm"
 
-namespace tintforge
-{
+namespace tintforge {
 
 QIcon programIcon()
 {

@@ -2,8 +2,7 @@
 
 #include <QString>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // The maker's addresses: printed in the banner and opened by its two link areas.
 inline const QString MakerWebAddress = QStringLiteral("https://www.vorlix.example/tintforge");

@@ -3,11 +3,9 @@
 
 #include <QPainter>
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 constexpr QSize StripSize{466, 19};
 constexpr QSize SquareSize{12, 16};

@@ -2,8 +2,7 @@
 
 #include <QImage>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // The palette strip: 466 by 19 black pixels with the 29 swatch squares, 12 by 16 each, at
 // x = 2 + 16 (n - 1), y = 1. Drawn unscaled, so its pixels are exact.

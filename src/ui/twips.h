@@ -4,8 +4,7 @@
 #include <QString>
 #include <string_view>
 
-namespace tintforge
-{
+namespace tintforge {
 
 // The layout was made at 15 twips a pixel; every place is a whole number of pixels.
 inline constexpr int TwipsPerPixel = 15;

@@ -4,11 +4,9 @@
 #include <QProxyStyle>
 #include <QWidget>
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 // 8.25 pt at the 96 dots an inch the layout was made for.
 constexpr int ControlFontPixels = 11;

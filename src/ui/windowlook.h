@@ -6,8 +6,7 @@
 
 class QWidget;
 
-namespace tintforge
-{
+namespace tintforge {
 
 // "MS Sans Serif" 8.25 pt where installed, otherwise a sans-serif face of the same pixel size.
 // Sized in pixels, since the whole layout is in pixels.

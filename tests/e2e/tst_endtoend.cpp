@@ -14,8 +14,7 @@
 using namespace tintforge;
 using tintforge::testing::readAll;
 
-namespace
-{
+namespace {
 
 const QString Title = QStringLiteral("^Orv Vorlix's Tintforge$");
 

@@ -4,8 +4,7 @@
 
 using namespace tintforge;
 
-namespace
-{
+namespace {
 
 constexpr Rgb Red = Rgb::fromHex(0xFF0000);
 constexpr Rgb Blue = Rgb::fromHex(0x0000FF);

@@ -8,8 +8,7 @@
 
 using namespace tintforge;
 
-namespace
-{
+namespace {
 
 // A glyph box without a window: what the drop-down will hold.
 class ListGlyphBox : public GlyphBox

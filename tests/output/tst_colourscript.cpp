@@ -10,8 +10,7 @@
 
 using namespace tintforge;
 
-namespace
-{
+namespace {
 
 QByteArray render(const Composition &c)
 {

@@ -10,10 +10,7 @@
 using namespace tintforge;
 using namespace tintforge::testing;
 
-namespace
-{
-
-} // namespace
+namespace {} // namespace
 
 class TestProperties : public QObject
 {

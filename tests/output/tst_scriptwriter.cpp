@@ -14,8 +14,7 @@
 using namespace tintforge;
 using tintforge::testing::readAll;
 
-namespace
-{
+namespace {
 
 const QByteArray Exec = "exec color.cfg\r\n";
 

@@ -7,8 +7,7 @@
 
 using namespace tintforge;
 
-namespace
-{
+namespace {
 
 // Reads the little-endian structures of a compiled Windows resource file.
 class Reader

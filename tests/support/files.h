@@ -12,8 +12,7 @@
 #include <sys/resource.h>
 #endif
 
-namespace tintforge::testing
-{
+namespace tintforge::testing {
 
 // The whole file, or nothing when it cannot be read.
 inline QByteArray readAll(const QString &path)

@@ -15,8 +15,7 @@
 #include <string>
 #include <string_view>
 
-namespace tintforge::testing
-{
+namespace tintforge::testing {
 
 // Reads the stream; past its end every read is zero.
 class ByteStream

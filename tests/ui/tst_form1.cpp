@@ -16,8 +16,7 @@
 using namespace tintforge;
 using tintforge::testing::readAll;
 
-namespace
-{
+namespace {
 
 QStringList sentMessages;
 QList<QUrl> openedLinks;

@@ -17,8 +17,7 @@
 using namespace tintforge;
 using tintforge::testing::readAll;
 
-namespace
-{
+namespace {
 
 QListWidgetItem *entryNamed(FolderList *list, const QString &name)
 {

@@ -8,11 +8,9 @@
 #include <QPainterPathStroker>
 #include <QRadialGradient>
 
-namespace tintforge
-{
+namespace tintforge {
 
-namespace
-{
+namespace {
 
 constexpr QSize BannerSize{548, 150};
 

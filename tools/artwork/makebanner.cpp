@@ -6,9 +6,9 @@
 
 #include "bannerart.h"
 
+#include <cstdio>
 #include <QFile>
 #include <QGuiApplication>
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -19,11 +19,14 @@ int main(int argc, char *argv[])
     }
     const QString outDir = QString::fromLocal8Bit(argv[1]);
     const QSize size(std::atoi(argv[2]), std::atoi(argv[3]));
-    for (const auto &[ratio, name] : {std::pair{1, "banner.rgb32"}, std::pair{2, "banner@2x.rgb32"}}) {
+    for (const auto &[ratio, name] :
+         {std::pair{1, "banner.rgb32"}, std::pair{2, "banner@2x.rgb32"}}) {
         const QString path = outDir + QLatin1Char('/') + QLatin1String(name);
-        const QImage banner = tintforge::drawBanner(size, ratio).convertToFormat(QImage::Format_RGB32);
+        const QImage banner =
+            tintforge::drawBanner(size, ratio).convertToFormat(QImage::Format_RGB32);
         QFile file(path);
-        const QByteArray pixels(reinterpret_cast<const char *>(banner.constBits()), banner.sizeInBytes());
+        const QByteArray pixels(reinterpret_cast<const char *>(banner.constBits()),
+                                banner.sizeInBytes());
         if (!file.open(QIODevice::WriteOnly) || file.write(pixels) != pixels.size()) {
             std::fprintf(stderr, "makebanner: cannot write %s\n", qPrintable(path));
             return 1;
