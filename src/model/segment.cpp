@@ -1,7 +1,5 @@
 #include "segment.h"
 
-#include <algorithm>
-
 namespace tintforge {
 
 Segment::Segment(const SegmentKind &kind) : m_key(kind.key), m_maxLength(kind.maxLength) {}

@@ -74,13 +74,11 @@ void FolderList::keyPressEvent(QKeyEvent *event)
 
 bool FolderList::setPath(const QString &path)
 {
-    const QDir folder(path);
-    if (!folder.exists() || !folder.isReadable())
+    // An unreadable folder would list as empty rather than fail; refuse it up front.
+    const QFileInfo info(path);
+    if (!info.isDir() || !info.isReadable() || !info.isExecutable())
         return false;
-    // An unreadable folder lists as empty rather than failing; tell the two apart.
-    const QFileInfo info(folder.absolutePath());
-    if (!info.isDir() || !info.isExecutable())
-        return false;
+    const QDir folder(info.absoluteFilePath());
 
     QStringList subfolders;
     const QFileInfoList entries = folder.entryInfoList(
