@@ -2,62 +2,93 @@
 
 #include "colourscript.h"
 #include "gamefolder.h"
+#include "nativefile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <cerrno>
+#include <QRandomGenerator>
 
 namespace tintforge {
 
 namespace {
 
-// Writes unbuffered and retries after a short write, so that a full disk or a file size limit
-// surfaces as the system's own error instead of a silently short file.
-bool writeAll(QFileDevice &file, std::string_view bytes)
+// A name beside the script that no other writer picks: the new script is written there in full,
+// then takes the script's name in one rename.
+QString temporaryNameFor(const QString &path)
 {
-    while (!bytes.empty()) {
-        const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+    return path + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16,
+                                                QLatin1Char('0'));
+}
+
+// Creates the new script under a fresh name, flushes it to the disk, then renames it over the
+// old one. The rename replaces the name itself: a symbolic link there becomes an ordinary file
+// and whatever it pointed to stays untouched. On any failure the old script is left as it was
+// and the temporary file is removed.
+std::optional<FileError> replaceScript(const QString &folder, const QString &path,
+                                       std::string_view script)
+{
+    QString temporary;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        temporary = temporaryNameFor(path);
+        NativeFile file(temporary, NativeFile::Mode::CreateNew);
+        if (!file.isOpen()) {
+            if (file.errorCode() == EEXIST)
+                continue;
+            return FileError{path, file.errorString()};
+        }
+        if (!file.writeAll(script) || !file.sync() || !file.close()) {
+            const FileError error{path, file.errorString()};
+            file.close();
+            removeQuietly(temporary);
+            return error;
+        }
+        if (const auto reason = replaceName(temporary, path)) {
+            removeQuietly(temporary);
+            return FileError{path, *reason};
+        }
+        syncFolder(folder);
+        return std::nullopt;
     }
-    return true;
+    return FileError{path, QStringLiteral("no free temporary name beside it")};
 }
 
-std::optional<FileError> replaceScript(const QString &path, std::string_view script)
+// The last byte of config.cfg, read through a handle of its own: the append handle may be write
+// only, and a file the user may append to but not read simply gets no line-end check.
+std::optional<char> lastByteOf(const QString &path, std::int64_t size)
 {
-    QSaveFile file(path);
-    // An uncommitted QSaveFile removes its temporary file when it goes out of scope.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, script) ||
-        !file.commit())
-        return FileError{path, file.errorString()};
-    return std::nullopt;
+    if (size <= 0)
+        return std::nullopt;
+    NativeFile reader(path, NativeFile::Mode::Read);
+    char last = 0;
+    if (!reader.isOpen() || !reader.readByteAt(size - 1, last))
+        return std::nullopt;
+    return last;
 }
 
-// Appends the exec line, first ending an unfinished last line so the exec line stands alone.
-// Only the last byte is read; the rest of the file is never touched.
+// Appends the exec line in the system's append mode, so that a concurrent writer's lines and a
+// file rewritten meanwhile are never overwritten. An unfinished last line is ended first so the
+// exec line stands alone. A failed append is cut back: config.cfg is then byte for byte as it was.
 std::optional<FileError> appendExecLine(const QString &path)
 {
-    QFile file(path);
-    // Read-write rather than append: the last byte must be read, and after it the position is
-    // already the end of the file.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+    NativeFile file(path, NativeFile::Mode::Append);
+    if (!file.isOpen())
         return FileError{path, file.errorString()};
 
+    // Devices such as /dev/full have no size or last byte to look at, and cannot be cut back.
+    const std::optional<std::int64_t> oldSize = file.regularFileSize();
     std::string addition;
-    // A device such as /dev/full has no last byte to look at.
-    if (!file.isSequential() && file.size() > 0) {
-        char last = 0;
-        if (!file.seek(file.size() - 1) || !file.getChar(&last))
-            return FileError{path, file.errorString()};
-        if (last != '\n')
+    if (oldSize) {
+        if (const std::optional<char> last = lastByteOf(path, *oldSize); last && *last != '\n')
             addition += LineEnd;
     }
     addition.append(ExecLine).append(LineEnd);
 
-    if (!writeAll(file, addition))
-        return FileError{path, file.errorString()};
-    file.close();
-    if (file.error() != QFileDevice::NoError)
+    if (!file.writeAll(addition)) {
+        const FileError error{path, file.errorString()};
+        if (oldSize)
+            file.truncate(*oldSize);
+        return error;
+    }
+    if ((oldSize && !file.sync()) || !file.close())
         return FileError{path, file.errorString()};
     return std::nullopt;
 }
@@ -66,8 +97,8 @@ std::optional<FileError> appendExecLine(const QString &path)
 
 std::optional<FileError> writeColourScript(const QString &folder, const Composition &composition)
 {
-    if (auto error =
-            replaceScript(joinPath(folder, ScriptFileName), renderColourScript(composition)))
+    if (auto error = replaceScript(folder, joinPath(folder, ScriptFileName),
+                                   renderColourScript(composition)))
         return error;
     return appendExecLine(joinPath(folder, ConfigFileName));
 }

@@ -10,6 +10,13 @@
 #include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
+#include <thread>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 using namespace tintforge;
 using tintforge::testing::readAll;
@@ -176,6 +183,84 @@ private slots:
         QCOMPARE(snapshot(dir.path()), expected);
     }
 
+    // The name in the folder is replaced; a link's target, wherever it is, is never written.
+    void linkedScriptIsReplacedNotFollowed()
+    {
+        QTemporaryDir dir;
+        QTemporaryDir elsewhere;
+        const QString target = elsewhere.filePath(QStringLiteral("precious.txt"));
+        writeFile(target, "keep me\n");
+        QVERIFY(QFile::link(target, dir.filePath(QStringLiteral("color.cfg"))));
+
+        QCOMPARE(writeColourScript(dir.path(), sample()), std::nullopt);
+        const QFileInfo script(dir.filePath(QStringLiteral("color.cfg")));
+        QVERIFY(!script.isSymLink());
+        QVERIFY(script.isFile());
+        QCOMPARE(readAll(script.filePath()), expectedScript(sample()));
+        QCOMPARE(readAll(target), QByteArray("keep me\n"));
+    }
+
+    // Two programs pressing Make at once: every exec line arrives whole, none overwrites another.
+    void concurrentWritersKeepEveryExecLine()
+    {
+        QTemporaryDir dir;
+        constexpr int Rounds = 300;
+        const Composition c = sample();
+        const auto makeRepeatedly = [&] {
+            for (int i = 0; i < Rounds; ++i)
+                writeColourScript(dir.path(), c);
+        };
+        std::vector<std::thread> writers;
+        for (int i = 0; i < 3; ++i)
+            writers.emplace_back(makeRepeatedly);
+        for (std::thread &writer : writers)
+            writer.join();
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), Exec.repeated(3 * Rounds));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
+        QCOMPARE(snapshot(dir.path()).size(), 2);
+    }
+
+    // A full disk part-way through the exec line: config.cfg is cut back to what it was.
+    void failedAppendLeavesConfigAsItWas()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("needs a file size limit to fail a write part-way");
+#else
+        QTemporaryDir dir;
+        const QByteArray oldConfig = QByteArray(2000, 'b') + "\r\nbind x";
+        writeFile(dir.filePath(QStringLiteral("config.cfg")), oldConfig);
+        const Composition c = sample();
+        const auto error = testing::writeUnderFileSizeLimit(dir.path(), c, oldConfig.size() + 5);
+        QVERIFY(error.has_value());
+        QCOMPARE(error->path, dir.filePath(QStringLiteral("config.cfg")));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), oldConfig);
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
+#endif
+    }
+
+    // A config.cfg the user may append to but not read gets the plain exec line.
+    void writeOnlyConfigStillGetsExecLine()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("write-only files need POSIX permission bits");
+#else
+        QTemporaryDir dir;
+        const QString config = dir.filePath(QStringLiteral("config.cfg"));
+        writeFile(config, "bind x");
+        QVERIFY(testing::handOver(dir.path()));
+        QVERIFY(testing::handOver(config));
+        QVERIFY(QFile::setPermissions(config, QFile::WriteOwner));
+        const Composition c = sample();
+        QVERIFY(testing::runWherePermissionsHold([&] {
+            const bool unreadable = ::access(QFile::encodeName(config).constData(), R_OK) != 0;
+            return unreadable && !writeColourScript(dir.path(), c).has_value();
+        }));
+        QVERIFY(QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(readAll(config), QByteArray("bind x") + Exec);
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
+#endif
+    }
+
     void joinsWithOneSeparator_data()
     {
         QTest::addColumn<QString>("folder");
@@ -219,6 +304,33 @@ private slots:
         QCOMPARE(readAll(folder + QStringLiteral("/color.cfg")), expectedScript(sample()));
         QCOMPARE(readAll(folder + QStringLiteral("/config.cfg")), Exec);
         qputenv("HOME", oldHome);
+    }
+    // An unset, empty or relative HOME never sends the files to "/" or the current folder.
+    void defaultFolderFallsBackToTheAccountsHome_data()
+    {
+        QTest::addColumn<bool>("unset");
+        QTest::addColumn<QByteArray>("home");
+        QTest::newRow("unset") << true << QByteArray();
+        QTest::newRow("empty") << false << QByteArray();
+        QTest::newRow("relative") << false << QByteArray("games");
+    }
+    void defaultFolderFallsBackToTheAccountsHome()
+    {
+        QFETCH(bool, unset);
+        QFETCH(QByteArray, home);
+        const passwd *account = ::getpwuid(::getuid());
+        QVERIFY(account && account->pw_dir);
+        const QString expected =
+            QDir::cleanPath(QFile::decodeName(account->pw_dir) + QStringLiteral("/.loki/sof"));
+
+        const QByteArray oldHome = qgetenv("HOME");
+        if (unset)
+            qunsetenv("HOME");
+        else
+            qputenv("HOME", home);
+        const QString folder = DefaultGameFolder();
+        qputenv("HOME", oldHome);
+        QCOMPARE(folder, expected);
     }
 #endif
 };

@@ -4,12 +4,16 @@
 
 #include "output/scriptwriter.h"
 
+#include <functional>
 #include <QByteArray>
 #include <QFile>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace tintforge::testing {
@@ -21,10 +25,9 @@ inline QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Writes the script while the process may not make any file longer than `limit` bytes, so the
-// write fails part-way (EFBIG) instead of killing the process.
-inline std::optional<FileError> writeUnderFileSizeLimit(const QString &folder, const Composition &c,
-                                                        unsigned limit)
+// Runs `step` while the process may not make any file longer than `limit` bytes, so a write
+// fails part-way (EFBIG) instead of killing the process.
+template <typename Step> auto underFileSizeLimit(unsigned limit, Step step)
 {
 #ifdef Q_OS_UNIX
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -33,14 +36,50 @@ inline std::optional<FileError> writeUnderFileSizeLimit(const QString &folder, c
     rlimit small = old;
     small.rlim_cur = limit;
     setrlimit(RLIMIT_FSIZE, &small);
-    auto error = writeColourScript(folder, c);
+    auto result = step();
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-    return error;
+    return result;
 #else
     Q_UNUSED(limit);
-    return writeColourScript(folder + QStringLiteral("/missing"), c);
+    return step();
 #endif
 }
+
+inline std::optional<FileError> writeUnderFileSizeLimit(const QString &folder, const Composition &c,
+                                                        unsigned limit)
+{
+    return underFileSizeLimit(limit, [&] { return writeColourScript(folder, c); });
+}
+
+#ifdef Q_OS_UNIX
+// "nobody": an account that permission bits hold for when the tests run as root.
+inline constexpr uid_t UnprivilegedId = 65534;
+
+// Runs `step` where permission bits hold: as root in a child process that has dropped to the
+// unprivileged account (see handOver), otherwise directly. Returns
+// whether `step` returned true.
+inline bool runWherePermissionsHold(const std::function<bool()> &step)
+{
+    if (::geteuid() != 0)
+        return step();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(UnprivilegedId) == 0 &&
+                             ::setuid(UnprivilegedId) == 0;
+        ::_exit(dropped && step() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+// Hands a file or folder to the account runWherePermissionsHold drops to, when running as root.
+inline bool handOver(const QString &path)
+{
+    return ::geteuid() != 0 ||
+           ::chown(QFile::encodeName(path).constData(), UnprivilegedId, UnprivilegedId) == 0;
+}
+#endif
 
 } // namespace tintforge::testing

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <QString>
+#include <string_view>
+
+namespace tintforge {
+
+// One open file of the C runtime, closed when it goes out of scope. The writer needs what Qt's
+// file classes do not offer together: the system's append mode, creating a name that must not
+// exist yet, flushing to the disk, and cutting a file back. Every failure keeps the system's own
+// reason, for the message the user sees.
+class NativeFile
+{
+public:
+    enum class Mode {
+        CreateNew, // write only; fails if the name exists, even as a dangling link
+        Append,    // write only, every write at the end of the file; created when missing
+        Read,
+    };
+
+    NativeFile(const QString &path, Mode mode);
+    ~NativeFile();
+    NativeFile(const NativeFile &) = delete;
+    NativeFile &operator=(const NativeFile &) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    // The reason of the last failure, in the system's words.
+    QString errorString() const { return m_error; }
+    // The system's number for it (errno), to tell an existing name from other failures.
+    int errorCode() const { return m_errorCode; }
+
+    // Whether the file is an ordinary file (not a device or a pipe), and its size then.
+    std::optional<std::int64_t> regularFileSize();
+    // Writes every byte, retrying after a short write, so a full disk or a size limit shows as
+    // the system's error and never as a silently short file.
+    bool writeAll(std::string_view bytes);
+    bool readByteAt(std::int64_t offset, char &byte);
+    bool truncate(std::int64_t size);
+    // Flushes the file's data to the disk.
+    bool sync();
+    bool close();
+
+private:
+    bool fail();
+
+    int m_fd = -1;
+    int m_errorCode = 0;
+    QString m_error;
+};
+
+// Gives `to` the file at `from` in one step: the name `to` itself is replaced, so a symbolic link
+// there is replaced by the file and its target is never touched. Returns the system's reason on
+// failure.
+std::optional<QString> replaceName(const QString &from, const QString &to);
+
+// Removes a file; used to clean up after a failure, so its own failure is not reported.
+void removeQuietly(const QString &path);
+
+// Flushes a folder's list of names to the disk, so a rename in it survives a crash. Does nothing
+// where the system offers no such flush.
+void syncFolder(const QString &folder);
+
+} // namespace tintforge
