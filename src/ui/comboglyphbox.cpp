@@ -1,6 +1,6 @@
 #include "comboglyphbox.h"
 
-#include "codepage.h"
+#include "output/codepage.h"
 
 #include <QComboBox>
 

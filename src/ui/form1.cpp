@@ -1,11 +1,12 @@
 #include "form1.h"
 
 #include "clickarea.h"
-#include "codepage.h"
+#include "codepagevalidator.h"
 #include "form1layout.h"
 #include "form2.h"
 #include "links.h"
 #include "model/palette.h"
+#include "output/codepage.h"
 #include "output/scriptflows.h"
 #include "pictures.h"
 #include "ui/identity.h"
@@ -146,7 +147,7 @@ void Form1::createControls()
     m_glyphCombo->setEditable(true);
     m_glyphCombo->setInsertPolicy(QComboBox::NoInsert);
     m_glyphCombo->setCompleter(nullptr);
-    m_glyphCombo->lineEdit()->setValidator(new CodePageValidator(m_glyphCombo));
+    m_glyphCombo->lineEdit()->setValidator(new CodePageValidator(-1, m_glyphCombo));
     m_glyphCombo->setPalette(fieldPalette(QColor::fromRgb(Silver), defaultTextColour()));
     m_glyphCombo->setAccessibleName(QStringLiteral("special character"));
     m_glyphBox = ComboGlyphBox(m_glyphCombo);
@@ -159,8 +160,7 @@ void Form1::createControls()
     for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
         const SegmentControls &controls = SegmentControlTable[i];
         QLineEdit *field = place(new QLineEdit(this), controls.field);
-        field->setMaxLength(int(SegmentKinds[i].maxLength));
-        field->setValidator(new CodePageValidator(field));
+        field->setValidator(new CodePageValidator(qsizetype(SegmentKinds[i].maxLength), field));
         field->setFont(controlFont(true));
         field->setAccessibleName(QString::fromLatin1(controls.accessibleName));
         m_fields[i] = field;

@@ -276,6 +276,9 @@ private slots:
         QTest::newRow("control characters dropped") << "Text5"
                                                     << "a\tb\u0085c"
                                                     << "abc";
+        QTest::newRow("dropped before the limit cuts") << "Text1"
+                                                       << "\U0001F600ABCDEFG"
+                                                       << "ABCDEFG";
     }
     void fieldsTakeOnlyWhatTheGameCanShowUpToTheLimit()
     {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QValidator>
 #include <string>
 #include <string_view>
 
@@ -14,13 +13,8 @@ QString fromCodePage(std::string_view bytes);
 std::string toCodePage(QStringView text);
 bool isCodePageText(QChar c);
 
-// Keeps a field to what the game can show: whatever else is typed or pasted is dropped, so what
-// the user sees is exactly what gets written.
-class CodePageValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &pos) const override;
-};
+// Drops from the text every character the code page cannot hold, moving the cursor with the text
+// before it.
+void dropNonCodePage(QString &text, int &cursor);
 
 } // namespace tintforge

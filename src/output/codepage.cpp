@@ -55,16 +55,15 @@ std::string toCodePage(QStringView text)
     return bytes;
 }
 
-QValidator::State CodePageValidator::validate(QString &input, int &pos) const
+void dropNonCodePage(QString &text, int &cursor)
 {
-    for (qsizetype i = input.size() - 1; i >= 0; --i) {
-        if (!isCodePageText(input[i])) {
-            input.remove(i, 1);
-            if (i < pos)
-                --pos;
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+        if (!isCodePageText(text[i])) {
+            text.remove(i, 1);
+            if (i < cursor)
+                --cursor;
         }
     }
-    return Acceptable;
 }
 
 } // namespace tintforge
