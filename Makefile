@@ -44,9 +44,10 @@ fuzz: deps
 # Start-up time and peak memory of the program against a bare Qt window, under Xvfb.
 bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTINTFORGE_BENCH=ON >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target tintforge bench_floor startbench
+	@cmake --build build-bench -j $(JOBS) --target tintforge bench_floor startbench chooserbench
 	@xvfb-run -a -s "-screen 0 1024x768x24" \
 	    build-bench/startbench $(BENCH_RUNS) build-bench/bench_floor build-bench/tintforge
+	@QT_QPA_PLATFORM=offscreen build-bench/chooserbench 5 5000 100000
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench

@@ -1,5 +1,7 @@
 #include "folderlist.h"
 
+#include "subfolders.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -51,6 +53,7 @@ FolderList::FolderList(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
     setItemDelegate(new IndentDelegate(this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextElideMode(Qt::ElideRight);
@@ -74,40 +77,62 @@ void FolderList::keyPressEvent(QKeyEvent *event)
 
 bool FolderList::setPath(const QString &path)
 {
-    // An unreadable folder would list as empty rather than fail; refuse it up front.
-    const QFileInfo info(path);
-    if (!info.isDir() || !info.isReadable() || !info.isExecutable())
+    if (path.isEmpty())
         return false;
-    const QDir folder(info.absoluteFilePath());
-
-    QStringList subfolders;
-    const QFileInfoList entries = folder.entryInfoList(
-        QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo &entry : entries)
-        subfolders.append(entry.absoluteFilePath());
+    const QDir folder(QFileInfo(path).absoluteFilePath());
+    const std::optional<QStringList> subfolders = listSubfolders(folder.absolutePath());
+    if (!subfolders)
+        return false;
 
     const QStringList chain = chainOf(folder);
-    fill(chain, subfolders);
+    fill(chain, folder.absolutePath(), *subfolders);
     m_path = QDir::toNativeSeparators(chain.last());
     emit pathChanged(m_path);
     return true;
 }
 
-void FolderList::fill(const QStringList &chain, const QStringList &subfolders)
+void FolderList::openNearest(const QString &path)
 {
+    // Up by name, not by QDir::cdUp, which stops at the first folder that no longer exists.
+    for (QString step = path.isEmpty() ? QString()
+                                       : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+         !step.isEmpty(); step = QFileInfo(step).path()) {
+        if (setPath(step))
+            return;
+        if (QDir(step).isRoot())
+            break;
+    }
+    if (setPath(QDir::homePath()) || setPath(QDir::rootPath()))
+        return;
+    // Not even the root can be listed: show it, empty, so Save still names a real folder.
+    fill(chainOf(QDir::root()), QDir::rootPath(), {});
+    m_path = QDir::toNativeSeparators(QDir::rootPath());
+    emit pathChanged(m_path);
+}
+
+// Items are filled before they join the list and all have one height, so that a folder of a
+// hundred thousand subfolders lists in one pass, without the view measuring or redrawing each.
+void FolderList::fill(const QStringList &chain, const QString &folder,
+                      const QStringList &subfolders)
+{
+    setUpdatesEnabled(false);
     clear();
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    const auto add = [this](const QString &path, int level, const QIcon &icon) {
-        auto *item = new QListWidgetItem(icon, entryName(path), this);
+    const auto add = [this](const QString &path, const QString &name, int level,
+                            const QIcon &icon) {
+        auto *item = new QListWidgetItem(icon, name);
         item->setData(PathRole, path);
         item->setData(LevelRole, level);
+        addItem(item);
     };
     for (int level = 0; level < chain.size(); ++level)
-        add(chain[level], level, open);
-    for (const QString &subfolder : subfolders)
-        add(subfolder, int(chain.size()), closed);
+        add(chain[level], entryName(chain[level]), level, open);
+    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+    for (const QString &name : subfolders)
+        add(prefix + name, name, int(chain.size()), closed);
     setCurrentRow(int(chain.size()) - 1);
+    setUpdatesEnabled(true);
 }
 
 } // namespace tintforge

@@ -18,6 +18,9 @@ public:
     QString path() const { return m_path; }
     // Fails, changing nothing, when the folder cannot be listed.
     bool setPath(const QString &path);
+    // Opens the folder, or else the nearest folder above it that can be listed, or else the home
+    // folder, or else the root: afterwards path() is never empty.
+    void openNearest(const QString &path);
 
 signals:
     void pathChanged(const QString &path);
@@ -27,7 +30,7 @@ protected:
 
 private:
     void open(QListWidgetItem *item);
-    void fill(const QStringList &chain, const QStringList &subfolders);
+    void fill(const QStringList &chain, const QString &folder, const QStringList &subfolders);
 
     QString m_path;
 };

@@ -2,6 +2,7 @@
 
 #include "folderlist.h"
 #include "output/scriptflows.h"
+#include "subfolders.h"
 #include "twips.h"
 #include "windowlook.h"
 
@@ -81,7 +82,7 @@ Form2::Form2(const Composition &composition, MessageSink showMessage)
 
     fillDrives();
     connect(m_folders, &FolderList::pathChanged, this, &Form2::selectDriveOf);
-    m_folders->setPath(QDir::currentPath());
+    m_folders->openNearest(faithfulCurrentFolder());
     connect(m_drives, &QComboBox::currentIndexChanged, this, &Form2::changeDrive);
     connect(m_save, &QPushButton::clicked, this, &Form2::saveScriptClicked);
     m_folders->setFocus();

@@ -9,10 +9,16 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace tintforge;
 using tintforge::testing::readAll;
@@ -151,6 +157,53 @@ private slots:
         QVERIFY(chooser->isVisible());
         QVERIFY(main->composition() == before);
     }
+
+#ifdef Q_OS_UNIX
+    // A current folder that is gone: the chooser opens on the nearest folder above it, and Save
+    // writes exactly there.
+    void aDeletedCurrentFolderOpensTheNearestFolderAbove()
+    {
+        QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("gone/deeper")));
+        QVERIFY(QDir::setCurrent(folder("gone/deeper")));
+        QVERIFY(QDir(folder("gone")).removeRecursively());
+        Form2 *chooser = openChooser();
+        QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
+        QVERIFY(entryNamed(in<FolderList>(chooser, "Dir1"), QStringLiteral("game")));
+        in<QPushButton>(chooser, "Command1")->click();
+        QCOMPARE(readAll(dir->filePath(QStringLiteral("config.cfg"))),
+                 QByteArray("exec color.cfg\r\n"));
+    }
+
+    // A folder name that is not valid UTF-8 cannot be shown as it is: it is left out, and never
+    // confused with the folder whose name is its decoded look-alike.
+    void namesThatCannotBeShownAreLeftOutNotConfused()
+    {
+        const QByteArray base = QFile::encodeName(dir->path());
+        QCOMPARE(::mkdir((base + "/bad\xff").constData(), 0777), 0);
+        // QTemporaryDir cannot name it to remove it.
+        const auto removeBad = qScopeGuard([&] {
+            ::unlink((base + "/bad\xff/color.cfg").constData());
+            ::rmdir((base + "/bad\xff").constData());
+        });
+        const QString lookAlike = QStringLiteral("bad\uFFFD");
+        QVERIFY(QDir(dir->path()).mkdir(lookAlike));
+
+        // Started inside the undecodable folder, the chooser opens the folder above it.
+        QCOMPARE(::chdir((base + "/bad\xff").constData()), 0);
+        Form2 *chooser = openChooser();
+        QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
+
+        auto *list = in<FolderList>(chooser, "Dir1");
+        QCOMPARE(list->findItems(QStringLiteral("bad"), Qt::MatchStartsWith).size(), 1);
+        QTest::keyClick(list, Qt::Key_Home);
+        list->setCurrentItem(entryNamed(list, lookAlike));
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->filePath(lookAlike)));
+        in<QPushButton>(chooser, "Command1")->click();
+        QVERIFY(QFileInfo::exists(dir->filePath(lookAlike + QStringLiteral("/color.cfg"))));
+        QCOMPARE(::access((base + "/bad\xff/color.cfg").constData(), F_OK), -1);
+    }
+#endif
 
     void closingTheChooserWritesNothing()
     {
