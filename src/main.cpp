@@ -22,6 +22,37 @@ bool displayAvailable()
 #endif
 }
 
+// What the window system said while the toolkit started, so that a display that does not answer
+// ends in one line of ours instead of the toolkit's abort.
+QtMessageHandler toolkitHandler = nullptr;
+bool displayRefused = false;
+
+void startupMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    const QLatin1StringView category(context.category ? context.category : "");
+    if (category == QLatin1StringView("qt.qpa.xcb") &&
+        message.contains(QLatin1StringView("could not connect to display"))) {
+        displayRefused = true;
+        return;
+    }
+    if (displayRefused && category == QLatin1StringView("qt.qpa.plugin"))
+        return;
+    if (type != QtFatalMsg) {
+        toolkitHandler(type, context, message);
+        return;
+    }
+    const char *display = std::getenv("DISPLAY");
+    if (displayRefused)
+        std::fprintf(stderr,
+                     "tintforge: no display to show the window on (display %s does not answer).\n",
+                     display && *display ? display : "(default)");
+    else
+        std::fprintf(stderr, "tintforge: the window system could not be started (%s).\n",
+                     qPrintable(message.section(QLatin1Char('\n'), 0, 0)));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -33,7 +64,9 @@ int main(int argc, char *argv[])
     // The program reads no command line: not even the toolkit's own options (-reverse, -style)
     // may change it.
     int toolkitArgc = argc > 0 ? 1 : 0;
+    toolkitHandler = qInstallMessageHandler(startupMessage);
     QApplication app(toolkitArgc, argv);
+    qInstallMessageHandler(toolkitHandler);
     QApplication::setApplicationName(tintforge::ProgramTitle);
     QApplication::setApplicationVersion(tintforge::VersionText);
     QGuiApplication::setDesktopFileName(QStringLiteral("tintforge"));
