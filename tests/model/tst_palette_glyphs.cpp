@@ -2,6 +2,7 @@
 #include "model/glyphlist.h"
 #include "model/palette.h"
 
+#include <QFile>
 #include <QTest>
 #include <set>
 #include <vector>
@@ -29,6 +30,45 @@ class TestPaletteGlyphs : public QObject
     Q_OBJECT
 
 private slots:
+    // The palette against a copy of the document's table, field by field.
+    void paletteMatchesTheTable()
+    {
+        QFile file(QFINDTESTDATA("data/palette.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        std::size_t row = 0;
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine().chopped(1);
+            if (line.startsWith('#'))
+                continue;
+            const QList<QByteArray> fields = line.split('\t');
+            QCOMPARE(fields.size(), 6);
+            QVERIFY(row < Palette.size());
+            const Swatch &swatch = Palette[row++];
+            QCOMPARE(swatch.position, fields[0].toInt());
+            QCOMPARE(QByteArray(swatch.label.data(), qsizetype(swatch.label.size())), fields[1]);
+            QCOMPARE(int(swatch.code), fields[2].toInt());
+            QCOMPARE(swatch.preview.hex(), fields[3].toUInt(nullptr, 16));
+            QCOMPARE(swatch.swatchColour.hex(), fields[4].toUInt(nullptr, 16));
+            QCOMPARE(QByteArray(swatch.chartName.data(), qsizetype(swatch.chartName.size())),
+                     fields[5]);
+        }
+        QCOMPARE(row, Palette.size());
+    }
+
+    void glyphBoxIsFilledWithTheListedBytes()
+    {
+        QFile file(QFINDTESTDATA("data/glyphs.bin"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray expected = file.readAll();
+        QCOMPARE(expected.size(), 64);
+        ListGlyphBox box;
+        fillGlyphList(box);
+        QByteArray filled;
+        for (const std::string &entry : box.entries)
+            filled += QByteArray::fromStdString(entry);
+        QCOMPARE(filled, expected);
+    }
+
     void paletteUsesEveryCodeButNineTenThirteen()
     {
         std::multiset<int> codes;

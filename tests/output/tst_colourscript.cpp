@@ -4,7 +4,9 @@
 #include "output/colourchart.h"
 #include "output/colourscript.h"
 
+#include <array>
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QTest>
 
@@ -42,13 +44,89 @@ Composition workedExample()
     return c;
 }
 
+QByteArray goldenFile(const QString &name)
+{
+    QFile file(QFINDTESTDATA(QStringLiteral("data/") + name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::string glyphs(std::size_t from, std::size_t to)
+{
+    return std::string(GlyphList.begin() + from, GlyphList.begin() + to);
+}
+
+using Positions = std::array<int, 5>;
+using Texts = std::array<std::string, 5>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Positions)
+Q_DECLARE_METATYPE(Texts)
 
 class TestColourScript : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // Whole scripts against files written from the document's tables: each segment takes the
+    // swatch at the given palette position and then its text, appended (and so cut to its limit).
+    // Between them the files use every palette position, every glyph and every text limit.
+    void rendersGoldenScripts_data()
+    {
+        QTest::addColumn<QString>("golden");
+        QTest::addColumn<Positions>("positions");
+        QTest::addColumn<Texts>("texts");
+        QTest::addColumn<bool>("clanSwitch");
+        QTest::newRow("worked example")
+            << QStringLiteral("worked-example.cfg") << Positions{2, 5, 8, 8, 8}
+            << Texts{"XYZ", "Player", "", "", ""} << true;
+        QTest::newRow("worked example, clan off")
+            << QStringLiteral("worked-example-clan-off.cfg") << Positions{2, 5, 8, 8, 8}
+            << Texts{"XYZ", "Player", "", "", ""} << false;
+        QTest::newRow("positions 1-5, every glyph, every limit")
+            << QStringLiteral("positions-01-05-glyphs.cfg") << Positions{1, 2, 3, 4, 5}
+            << Texts{glyphs(0, 10), glyphs(7, 22) + "!", glyphs(22, 37), glyphs(37, 62),
+                     glyphs(62, 64) + std::string(40, 'x')}
+            << true;
+        QTest::newRow("positions 6-10")
+            << QStringLiteral("positions-06-10.cfg") << Positions{6, 7, 8, 9, 10}
+            << Texts{"[RUK]", "Orv", "Vorlix", "Soldier of Fortune server",
+                     "Welcome, play fair and have fun"}
+            << true;
+        QTest::newRow("positions 11-15, empty texts")
+            << QStringLiteral("positions-11-15.cfg") << Positions{11, 12, 13, 14, 15}
+            << Texts{"", "", "", "", ""} << true;
+        QTest::newRow("positions 16-20, over the limits")
+            << QStringLiteral("positions-16-20.cfg") << Positions{16, 17, 18, 19, 20}
+            << Texts{std::string(8, 'A'), std::string(16, 'B'), std::string(20, 'C'),
+                     std::string(26, 'D'), std::string(31, 'E')}
+            << true;
+        QTest::newRow("positions 21-25, quotes as they stand")
+            << QStringLiteral("positions-21-25.cfg") << Positions{21, 22, 23, 24, 25}
+            << Texts{"\"q\"", "a\"b", "", "h\"", "\""} << true;
+        QTest::newRow("positions 26-29, clan off")
+            << QStringLiteral("positions-26-29-clan-off.cfg") << Positions{9, 26, 27, 28, 29}
+            << Texts{"gone", "Zo\xEB", "\x80\x9F", "tab-free", "end"} << false;
+    }
+    void rendersGoldenScripts()
+    {
+        QFETCH(QString, golden);
+        QFETCH(Positions, positions);
+        QFETCH(Texts, texts);
+        QFETCH(bool, clanSwitch);
+        Composition c;
+        for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
+            c.selectSegment(SegmentKinds[i].key);
+            const Swatch &swatch = Palette[std::size_t(positions[i] - 1)];
+            c.applyColour(swatch.code, swatch.preview);
+            c.appendToActive(texts[i]);
+        }
+        c.setClanSwitch(clanSwitch);
+        const QByteArray expected = goldenFile(golden);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(render(c), expected);
+    }
+
     void chartIs1282BytesStartingWithBrightWhite()
     {
         const std::string &chart = ColourChart();
