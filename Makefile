@@ -33,9 +33,12 @@ sanitize: deps
 	@cd build-asan && ASAN_OPTIONS=detect_leaks=1 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
-# libFuzzer over the composition's operations and the script; FUZZ_SECONDS=600 for a long run.
+# libFuzzer over the composition's operations, the script writer with injected faults, the
+# fields' character filter and path joining; every layer is instrumented. FUZZ_SECONDS=600 for a
+# long run.
 fuzz: deps
 	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTINTFORGE_FUZZ=ON \
+	    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" \
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_operations
 	@mkdir -p build-fuzz/corpus
