@@ -1,4 +1,5 @@
 #include "../support/files.h"
+#include "closewindow.h"
 #include "model/composition.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
@@ -68,6 +69,12 @@ public:
     }
 
     bool started() const { return !m_window.isEmpty(); }
+    // Closes the main window as a window manager would and waits for the program to end.
+    bool closeAndWait()
+    {
+        return askWindowToClose(m_window.toULong()) && m_program.waitForFinished(20000);
+    }
+    QProcess &program() { return m_program; }
     bool running() const { return m_program.state() == QProcess::Running; }
     QPoint origin() const { return m_origin; }
     QString gameFile(const char *name) const
@@ -265,6 +272,20 @@ private slots:
         QTRY_VERIFY(run(XDOTOOL, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                   QStringLiteral("--name"), QStringLiteral("^Save as")})
                         .isEmpty());
+    }
+
+    // A normal end: closing the window ends the program with status 0 and nothing on stderr,
+    // which under the sanitizer build also means no leak and no error report.
+    void closingTheWindowEndsTheProgramCleanly()
+    {
+        Session s;
+        QVERIFY(s.started());
+        doTypicalRun(s);
+        s.click(Make);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(typicalRun()), 5000);
+        QVERIFY(s.closeAndWait());
+        QCOMPARE(s.program().exitStatus(), QProcess::NormalExit);
+        QVERIFY2(s.program().exitCode() == 0, qPrintable(s.programOutput()));
     }
 
     void failedMakeKeepsTheProgramAndTheComposition()
