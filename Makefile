@@ -1,32 +1,42 @@
-# The two everyday commands: `make run` and `make test`. Both install what is missing first.
+# SPDX-License-Identifier: MIT
+# The two everyday commands: `make run` and `make test`. Both install what is missing first;
+# `make run` only what building and running the program needs.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 BENCH_RUNS ?= 15
+# Extra configure options, e.g. CMAKE_ARGS=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON as CI sets.
+CMAKE_ARGS ?=
 
-.PHONY: all deps configure build test run sanitize fuzz bench clean
+.PHONY: all run test build sanitize fuzz bench artwork clean
 
 all: build
 
-deps:
-	@tools/install-deps.sh
+# Configures only once: later runs leave the build tree alone, so a second `make run` with
+# nothing changed compiles and links nothing.
+run:
+	@tools/install-deps.sh run
+	@test -f $(BUILD_DIR)/CMakeCache.txt || \
+	    cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=OFF \
+	        $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tintforge
+	@$(BUILD_DIR)/tintforge
 
-configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
-
-build: configure
+build:
+	@tools/install-deps.sh test
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON \
+	    $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-run: build
-	@$(BUILD_DIR)/tintforge
-
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails.
-sanitize: deps
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug \
+# Leaks inside system libraries are suppressed by name (tests/sanitizers/lsan.supp).
+sanitize:
+	@tools/install-deps.sh test
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug $(CMAKE_ARGS) \
 	    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all" \
 	    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 	@cmake --build build-asan -j $(JOBS)
@@ -37,21 +47,30 @@ sanitize: deps
 # libFuzzer over the composition's operations, the script writer with injected faults, the
 # fields' character filter and path joining; every layer is instrumented. FUZZ_SECONDS=600 for a
 # long run.
-fuzz: deps
-	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTINTFORGE_FUZZ=ON \
+fuzz:
+	@tools/install-deps.sh test
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTINTFORGE_FUZZ=ON -DBUILD_TESTING=OFF \
 	    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" \
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target fuzz_operations
 	@mkdir -p build-fuzz/corpus
 	@build-fuzz/fuzz_operations -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
 
-# Start-up time and peak memory of the program against a bare Qt window, under Xvfb.
-bench: deps
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTINTFORGE_BENCH=ON >/dev/null
+# Start-up time and peak memory of the program against a bare Qt window, under Xvfb, and the time
+# until the folder chooser shows over big folders.
+bench:
+	@tools/install-deps.sh test
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINTFORGE_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target tintforge bench_floor startbench chooserbench
 	@xvfb-run -a -s "-screen 0 1024x768x24" \
 	    build-bench/startbench $(BENCH_RUNS) build-bench/bench_floor build-bench/tintforge
 	@QT_QPA_PLATFORM=offscreen build-bench/chooserbench 5 5000 100000
 
+# Draws the banner and the icons again into the tree, after a change to their generators.
+artwork:
+	@tools/install-deps.sh test
+	@cmake -S . -B build-artwork -DBUILD_TESTING=OFF -DTINTFORGE_ARTWORK=ON >/dev/null
+	@cmake --build build-artwork -j $(JOBS) --target artwork
+
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench build-artwork build-release build-clang

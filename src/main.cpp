@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/form1.h"
 #include "ui/identity.h"
 #include "ui/windowlook.h"
@@ -69,7 +70,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(toolkitHandler);
     QApplication::setApplicationName(tintforge::ProgramTitle);
     QApplication::setApplicationVersion(tintforge::VersionText);
-    QGuiApplication::setDesktopFileName(QStringLiteral("tintforge"));
+    QGuiApplication::setDesktopFileName(tintforge::AppId);
 
     tintforge::installFormStyle();
     tintforge::Form1 form;

@@ -1,15 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need, and only those missing.
+# SPDX-License-Identifier: MIT
+# Installs the Debian packages that are missing, and only those.
+#   install-deps.sh run    what building and running the program needs
+#   install-deps.sh test   that, plus what the test suite, sanitizers, fuzzing and benchmarks need
 # As root it runs apt-get itself; with sudo it asks sudo; otherwise it prints the line to run.
 set -euo pipefail
 
-packages=(
-    cmake make g++ clang libclang-rt-14-dev pkg-config
+run_packages=(
+    cmake make g++
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation fonts-dejavu-core
-    binutils-mingw-w64-x86-64 desktop-file-utils
+)
+test_packages=(
+    clang libclang-rt-14-dev
+    binutils-mingw-w64-x86-64 desktop-file-utils appstream
     xvfb xauth xdotool imagemagick libx11-dev
 )
+
+packages=("${run_packages[@]}")
+case "${1:-run}" in
+    run) ;;
+    test) packages+=("${test_packages[@]}") ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

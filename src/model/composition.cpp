@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "composition.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "glyphlist.h"
 
 #include "composition.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colourscript.h"
 
 #include "colourchart.h"

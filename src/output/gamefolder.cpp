@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gamefolder.h"
 
 #include <QDir>

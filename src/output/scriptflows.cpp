@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scriptflows.h"
 
 #include "gamefolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form1layout.h"
 #include "pictures.h"
 

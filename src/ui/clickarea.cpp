@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clickarea.h"
 
 #include <QMouseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "codepagevalidator.h"
 
 #include "output/codepage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output/colourchart.h"
 #include "pictures.h"
 

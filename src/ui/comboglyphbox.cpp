@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "comboglyphbox.h"
 
 #include "output/codepage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "folderlist.h"
 
 #include "subfolders.h"

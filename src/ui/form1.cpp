@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form1.h"
 
 #include "clickarea.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/identity.h"
 
 #include <QPixmap>

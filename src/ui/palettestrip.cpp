@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/palette.h"
 #include "pictures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Asks a window to close as a window manager's close button does (WM_DELETE_WINDOW), so the

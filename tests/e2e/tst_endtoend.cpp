@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "../support/files.h"
 #include "closewindow.h"
 #include "model/composition.h"

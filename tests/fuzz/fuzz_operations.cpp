@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target. The first byte picks what the rest drives:
 //  - a sequence of operations on a composition, after which every invariant must hold;
 //  - the same, then a write into a real folder with an injected fault, after which the files

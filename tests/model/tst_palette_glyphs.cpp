@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/composition.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"

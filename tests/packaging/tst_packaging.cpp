@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/identity.h"
 
 #include <QProcess>
@@ -133,9 +134,11 @@ private slots:
 
         const Reader fixed(root.value);
         QCOMPARE(fixed.u32(0), 0xFEEF04BDu);
-        QCOMPARE(fixed.u32(8), 0x00010000u);  // file version 1.0
-        QCOMPARE(fixed.u32(12), 0u);          // .0.0
-        QCOMPARE(fixed.u32(16), 0x00010000u); // product version 1.0
+        // The version is set once, in the build; the block carries it as numbers and as text.
+        const quint32 majorMinor = quint32(VersionMajor) << 16 | quint32(VersionMinor);
+        QCOMPARE(fixed.u32(8), majorMinor);  // file version
+        QCOMPARE(fixed.u32(12), 0u);         // .0.0
+        QCOMPARE(fixed.u32(16), majorMinor); // product version
         QCOMPARE(fixed.u32(20), 0u);
         QCOMPARE(fixed.u32(24), 0u); // flag mask
         QCOMPARE(fixed.u32(28), 0u); // flags
@@ -160,8 +163,11 @@ private slots:
                               QStringLiteral("FileVersion"), QStringLiteral("ProductVersion"),
                               QStringLiteral("InternalName"), QStringLiteral("OriginalFilename")}));
         QCOMPARE(values[QStringLiteral("ProductName")], QStringLiteral("Orv Vorlix's Tintforge"));
-        QCOMPARE(values[QStringLiteral("FileVersion")], QStringLiteral("1.00"));
-        QCOMPARE(values[QStringLiteral("ProductVersion")], QStringLiteral("1.00"));
+        const QString versionText =
+            QStringLiteral("%1.%2").arg(VersionMajor).arg(VersionMinor, 2, 10, QLatin1Char('0'));
+        QCOMPARE(VersionText, versionText);
+        QCOMPARE(values[QStringLiteral("FileVersion")], versionText);
+        QCOMPARE(values[QStringLiteral("ProductVersion")], versionText);
         QCOMPARE(values[QStringLiteral("InternalName")], QStringLiteral("VorlixOrv's Tintforge"));
         QCOMPARE(values[QStringLiteral("OriginalFilename")],
                  QStringLiteral("VorlixOrv's Tintforge.exe"));

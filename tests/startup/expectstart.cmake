@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Starts the program with the given environment and checks its exit status and its whole
 # standard error output.
 #   cmake -DPROGRAM=... -DENVIRONMENT="A=1;B=2" -DUNSET="C;D" -DEXPECTED_EXIT=1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Drives a composition with operations decoded from a stream of bytes, and checks everything
@@ -75,7 +76,8 @@ inline void applyNextOperation(Composition &c, std::string &glyphBoxText, ByteSt
         else
             glyphBoxText.assign(1, GlyphList[choice % GlyphList.size()]);
         c.appendToActive(glyphBoxText);
-        glyphBoxText.assign(FirstGlyph);
+        glyphBoxText.assign(
+            1, FirstGlyph.front()); // (count, char): GCC 12 misreads a view copy at -O3
         break;
     }
     }

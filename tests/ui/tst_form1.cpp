@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "../support/files.h"
 #include "model/palette.h"
 #include "output/colourscript.h"

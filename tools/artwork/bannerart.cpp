@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bannerart.h"
 
 #include "ui/links.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the banner once, at build time, for ordinary and for doubled displays. The pictures are
 // written as raw 32-bit pixel rows, which the program shows straight from its own binary: nothing
 // to decode or copy at start.

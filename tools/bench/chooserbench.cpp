@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Chooser benchmark: the time from a click on "..." until "Save as..." is shown, listing a folder
 // of many subfolders. Makes the folders in a temporary folder, then opens the chooser there
 // several times and prints the median.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor the start-up benchmark measures against: the least a Qt Widgets program can show,
 // a bare window of the main window's size and caption.
 #include <QApplication>

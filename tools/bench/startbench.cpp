@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up benchmark: starts each program in turn, many times, and measures the time from exec
 // until its 545 by 270 window is mapped on the X server, and the peak resident memory of the
 // process once it has drawn. Prints medians and the ratios of each program to the first (the

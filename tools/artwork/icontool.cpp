@@ -1,6 +1,7 @@
-// Turns the program's pixel-art icon into what the packages need: a PNG for desktop icon themes,
-// and for the Windows resource a 4-bit .ico plus the two raw resources (the icon image and its
-// group) that the resource script places under fixed ids.
+// SPDX-License-Identifier: MIT
+// Turns the program's pixel-art icon into what the packages need: PNGs in the sizes desktop icon
+// themes expect, and for the Windows resource a 4-bit .ico plus the two raw resources (the icon
+// image and its group) that the resource script places under fixed ids.
 //
 // usage: icontool ICON.xpm OUTDIR GROUP_ICON_ID
 
@@ -90,6 +91,37 @@ void directoryEntry(LittleEndianWriter &w, qsizetype imageSize)
     w.u32(quint32(imageSize));
 }
 
+// The theme sizes, each from the 32-pixel image by a whole factor so the pixel art stays crisp:
+// 16 takes every other pixel, 64 to 256 repeat each pixel, and 48 (no whole factor of 32) shows
+// the image at its own size in the middle of a clear square.
+QImage themeIcon(const QImage &icon, int size)
+{
+    if (size == 48) {
+        QImage padded(size, size, QImage::Format_ARGB32);
+        padded.fill(Qt::transparent);
+        for (int y = 0; y < IconSize; ++y) {
+            for (int x = 0; x < IconSize; ++x)
+                padded.setPixel(x + 8, y + 8, icon.pixel(x, y));
+        }
+        return padded;
+    }
+    QImage scaled(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x)
+            scaled.setPixel(x, y, icon.pixel(x * IconSize / size, y * IconSize / size));
+    }
+    return scaled;
+}
+
+QByteArray png(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
 bool save(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -146,14 +178,11 @@ int main(int argc, char *argv[])
     directoryEntry(group, image.size());
     group.u16(iconId);
 
-    QByteArray png;
-    QBuffer pngBuffer(&png);
-    pngBuffer.open(QIODevice::WriteOnly);
-    icon.save(&pngBuffer, "PNG");
-
-    const bool ok = save(outDir + QStringLiteral("/tintforge.ico"), ico.bytes()) &&
-                    save(outDir + QStringLiteral("/icon-image.bin"), image) &&
-                    save(outDir + QStringLiteral("/icon-group.bin"), group.bytes()) &&
-                    save(outDir + QStringLiteral("/tintforge.png"), png);
+    bool ok = save(outDir + QStringLiteral("/tintforge.ico"), ico.bytes()) &&
+              save(outDir + QStringLiteral("/icon-image.bin"), image) &&
+              save(outDir + QStringLiteral("/icon-group.bin"), group.bytes());
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        ok = ok && save(outDir + QStringLiteral("/tintforge-%1.png").arg(size),
+                        png(themeIcon(icon, size)));
     return ok ? 0 : 1;
 }

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool runTool(const char *program, const QStringList &arguments, QByteArray &errors)
+{
+    QProcess process;
+    process.start(QString::fromLocal8Bit(program), arguments);
+    const bool finished = process.waitForFinished(60000);
+    errors = process.readAllStandardError();
+    return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+} // namespace
+
+// The banner and icon files are kept in the tree so that the build runs nothing it builds; this
+// draws them again and compares, so a change to a generator without `make artwork` fails here.
+class TestArtwork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bannerIsWhatItsGeneratorDraws()
+    {
+        QTemporaryDir dir;
+        QByteArray errors;
+        QVERIFY2(
+            runTool(MAKEBANNER, {dir.path(), QStringLiteral("548"), QStringLiteral("158")}, errors),
+            errors.constData());
+        for (const char *name : {"banner.rgb32", "banner@2x.rgb32"}) {
+            const QByteArray kept =
+                contentOf(QStringLiteral(BANNER_DIR "/") + QString::fromLatin1(name));
+            QVERIFY2(!kept.isEmpty(), name);
+            QVERIFY2(contentOf(dir.filePath(QString::fromLatin1(name))) == kept, name);
+        }
+    }
+
+    void iconsAreWhatTheirGeneratorMakes()
+    {
+        QTemporaryDir dir;
+        QByteArray errors;
+        QVERIFY2(runTool(ICONTOOL,
+                         {QStringLiteral(ICON_SOURCE), dir.path(), QStringLiteral(ICON_IMAGE_ID)},
+                         errors),
+                 errors.constData());
+        const QStringList made = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(made, QDir(QStringLiteral(ICON_DIR)).entryList(QDir::Files, QDir::Name));
+        for (const QString &name : made) {
+            const QString kept = QStringLiteral(ICON_DIR "/") + name;
+            if (name.endsWith(QStringLiteral(".png"))) {
+                // PNG bytes may differ between library versions; the pixels may not.
+                const QImage keptImage(kept);
+                QVERIFY2(!keptImage.isNull(), qPrintable(name));
+                QCOMPARE(QImage(dir.filePath(name)).convertToFormat(QImage::Format_ARGB32),
+                         keptImage.convertToFormat(QImage::Format_ARGB32));
+            } else {
+                QVERIFY2(contentOf(dir.filePath(name)) == contentOf(kept), qPrintable(name));
+            }
+        }
+    }
+
+    void themeIconsScalePixelArtByWholeFactors()
+    {
+        const QImage icon = QImage(QStringLiteral(ICON_DIR "/tintforge-32.png"))
+                                .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(32, 32));
+        for (const int size : {64, 128, 256}) {
+            const QImage big = QImage(QStringLiteral(ICON_DIR "/tintforge-%1.png").arg(size))
+                                   .convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(big.size(), QSize(size, size));
+            const int factor = size / 32;
+            for (int y = 0; y < size; ++y) {
+                for (int x = 0; x < size; ++x)
+                    QCOMPARE(big.pixel(x, y), icon.pixel(x / factor, y / factor));
+            }
+        }
+        const QImage medium = QImage(QStringLiteral(ICON_DIR "/tintforge-48.png"))
+                                  .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(medium.copy(8, 8, 32, 32), icon);
+        QCOMPARE(qAlpha(medium.pixel(0, 0)), 0);
+    }
+};
+
+QTEST_MAIN(TestArtwork)
+#include "tst_artwork.moc"
