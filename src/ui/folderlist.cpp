@@ -42,6 +42,18 @@ QStringList chainOf(const QDir &folder)
     return chain;
 }
 
+// The icon as it is, also on the highlighted entry: the toolkit would tint it with the desktop's
+// highlight colour, which the list's own colours must not depend on.
+QIcon unhighlightedIcon(const QIcon &icon, QSize size)
+{
+    if (!size.isValid())
+        size = QSize(16, 16);
+    const QPixmap normal = icon.pixmap(size);
+    QIcon fixed(normal);
+    fixed.addPixmap(normal, QIcon::Selected);
+    return fixed;
+}
+
 QString entryName(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
@@ -118,8 +130,9 @@ void FolderList::fill(const QStringList &chain, const QString &folder,
 {
     setUpdatesEnabled(false);
     clear();
-    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QIcon open = unhighlightedIcon(style()->standardIcon(QStyle::SP_DirOpenIcon), iconSize());
+    const QIcon closed =
+        unhighlightedIcon(style()->standardIcon(QStyle::SP_DirClosedIcon), iconSize());
     const auto add = [this](const QString &path, const QString &name, int level,
                             const QIcon &icon) {
         auto *item = new QListWidgetItem(icon, name);

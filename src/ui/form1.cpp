@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "accessibility.h"
 #include "clickarea.h"
 #include "codepagevalidator.h"
 #include "form1layout.h"
@@ -10,6 +11,7 @@
 #include "output/codepage.h"
 #include "output/scriptflows.h"
 #include "pictures.h"
+#include "placement.h"
 #include "ui/identity.h"
 #include "windowlook.h"
 
@@ -19,11 +21,13 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace tintforge {
 
@@ -67,15 +71,19 @@ template <typename Widget> Widget *place(Widget *widget, std::string_view contro
     return tintforge::place(widget, placeOf(controlName));
 }
 
+// Shows a window in front, restoring it first when it was minimised: raising alone leaves a
+// minimised window where it is.
+void bringBack(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void showMessageBox(QWidget *parent, const QString &message)
 {
     QMessageBox::warning(parent, ProgramTitle, message);
-}
-
-void centreOnScreen(QWidget *window)
-{
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 } // namespace
@@ -87,8 +95,10 @@ Form1::Form1(QWidget *parent)
       m_showMessage(showMessageBox), m_openLink(QDesktopServices::openUrl),
       m_paletteStrip(paletteStripImage())
 {
+    registerAccessibleRoles();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ProgramTitle);
+    setAccessibleName(ProgramTitle);
     setWindowIcon(programIcon());
     setFixedSize(pixels(Form1Width), pixels(Form1Height));
     setAutoFillBackground(true);
@@ -106,7 +116,7 @@ Form1::Form1(QWidget *parent)
     fillGlyphList(m_glyphBox);
     refresh();
     m_make->setFocus();
-    centreOnScreen(this);
+    placeOnScreen(this);
 }
 
 Form1::~Form1()
@@ -143,6 +153,10 @@ void Form1::createControls()
     caption("Label1", "Name:");
     caption("Label31", "Host Name:");
     caption("Label32", "Starting Message:");
+    // The glyph box has no caption on screen; this one, never shown, is what screen readers
+    // announce it by (they read an editable drop-down's own name as its current text).
+    auto *glyphCaption = new QLabel(QStringLiteral("special character"), this);
+    glyphCaption->hide();
 
     m_glyphCombo = place(new QComboBox(this), "Combo1");
     m_glyphCombo->setEditable(true);
@@ -151,6 +165,7 @@ void Form1::createControls()
     m_glyphCombo->lineEdit()->setValidator(new CodePageValidator(-1, m_glyphCombo));
     m_glyphCombo->setPalette(fieldPalette(QColor::fromRgb(Silver), defaultTextColour()));
     m_glyphCombo->setAccessibleName(QStringLiteral("special character"));
+    glyphCaption->setBuddy(m_glyphCombo);
     m_glyphBox = ComboGlyphBox(m_glyphCombo);
     m_glyphBox.setText(FirstGlyph);
 
@@ -164,6 +179,20 @@ void Form1::createControls()
         field->setValidator(new CodePageValidator(qsizetype(SegmentKinds[i].maxLength), field));
         field->setFont(controlFont(true));
         field->setAccessibleName(QString::fromLatin1(controls.accessibleName));
+        // The usual editing menu, plus the palette by name: colouring without the mouse.
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QWidget::customContextMenuRequested, this, [this, i](const QPoint &at) {
+            segmentMenu(i)->exec(m_fields[i]->mapToGlobal(at));
+        });
+        // Shift+F10 and the Menu key open it too, at the text cursor.
+        for (const QKeySequence &keys :
+             {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+            auto *shortcut = new QShortcut(keys, field, nullptr, nullptr, Qt::WidgetShortcut);
+            connect(shortcut, &QShortcut::activated, field, [field] {
+                const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+                emit field->customContextMenuRequested(cursor.bottomLeft());
+            });
+        }
         m_fields[i] = field;
 
         auto *option = place(new QRadioButton(QString::fromLatin1(controls.optionCaption), this),
@@ -173,10 +202,40 @@ void Form1::createControls()
     }
 
     m_make = place(new QPushButton(QStringLiteral("Make"), this), "Command1");
+    m_make->setAccessibleDescription(QStringLiteral("write color.cfg into the game's folder"));
     m_openChooser = place(new QPushButton(QStringLiteral("..."), this), "Command3");
+    m_openChooser->setAccessibleName(QStringLiteral("save in another folder"));
+    m_appendGlyph->setAccessibleName(QStringLiteral("append special character"));
+    // Each caption names the field beside it.
+    for (const auto &[caption, field] :
+         {std::pair{"Label1", "Text3"}, std::pair{"Label31", "Text5"},
+          std::pair{"Label32", "Text6"}})
+        findChild<QLabel *>(QLatin1StringView(caption))
+            ->setBuddy(findChild<QLineEdit *>(QLatin1StringView(field)));
     // Enter presses the focused button, as the space bar does.
     for (QPushButton *button : {m_make, m_appendGlyph, m_openChooser})
         button->setAutoDefault(true);
+}
+
+std::unique_ptr<QMenu> Form1::segmentMenu(std::size_t index)
+{
+    std::unique_ptr<QMenu> menu(m_fields[index]->createStandardContextMenu());
+    menu->addSeparator();
+    QMenu *colours = menu->addMenu(QStringLiteral("Colour"));
+    colours->setObjectName(QStringLiteral("colourMenu"));
+    for (const Swatch &swatch : Palette) {
+        QPixmap square(12, 12);
+        square.fill(Qt::black);
+        QPainter(&square).fillRect(1, 1, 10, 10, QColor::fromRgb(swatch.swatchColour.hex()));
+        QAction *action = colours->addAction(QIcon(square), name(swatch.chartName).trimmed());
+        connect(action, &QAction::triggered, this, [this, index, &swatch] {
+            // As a click on the swatch does, once this segment is the selected one.
+            m_composition.selectSegment(SegmentKinds[index].key);
+            m_composition.applyColour(swatch.code, swatch.preview);
+            refresh();
+        });
+    }
+    return menu;
 }
 
 void Form1::setTabOrder()
@@ -239,11 +298,9 @@ void Form1::openFolderChooser()
         m_chooser = new Form2(m_composition, [this](QWidget *parent, const QString &message) {
             m_showMessage(parent, message);
         });
-        centreOnScreen(m_chooser);
+        placeOnScreen(m_chooser);
     }
-    m_chooser->show();
-    m_chooser->raise();
-    m_chooser->activateWindow();
+    bringBack(m_chooser);
 }
 
 void Form1::openLink(const QUrl &address)
@@ -284,6 +341,15 @@ void Form1::refreshField(std::size_t index)
         preview ? QColor(preview->red, preview->green, preview->blue) : defaultTextColour();
     field->setPalette(fieldPalette(QColor::fromRgb(switchedOff ? Grey : Silver), textColour));
     field->setEnabled(!switchedOff);
+}
+
+// The program goes on while the chooser is open, so the chooser must not stay hidden away as a
+// minimised window: the user would have nothing left on screen to end the program with.
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (m_chooser && m_chooser->isMinimized())
+        bringBack(m_chooser);
+    QWidget::closeEvent(event);
 }
 
 void Form1::paintEvent(QPaintEvent *)

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <QImage>
 #include <QPointer>
 #include <QUrl>
@@ -14,6 +15,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -48,9 +50,13 @@ public:
 
     // Shows the folder chooser, creating it when none is open; never a second one.
     void openFolderChooser();
+    // A segment field's context menu: the usual editing actions and a "Colour" submenu with the
+    // 29 swatches by name, each of which selects the segment and applies the swatch.
+    std::unique_ptr<QMenu> segmentMenu(std::size_t index);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createClickAreas();

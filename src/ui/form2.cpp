@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form2.h"
 
+#include "accessibility.h"
 #include "folderlist.h"
 #include "output/scriptflows.h"
 #include "subfolders.h"
@@ -9,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QStorageInfo>
 
@@ -26,6 +28,27 @@ inline constexpr std::array<ControlPlace, 3> Form2Places{{
 }};
 
 constexpr int RootRole = Qt::UserRole;
+
+// The drive list, yellow on black when open as well as closed. A style that draws combo pop-ups
+// as menus gives the pop-up the desktop's menu colours, so they are set again at every opening.
+class DriveList : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override
+    {
+        recolour();
+        QComboBox::showPopup();
+        recolour();
+    }
+
+private:
+    void recolour()
+    {
+        view()->setPalette(listPalette());
+        view()->window()->setPalette(listPalette());
+    }
+};
 
 // Drive letters on Windows; elsewhere the mounted file systems, by the folder they are mounted on.
 QList<QPair<QString, QString>> drives()
@@ -63,6 +86,7 @@ Form2::Form2(const Composition &composition, MessageSink showMessage)
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_composition(composition), m_showMessage(std::move(showMessage))
 {
+    registerAccessibleRoles();
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Save as..."));
     setFixedSize(pixels(Form2Width), pixels(Form2Height));
@@ -73,11 +97,18 @@ Form2::Form2(const Composition &composition, MessageSink showMessage)
     setPalette(surfacePalette());
 
     m_folders = place(new FolderList(this), Form2Places[0]);
-    m_drives = place(new QComboBox(this), Form2Places[1]);
+    m_drives = place(new DriveList(this), Form2Places[1]);
     m_save = place(new QPushButton(QStringLiteral("Save"), this), Form2Places[2]);
     m_save->setAutoDefault(true);
     for (QWidget *list : {static_cast<QWidget *>(m_folders), static_cast<QWidget *>(m_drives)})
         list->setPalette(listPalette());
+    setAccessibleName(windowTitle());
+    m_folders->setAccessibleName(QStringLiteral("folders"));
+    m_drives->setAccessibleName(QStringLiteral("drives"));
+    // Screen readers announce a drop-down by its current entry; a caption, never shown, names it.
+    auto *drivesCaption = new QLabel(QStringLiteral("drives"), this);
+    drivesCaption->hide();
+    drivesCaption->setBuddy(m_drives);
     setTabOrder(m_folders, m_drives);
     setTabOrder(m_drives, m_save);
 

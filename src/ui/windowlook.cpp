@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "windowlook.h"
 
+#include <memory>
 #include <QApplication>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 namespace tintforge {
@@ -52,14 +54,34 @@ QFont controlFont(bool bold)
     return font;
 }
 
+QPalette formPalette()
+{
+    // Every role of every group set explicitly, so nothing is left to resolve against the
+    // desktop's palette, not even after the desktop switches its scheme while the program runs.
+    static const QPalette palette = [] {
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        const QPalette light = fusion ? fusion->standardPalette() : QPalette(Qt::lightGray);
+        QPalette fixed;
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const auto g = QPalette::ColorGroup(group);
+                const auto r = QPalette::ColorRole(role);
+                fixed.setColor(g, r, light.color(g, r));
+            }
+        }
+        return fixed;
+    }();
+    return palette;
+}
+
 QColor defaultTextColour()
 {
-    return QGuiApplication::palette().color(QPalette::WindowText);
+    return Qt::black;
 }
 
 QPalette surfacePalette()
 {
-    QPalette palette = QGuiApplication::palette();
+    QPalette palette = formPalette();
     setInAllGroups(palette, QPalette::Window, Qt::black);
     return palette;
 }
@@ -83,7 +105,7 @@ void installFormStyle()
 
 QPalette listPalette()
 {
-    QPalette palette = QGuiApplication::palette();
+    QPalette palette = formPalette();
     for (const auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
         setInAllGroups(palette, role, Qt::black);
     for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
@@ -93,7 +115,7 @@ QPalette listPalette()
 
 QPalette fieldPalette(const QColor &background, const QColor &text)
 {
-    QPalette palette = QGuiApplication::palette();
+    QPalette palette = formPalette();
     setInAllGroups(palette, QPalette::Base, background);
     setInAllGroups(palette, QPalette::Button, background);
     setInAllGroups(palette, QPalette::Text, text);

@@ -13,7 +13,11 @@ namespace tintforge {
 // Sized in pixels, since the whole layout is in pixels.
 QFont controlFont(bool bold);
 
-// The platform's ordinary window-text colour: a segment's colour before any swatch.
+// The windows' own light palette, the same on every desktop: a dark desktop scheme must not turn
+// the text on the silver fields white, nor hide the option circles and focus marks on black.
+QPalette formPalette();
+
+// A segment's colour before any swatch: black, on the silver fields.
 QColor defaultTextColour();
 
 // The window's own surface: black.

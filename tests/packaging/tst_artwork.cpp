@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "bannerart.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -45,6 +47,15 @@ private slots:
             QVERIFY2(!kept.isEmpty(), name);
             QVERIFY2(contentOf(dir.filePath(QString::fromLatin1(name))) == kept, name);
         }
+    }
+
+    // The address is drawn inside the area that opens a mail when clicked.
+    void mailAddressLiesInsideItsClickArea()
+    {
+        const QRect ink = tintforge::mailAddressInk();
+        QVERIFY2(ink.left() >= tintforge::MailArea.left() &&
+                     ink.right() <= tintforge::MailArea.right(),
+                 qPrintable(QStringLiteral("ink x %1 to %2").arg(ink.left()).arg(ink.right())));
     }
 
     void iconsAreWhatTheirGeneratorMakes()

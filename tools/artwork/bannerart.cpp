@@ -3,6 +3,7 @@
 
 #include "ui/links.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -193,15 +194,41 @@ void drawGameName(QPainter &p)
                      QPointF(352, 95), silver, QColor(0x40, 0x00, 0x00));
 }
 
-// Beneath the mail link area, which the window lays at x 328 to 433, y 120 to 137.
+QFont mailFont()
+{
+    // The largest size whose ink fits the area with a pixel to spare on each side.
+    for (int pixels = 10;; --pixels) {
+        const QFont font = bannerFont("DejaVu Sans", pixels, 600);
+        if (QFontMetrics(font).tightBoundingRect(MakerMailAddress).width() <=
+                MailArea.width() - 2 ||
+            pixels <= 6)
+            return font;
+    }
+}
+
 void drawMailAddress(QPainter &p)
 {
-    p.setFont(bannerFont("DejaVu Sans", 10, 600));
+    p.setFont(mailFont());
     p.setPen(QColor(0xff, 0xd0, 0x60));
-    p.drawText(QRect(318, 113, 126, 17), Qt::AlignCenter, MakerMailAddress);
+    p.drawText(mailTextBox(), Qt::AlignCenter, MakerMailAddress);
 }
 
 } // namespace
+
+QRect mailTextBox()
+{
+    return QRect(MailArea.left(), 113, MailArea.width(), 17);
+}
+
+QRect mailAddressInk()
+{
+    const QFont font = mailFont();
+    const QFontMetrics metrics(font);
+    const QRect ink = metrics.tightBoundingRect(MakerMailAddress);
+    const QRect box = mailTextBox();
+    const int left = box.left() + (box.width() - metrics.horizontalAdvance(MakerMailAddress)) / 2;
+    return ink.translated(left, 0);
+}
 
 QImage drawBanner(QSize size, qreal devicePixelRatio)
 {

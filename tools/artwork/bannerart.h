@@ -11,4 +11,11 @@ namespace tintforge {
 // the given device pixel ratio.
 QImage drawBanner(QSize size, qreal devicePixelRatio);
 
+// The mail link area the window lays over the banner, x 328 to 432, in the banner's units.
+inline constexpr QRect MailArea{328, 114, 105, 16};
+// The box the mail address is centred in, and the horizontal extent of its ink within it (the
+// vertical extent is relative to the baseline), in the banner's units.
+QRect mailTextBox();
+QRect mailAddressInk();
+
 } // namespace tintforge

@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: MIT
+// Both windows on any desktop: the same look under a light and a dark colour scheme, placed
+// wholly on the screen, and usable by keyboard and screen reader.
+#include "model/palette.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/placement.h"
+#include "ui/windowlook.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace tintforge;
+
+namespace {
+
+// A dark desktop scheme, as KDE's Breeze Dark gives it: near-white text on near-black.
+QPalette darkScheme()
+{
+    QPalette dark(QColor(0x31, 0x36, 0x3B), QColor(0x23, 0x26, 0x29));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(0xEF, 0xF0, 0xF1));
+    dark.setColor(QPalette::Base, QColor(0x1B, 0x1E, 0x20));
+    dark.setColor(QPalette::Highlight, QColor(0x3D, 0xAE, 0xE9));
+    return dark;
+}
+
+// What the window shows, pixel for pixel.
+QImage shot(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QStringList labelsOf(QObject *object)
+{
+    QStringList names;
+    for (const auto &[label, relation] : accessible(object)->relations(QAccessible::Label))
+        names << label->text(QAccessible::Name);
+    return names;
+}
+
+} // namespace
+
+class TestDesktops : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Form1> form;
+    QPalette desktop;
+
+    template <typename T = QWidget> T *control(QWidget *window, const char *name)
+    {
+        return window->findChild<T *>(QString::fromLatin1(name));
+    }
+    Form2 *openChooser()
+    {
+        form->openFolderChooser();
+        Form2 *chooser = form->folderChooser();
+        return chooser && QTest::qWaitForWindowExposed(chooser) ? chooser : nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        installFormStyle();
+        desktop = QApplication::palette();
+    }
+    void init()
+    {
+        QApplication::setPalette(desktop);
+        form = std::make_unique<Form1>();
+        form->setMessageSink([](QWidget *, const QString &) {});
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup()
+    {
+        form.reset();
+        QApplication::setPalette(desktop);
+    }
+
+    // Every pixel of both windows, and of the open drive list, stays the same when the desktop
+    // switches to a dark scheme; uncoloured text on the silver fields is black.
+    void bothWindowsLookTheSameUnderADarkScheme()
+    {
+        control<QLineEdit>(form.get(), "Text3")->setText(QStringLiteral("Player"));
+        Form2 *chooser = openChooser();
+        QVERIFY(chooser);
+        auto *drives = control<QComboBox>(chooser, "Drive1");
+        drives->showPopup();
+        QWidget *popup = drives->view()->window();
+        QVERIFY(QTest::qWaitForWindowExposed(popup));
+        const QImage mainLight = shot(form.get());
+        const QImage chooserLight = shot(chooser);
+        const QImage popupLight = shot(popup);
+
+        QApplication::setPalette(darkScheme());
+        QApplication::processEvents();
+        QCOMPARE(shot(form.get()), mainLight);
+        QCOMPARE(shot(chooser), chooserLight);
+        QCOMPARE(shot(popup), popupLight);
+
+        QCOMPARE(control<QLineEdit>(form.get(), "Text3")->palette().color(QPalette::Text),
+                 QColor(Qt::black));
+        QCOMPARE(drives->view()->palette().color(QPalette::Base), QColor(Qt::black));
+        QCOMPARE(drives->view()->palette().color(QPalette::Text), QColor(0xFF, 0xFF, 0x00));
+        drives->hidePopup();
+    }
+
+    void framesAreCentredAndKeptOnScreen_data()
+    {
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("expected");
+        const QRect screen(0, 0, 1024, 768);
+        // The main window with a 24-pixel title bar and 1-pixel borders.
+        QTest::newRow("centred frame") << QSize(547, 295) << screen << QPoint(238, 236);
+        QTest::newRow("beside a panel")
+            << QSize(547, 295) << QRect(0, 32, 1024, 736) << QPoint(238, 252);
+        QTest::newRow("second screen")
+            << QSize(291, 253) << QRect(1024, 0, 1280, 1024) << QPoint(1518, 385);
+        // Scaled by two on 1024 by 768: wider than the screen, so it starts at its left edge.
+        QTest::newRow("wider than the screen") << QSize(1092, 590) << screen << QPoint(0, 89);
+        QTest::newRow("larger than the screen") << QSize(1092, 800) << screen << QPoint(0, 0);
+    }
+    void framesAreCentredAndKeptOnScreen()
+    {
+        QFETCH(QSize, frame);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, expected);
+        QCOMPARE(framePosition(frame, available), expected);
+    }
+
+    // Raising alone would leave a minimised chooser minimised.
+    void theButtonBringsBackAMinimisedChooser()
+    {
+        Form2 *chooser = openChooser();
+        QVERIFY(chooser);
+        chooser->showMinimized();
+        QVERIFY(chooser->isMinimized());
+        control<QPushButton>(form.get(), "Command3")->click();
+        QCOMPARE(form->folderChooser(), chooser);
+        QVERIFY(!chooser->isMinimized());
+        QVERIFY(chooser->isVisible());
+    }
+
+    // The program goes on while the chooser is open: it must not go on with nothing on screen.
+    void closingTheMainWindowBringsBackAMinimisedChooser()
+    {
+        Form2 *chooser = openChooser();
+        QVERIFY(chooser);
+        chooser->showMinimized();
+        form->close();
+        QVERIFY(!form->isVisible());
+        QVERIFY(!chooser->isMinimized());
+        QVERIFY(chooser->isVisible());
+    }
+
+    void swatchesAreButtonsAScreenReaderCanPress()
+    {
+        QWidget *red = control(form.get(), Palette[1].label.data());
+        QAccessibleInterface *swatch = accessible(red);
+        QVERIFY(swatch);
+        QCOMPARE(swatch->role(), QAccessible::Button);
+        QCOMPARE(swatch->text(QAccessible::Name), QStringLiteral("bright red"));
+        QAccessibleActionInterface *actions = swatch->actionInterface();
+        QVERIFY(actions);
+        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x02');
+        QCOMPARE(accessible(control(form.get(), "Label6"))->text(QAccessible::Name),
+                 QStringLiteral("black"));
+        // Swatches still never take the focus.
+        QCOMPARE(red->focusPolicy(), Qt::NoFocus);
+    }
+
+    // The palette by name from each field's context menu, in palette order.
+    void eachFieldsMenuColoursItsSegment()
+    {
+        const std::unique_ptr<QMenu> menu = form->segmentMenu(3); // host
+        auto *colours = menu->findChild<QMenu *>(QStringLiteral("colourMenu"));
+        QVERIFY(colours);
+        QCOMPARE(colours->title(), QStringLiteral("Colour"));
+        const QList<QAction *> actions = colours->actions();
+        QCOMPARE(actions.size(), 29);
+        QStringList names;
+        for (QAction *action : actions)
+            names << action->text();
+        QCOMPARE(names.first(), QStringLiteral("bright white"));
+        QCOMPARE(names[9], QStringLiteral("red"));
+        QCOMPARE(names.last(), QStringLiteral("orange"));
+        const QImage square = actions[21]->icon().pixmap(12, 12).toImage();
+        QCOMPARE(square.pixel(6, 6) & 0xFFFFFF, Palette[21].swatchColour.hex());
+
+        actions[21]->trigger(); // red purple
+        QCOMPARE(form->composition().activeKey(), std::string("host"));
+        QCOMPARE(form->composition().segment(SegmentId::Host).colourCode(), '\x18');
+        QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x08');
+    }
+
+    // Shift+F10 on a field opens that menu, as the Menu key and a right click do.
+    void theMenuOpensFromTheKeyboard()
+    {
+        auto *name = control<QLineEdit>(form.get(), "Text3");
+        name->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        bool opened = false;
+        QTimer::singleShot(200, this, [&opened] {
+            if (QWidget *popup = QApplication::activePopupWidget()) {
+                opened = popup->findChild<QMenu *>(QStringLiteral("colourMenu")) != nullptr;
+                popup->close();
+            }
+        });
+        QTest::keyClick(name, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(opened);
+    }
+
+    void controlsCarryNamesThatSayWhatTheyDo()
+    {
+        QCOMPARE(accessible(form.get())->role(), QAccessible::Window);
+        QCOMPARE(labelsOf(control(form.get(), "Combo1")),
+                 QStringList{QStringLiteral("special character")});
+        QCOMPARE(accessible(control(form.get(), "Command2"))->text(QAccessible::Name),
+                 QStringLiteral("append special character"));
+        QCOMPARE(accessible(control(form.get(), "Command3"))->text(QAccessible::Name),
+                 QStringLiteral("save in another folder"));
+        QCOMPARE(labelsOf(control(form.get(), "Text3")), QStringList{QStringLiteral("Name:")});
+        QCOMPARE(labelsOf(control(form.get(), "Text5")), QStringList{QStringLiteral("Host Name:")});
+        QCOMPARE(labelsOf(control(form.get(), "Text6")),
+                 QStringList{QStringLiteral("Starting Message:")});
+
+        Form2 *chooser = openChooser();
+        QVERIFY(chooser);
+        QCOMPARE(accessible(chooser)->role(), QAccessible::Window);
+        QCOMPARE(accessible(control(chooser, "Dir1"))->text(QAccessible::Name),
+                 QStringLiteral("folders"));
+        QCOMPARE(labelsOf(control(chooser, "Drive1")), QStringList{QStringLiteral("drives")});
+    }
+};
+
+QTEST_MAIN(TestDesktops)
+#include "tst_desktops.moc"
