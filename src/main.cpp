@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "ui/form1.h"
 #include "ui/identity.h"
+#include "ui/mainwindow.h"
 #include "ui/windowlook.h"
 
 #include <cstdio>
@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(tintforge::AppId);
 
     tintforge::installFormStyle();
-    tintforge::Form1 form;
+    tintforge::MainWindow form;
     form.show();
     return app.exec();
 }

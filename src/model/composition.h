@@ -13,15 +13,10 @@ namespace tintforge {
 class Composition
 {
 public:
-    // The constant pieces the script's lines are built from.
-    static constexpr std::string_view Start = "name \"";
-    static constexpr std::string_view Start2 = "hostname \"";
-    static constexpr std::string_view Start3 = "welcome_mess \"";
-    static constexpr std::string_view Ends = "\"";
-
     Composition();
 
     void selectSegment(std::string_view key);
+    void selectSegment(SegmentId id) { selectSegment(SegmentKinds[std::size_t(id)].key); }
     // Switching off empties the clan text; the clan colour and the active key stay.
     void setClanSwitch(bool on);
     // Ignored when the active key names no segment, or when the code is no colour code.
@@ -29,9 +24,14 @@ public:
     void appendToActive(std::string_view text);
     // The user's editing of a field; the switched-off clan field takes no typing.
     void setSegmentText(std::string_view key, std::string_view text);
+    void setSegmentText(SegmentId id, std::string_view text)
+    {
+        setSegmentText(SegmentKinds[std::size_t(id)].key, text);
+    }
 
     const SegmentKey &activeKey() const { return m_activeKey; }
     bool clanSwitch() const { return m_clanSwitch; }
+    bool isActive(SegmentId id) const { return m_activeKey == SegmentKinds[std::size_t(id)].key; }
     const std::array<Segment, SegmentKinds.size()> &segments() const { return m_segments; }
     const Segment &segment(SegmentId id) const { return m_segments[static_cast<std::size_t>(id)]; }
     // Null when no segment has this key.

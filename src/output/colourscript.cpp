@@ -23,23 +23,23 @@ std::string renderColourScript(const Composition &c)
 
     script.append(ScriptHeader).append(LineEnd);
 
-    script += Composition::Start;
+    script += NameLinePrefix;
     if (c.clanSwitch())
         appendCoded(script, c.segment(SegmentId::Clan));
     appendCoded(script, c.segment(SegmentId::Name));
     appendCoded(script, c.segment(SegmentId::Name2));
-    script.append(Composition::Ends).append(LineEnd);
+    script.append(LineClosingQuote).append(LineEnd);
 
     // The chart ends with its own line end; one more leaves an empty line after it.
     script.append(ColourChart()).append(LineEnd);
 
-    script += Composition::Start2;
+    script += HostLinePrefix;
     appendCoded(script, c.segment(SegmentId::Host));
-    script.append(Composition::Ends).append(LineEnd);
+    script.append(LineClosingQuote).append(LineEnd);
 
-    script += Composition::Start3;
+    script += MessageLinePrefix;
     appendCoded(script, c.segment(SegmentId::Mess));
-    script.append(Composition::Ends).append(LineEnd);
+    script.append(LineClosingQuote).append(LineEnd);
 
     script.append(ScriptHeader).append(LineEnd);
     return script;

@@ -31,8 +31,8 @@ QAccessibleInterface *programWidget(const QString &className, QObject *object)
     if (className == QLatin1StringView("tintforge::ClickArea"))
         return new AccessibleClickArea(static_cast<ClickArea *>(widget));
     // Plain widgets that are windows would otherwise be reported as a client area.
-    if (className == QLatin1StringView("tintforge::Form1") ||
-        className == QLatin1StringView("tintforge::Form2"))
+    if (className == QLatin1StringView("tintforge::MainWindow") ||
+        className == QLatin1StringView("tintforge::SaveAsWindow"))
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }

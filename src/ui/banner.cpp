@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "form1layout.h"
+#include "layout.h"
 #include "pictures.h"
 
 #include <QResource>
@@ -16,7 +16,7 @@ QImage bannerImage(qreal devicePixelRatio)
 {
     initArtwork();
     const int scale = devicePixelRatio > 1.0 ? 2 : 1;
-    const QSize size = placeOf("Image2").rect().size() * scale;
+    const QSize size = layout::banner.rect().size() * scale;
     const QResource pixels(scale == 2 ? QStringLiteral(":/banner@2x.rgb32")
                                       : QStringLiteral(":/banner.rgb32"));
     const qsizetype rowBytes = size.width() * 4;

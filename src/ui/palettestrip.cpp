@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/palette.h"
 #include "pictures.h"
+#include "swatchcolours.h"
 
 #include <QPainter>
 
@@ -26,7 +27,7 @@ QImage paletteStripImage()
     QPainter painter(&strip);
     for (const Swatch &swatch : Palette) {
         const QPoint corner(2 + SquarePitch * (swatch.position - 1), 1);
-        painter.fillRect(QRect(corner, SquareSize), toQColor(swatch.swatchColour));
+        painter.fillRect(QRect(corner, SquareSize), toQColor(swatchColour(swatch.position)));
     }
     return strip;
 }

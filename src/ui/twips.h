@@ -23,7 +23,10 @@ struct ControlPlace {
     int width;
     int height;
 
-    QRect rect() const { return {pixels(left), pixels(top), pixels(width), pixels(height)}; }
+    constexpr QRect rect() const
+    {
+        return {pixels(left), pixels(top), pixels(width), pixels(height)};
+    }
 };
 
 // Names a control after its place and puts it there.

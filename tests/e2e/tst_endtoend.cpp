@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "../support/files.h"
 #include "closewindow.h"
 #include "model/composition.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
 #include "output/colourscript.h"
+#include "support/files.h"
+#include "support/listeddata.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -201,8 +202,11 @@ private slots:
         // What the person sees: the palette squares, silver fields, black background.
         const QImage shot = screenshot();
         const auto at = [&](QPoint p) { return shot.pixel(s.origin() + p) & 0xFFFFFF; };
+        const QList<QRgb> colours =
+            testing::listedSwatchColours(QFINDTESTDATA("../ui/data/swatch-colours.tsv"));
+        QCOMPARE(colours.size(), 29);
         for (const Swatch &swatch : Palette)
-            QCOMPARE(at(swatchCentre(swatch.position)), swatch.swatchColour.hex());
+            QCOMPARE(at(swatchCentre(swatch.position)), colours[swatch.position - 1]);
         QCOMPARE(at(QPoint(460, 230)), 0xC0C0C0u); // message field, right of any text
         QCOMPARE(at(QPoint(170, 201)), 0xC0C0C0u); // clan field, right of "XYZ"
         QCOMPARE(at(QPoint(540, 200)), 0x000000u);

@@ -6,10 +6,10 @@
 //  - the fields' character filter, on any text, cursor and limit;
 //  - path joining, on any folder.
 
-#include "../support/files.h"
-#include "../support/operations.h"
 #include "output/codepage.h"
 #include "output/gamefolder.h"
+#include "support/files.h"
+#include "support/operations.h"
 #include "ui/codepagevalidator.h"
 
 #include <cstdio>

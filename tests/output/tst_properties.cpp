@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "../support/files.h"
-#include "../support/operations.h"
+#include "support/files.h"
+#include "support/operations.h"
 
 #include <QDir>
 #include <QTemporaryDir>

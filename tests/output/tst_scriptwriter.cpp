@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "../support/files.h"
 #include "model/composition.h"
 #include "output/colourscript.h"
 #include "output/gamefolder.h"
 #include "output/scriptflows.h"
 #include "output/scriptwriter.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>

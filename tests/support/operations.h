@@ -87,9 +87,9 @@ inline void applyNextOperation(Composition &c, std::string &glyphBoxText, ByteSt
 inline std::string brokenInvariant(const Composition &c)
 {
     std::size_t expectedSize = 2 * (ScriptHeader.size() + 2) + ColourChart().size() + 2;
-    expectedSize += Composition::Start.size() + Composition::Ends.size() + 2;
-    expectedSize += Composition::Start2.size() + Composition::Ends.size() + 2;
-    expectedSize += Composition::Start3.size() + Composition::Ends.size() + 2;
+    expectedSize += NameLinePrefix.size() + LineClosingQuote.size() + 2;
+    expectedSize += HostLinePrefix.size() + LineClosingQuote.size() + 2;
+    expectedSize += MessageLinePrefix.size() + LineClosingQuote.size() + 2;
     for (const Segment &s : c.segments()) {
         if (s.text().size() > s.maxLength())
             return "text longer than its limit in " + s.key();

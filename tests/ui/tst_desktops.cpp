@@ -2,9 +2,9 @@
 // Both windows on any desktop: the same look under a light and a dark colour scheme, placed
 // wholly on the screen, and usable by keyboard and screen reader.
 #include "model/palette.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "ui/mainwindow.h"
 #include "ui/placement.h"
+#include "ui/saveaswindow.h"
 #include "ui/windowlook.h"
 
 #include <QAbstractItemView>
@@ -59,17 +59,17 @@ class TestDesktops : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     QPalette desktop;
 
     template <typename T = QWidget> T *control(QWidget *window, const char *name)
     {
         return window->findChild<T *>(QString::fromLatin1(name));
     }
-    Form2 *openChooser()
+    SaveAsWindow *openChooser()
     {
         form->openFolderChooser();
-        Form2 *chooser = form->folderChooser();
+        SaveAsWindow *chooser = form->folderChooser();
         return chooser && QTest::qWaitForWindowExposed(chooser) ? chooser : nullptr;
     }
 
@@ -82,7 +82,7 @@ private slots:
     void init()
     {
         QApplication::setPalette(desktop);
-        form = std::make_unique<Form1>();
+        form = std::make_unique<MainWindow>();
         form->setMessageSink([](QWidget *, const QString &) {});
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -97,10 +97,10 @@ private slots:
     // switches to a dark scheme; uncoloured text on the silver fields is black.
     void bothWindowsLookTheSameUnderADarkScheme()
     {
-        control<QLineEdit>(form.get(), "Text3")->setText(QStringLiteral("Player"));
-        Form2 *chooser = openChooser();
+        control<QLineEdit>(form.get(), "nameField")->setText(QStringLiteral("Player"));
+        SaveAsWindow *chooser = openChooser();
         QVERIFY(chooser);
-        auto *drives = control<QComboBox>(chooser, "Drive1");
+        auto *drives = control<QComboBox>(chooser, "driveList");
         drives->showPopup();
         QWidget *popup = drives->view()->window();
         QVERIFY(QTest::qWaitForWindowExposed(popup));
@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(shot(chooser), chooserLight);
         QCOMPARE(shot(popup), popupLight);
 
-        QCOMPARE(control<QLineEdit>(form.get(), "Text3")->palette().color(QPalette::Text),
+        QCOMPARE(control<QLineEdit>(form.get(), "nameField")->palette().color(QPalette::Text),
                  QColor(Qt::black));
         QCOMPARE(drives->view()->palette().color(QPalette::Base), QColor(Qt::black));
         QCOMPARE(drives->view()->palette().color(QPalette::Text), QColor(0xFF, 0xFF, 0x00));
@@ -148,11 +148,11 @@ private slots:
     // Raising alone would leave a minimised chooser minimised.
     void theButtonBringsBackAMinimisedChooser()
     {
-        Form2 *chooser = openChooser();
+        SaveAsWindow *chooser = openChooser();
         QVERIFY(chooser);
         chooser->showMinimized();
         QVERIFY(chooser->isMinimized());
-        control<QPushButton>(form.get(), "Command3")->click();
+        control<QPushButton>(form.get(), "saveAsButton")->click();
         QCOMPARE(form->folderChooser(), chooser);
         QVERIFY(!chooser->isMinimized());
         QVERIFY(chooser->isVisible());
@@ -161,7 +161,7 @@ private slots:
     // The program goes on while the chooser is open: it must not go on with nothing on screen.
     void closingTheMainWindowBringsBackAMinimisedChooser()
     {
-        Form2 *chooser = openChooser();
+        SaveAsWindow *chooser = openChooser();
         QVERIFY(chooser);
         chooser->showMinimized();
         form->close();
@@ -172,7 +172,7 @@ private slots:
 
     void swatchesAreButtonsAScreenReaderCanPress()
     {
-        QWidget *red = control(form.get(), Palette[1].label.data());
+        QWidget *red = control(form.get(), "swatch2");
         QAccessibleInterface *swatch = accessible(red);
         QVERIFY(swatch);
         QCOMPARE(swatch->role(), QAccessible::Button);
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
         actions->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x02');
-        QCOMPARE(accessible(control(form.get(), "Label6"))->text(QAccessible::Name),
+        QCOMPARE(accessible(control(form.get(), "swatch8"))->text(QAccessible::Name),
                  QStringLiteral("black"));
         // Swatches still never take the focus.
         QCOMPARE(red->focusPolicy(), Qt::NoFocus);
@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(names[9], QStringLiteral("red"));
         QCOMPARE(names.last(), QStringLiteral("orange"));
         const QImage square = actions[21]->icon().pixmap(12, 12).toImage();
-        QCOMPARE(square.pixel(6, 6) & 0xFFFFFF, Palette[21].swatchColour.hex());
+        QCOMPARE(square.pixel(6, 6) & 0xFFFFFF, 0x9F0050u); // the red purple square
 
         actions[21]->trigger(); // red purple
         QCOMPARE(form->composition().activeKey(), std::string("host"));
@@ -215,7 +215,7 @@ private slots:
     // Shift+F10 on a field opens that menu, as the Menu key and a right click do.
     void theMenuOpensFromTheKeyboard()
     {
-        auto *name = control<QLineEdit>(form.get(), "Text3");
+        auto *name = control<QLineEdit>(form.get(), "nameField");
         name->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         bool opened = false;
@@ -232,23 +232,24 @@ private slots:
     void controlsCarryNamesThatSayWhatTheyDo()
     {
         QCOMPARE(accessible(form.get())->role(), QAccessible::Window);
-        QCOMPARE(labelsOf(control(form.get(), "Combo1")),
+        QCOMPARE(labelsOf(control(form.get(), "glyphBox")),
                  QStringList{QStringLiteral("special character")});
-        QCOMPARE(accessible(control(form.get(), "Command2"))->text(QAccessible::Name),
+        QCOMPARE(accessible(control(form.get(), "appendGlyphButton"))->text(QAccessible::Name),
                  QStringLiteral("append special character"));
-        QCOMPARE(accessible(control(form.get(), "Command3"))->text(QAccessible::Name),
+        QCOMPARE(accessible(control(form.get(), "saveAsButton"))->text(QAccessible::Name),
                  QStringLiteral("save in another folder"));
-        QCOMPARE(labelsOf(control(form.get(), "Text3")), QStringList{QStringLiteral("Name:")});
-        QCOMPARE(labelsOf(control(form.get(), "Text5")), QStringList{QStringLiteral("Host Name:")});
-        QCOMPARE(labelsOf(control(form.get(), "Text6")),
+        QCOMPARE(labelsOf(control(form.get(), "nameField")), QStringList{QStringLiteral("Name:")});
+        QCOMPARE(labelsOf(control(form.get(), "hostField")),
+                 QStringList{QStringLiteral("Host Name:")});
+        QCOMPARE(labelsOf(control(form.get(), "messageField")),
                  QStringList{QStringLiteral("Starting Message:")});
 
-        Form2 *chooser = openChooser();
+        SaveAsWindow *chooser = openChooser();
         QVERIFY(chooser);
         QCOMPARE(accessible(chooser)->role(), QAccessible::Window);
-        QCOMPARE(accessible(control(chooser, "Dir1"))->text(QAccessible::Name),
+        QCOMPARE(accessible(control(chooser, "folderList"))->text(QAccessible::Name),
                  QStringLiteral("folders"));
-        QCOMPARE(labelsOf(control(chooser, "Drive1")), QStringList{QStringLiteral("drives")});
+        QCOMPARE(labelsOf(control(chooser, "driveList")), QStringList{QStringLiteral("drives")});
     }
 };
 

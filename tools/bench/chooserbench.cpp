@@ -5,8 +5,8 @@
 //
 // usage: chooserbench RUNS SUBFOLDERS...   (offscreen platform is fine)
 
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "ui/mainwindow.h"
+#include "ui/saveaswindow.h"
 #include "ui/windowlook.h"
 
 #include <algorithm>
@@ -20,12 +20,12 @@
 
 namespace {
 
-double openOnce(tintforge::Form1 &form)
+double openOnce(tintforge::MainWindow &form)
 {
     QElapsedTimer timer;
     timer.start();
-    form.findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-    tintforge::Form2 *chooser = form.folderChooser();
+    form.findChild<QPushButton *>(QStringLiteral("saveAsButton"))->click();
+    tintforge::SaveAsWindow *chooser = form.folderChooser();
     QApplication::processEvents(); // the first paint
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     if (chooser) {
@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
             folder.mkdir(QStringLiteral("folder%1").arg(i, 6, 10, QLatin1Char('0')));
         QDir::setCurrent(dir.path());
 
-        tintforge::Form1 form;
+        tintforge::MainWindow form;
         form.show();
         QApplication::processEvents();
         std::vector<double> times;

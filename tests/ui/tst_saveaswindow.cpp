@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "../support/files.h"
 #include "output/colourscript.h"
 #include "output/gamefolder.h"
+#include "support/files.h"
 #include "ui/folderlist.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "ui/mainwindow.h"
+#include "ui/saveaswindow.h"
 #include "ui/windowlook.h"
 
 #include <QComboBox>
@@ -34,24 +34,24 @@ QListWidgetItem *entryNamed(FolderList *list, const QString &name)
 
 } // namespace
 
-class TestForm2 : public QObject
+class TestSaveAsWindow : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Form1> main;
+    std::unique_ptr<MainWindow> main;
     std::unique_ptr<QTemporaryDir> dir;
     QString previousCurrent;
     QStringList messages;
 
-    Form2 *openChooser()
+    SaveAsWindow *openChooser()
     {
-        main->findChild<QPushButton *>(QStringLiteral("Command3"))->click();
-        Form2 *chooser = main->folderChooser();
+        main->findChild<QPushButton *>(QStringLiteral("saveAsButton"))->click();
+        SaveAsWindow *chooser = main->folderChooser();
         if (chooser && !QTest::qWaitForWindowExposed(chooser))
             return nullptr;
         return chooser;
     }
-    template <typename T> T *in(Form2 *chooser, const char *name)
+    template <typename T> T *in(SaveAsWindow *chooser, const char *name)
     {
         return chooser->findChild<T *>(QString::fromLatin1(name));
     }
@@ -71,11 +71,11 @@ private slots:
         previousCurrent = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir->path()));
         messages.clear();
-        main = std::make_unique<Form1>();
+        main = std::make_unique<MainWindow>();
         main->setMessageSink([this](QWidget *, const QString &m) { messages << m; });
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-        main->findChild<QLineEdit *>(QStringLiteral("Text3"))->insert(QStringLiteral("Player"));
+        main->findChild<QLineEdit *>(QStringLiteral("nameField"))->insert(QStringLiteral("Player"));
     }
     void cleanup()
     {
@@ -86,7 +86,7 @@ private slots:
 
     void startsAsAFixedToolWindowOnTheCurrentFolder()
     {
-        Form2 *chooser = openChooser();
+        SaveAsWindow *chooser = openChooser();
         QVERIFY(chooser);
         QCOMPARE(chooser->windowTitle(), QStringLiteral("Save as..."));
         QCOMPARE(chooser->size(), QSize(289, 228));
@@ -94,16 +94,16 @@ private slots:
         QCOMPARE(chooser->windowType(), Qt::Tool);
         QVERIFY(!chooser->parentWidget());
         QVERIFY(chooser->windowIcon().isNull());
-        QCOMPARE(in<QWidget>(chooser, "Dir1")->geometry(), QRect(8, 32, 273, 171));
-        QCOMPARE(in<QWidget>(chooser, "Drive1")->geometry(), QRect(8, 8, 273, 21));
-        QCOMPARE(in<QWidget>(chooser, "Command1")->geometry(), QRect(8, 208, 273, 17));
-        QCOMPARE(in<QPushButton>(chooser, "Command1")->text(), QStringLiteral("Save"));
+        QCOMPARE(in<QWidget>(chooser, "folderList")->geometry(), QRect(8, 32, 273, 171));
+        QCOMPARE(in<QWidget>(chooser, "driveList")->geometry(), QRect(8, 8, 273, 21));
+        QCOMPARE(in<QWidget>(chooser, "saveButton")->geometry(), QRect(8, 208, 273, 17));
+        QCOMPARE(in<QPushButton>(chooser, "saveButton")->text(), QStringLiteral("Save"));
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
-        QVERIFY(!in<QComboBox>(chooser, "Drive1")->currentText().isEmpty());
+        QVERIFY(!in<QComboBox>(chooser, "driveList")->currentText().isEmpty());
 
         QVERIFY(QTest::qWaitForWindowActive(chooser));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Dir1"));
-        for (const char *next : {"Drive1", "Command1", "Dir1"}) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("folderList"));
+        for (const char *next : {"driveList", "saveButton", "folderList"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
         }
@@ -111,8 +111,8 @@ private slots:
 
     void aSingleClickHighlightsADoubleClickOpens()
     {
-        Form2 *chooser = openChooser();
-        auto *list = in<FolderList>(chooser, "Dir1");
+        SaveAsWindow *chooser = openChooser();
+        auto *list = in<FolderList>(chooser, "folderList");
         QListWidgetItem *game = entryNamed(list, QStringLiteral("game"));
         QVERIFY(game);
         const QRect place = list->visualItemRect(game);
@@ -131,12 +131,12 @@ private slots:
 
     void saveWritesIntoTheOpenedFolderNotTheHighlightedOne()
     {
-        Form2 *chooser = openChooser();
-        auto *list = in<FolderList>(chooser, "Dir1");
+        SaveAsWindow *chooser = openChooser();
+        auto *list = in<FolderList>(chooser, "folderList");
         QVERIFY(list->setPath(folder("game/user")));
         list->setCurrentItem(entryNamed(list, QStringLiteral("game")));
-        QPointer<Form2> guard(chooser);
-        in<QPushButton>(chooser, "Command1")->click();
+        QPointer<SaveAsWindow> guard(chooser);
+        in<QPushButton>(chooser, "saveButton")->click();
         QTRY_VERIFY(!guard);
         QCOMPARE(readAll(folder("game/user/color.cfg")),
                  QByteArray::fromStdString(renderColourScript(main->composition())));
@@ -147,11 +147,11 @@ private slots:
 
     void failedSaveKeepsTheChooserOpenAndSaysWhy()
     {
-        Form2 *chooser = openChooser();
-        QVERIFY(in<FolderList>(chooser, "Dir1")->setPath(folder("other")));
+        SaveAsWindow *chooser = openChooser();
+        QVERIFY(in<FolderList>(chooser, "folderList")->setPath(folder("other")));
         QVERIFY(QDir(folder("other")).removeRecursively()); // gone from under the list
         const Composition before = main->composition();
-        in<QPushButton>(chooser, "Command1")->click();
+        in<QPushButton>(chooser, "saveButton")->click();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(joinPath(folder("other"), ScriptFileName)));
         QCOMPARE(main->folderChooser(), chooser);
@@ -167,10 +167,10 @@ private slots:
         QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("gone/deeper")));
         QVERIFY(QDir::setCurrent(folder("gone/deeper")));
         QVERIFY(QDir(folder("gone")).removeRecursively());
-        Form2 *chooser = openChooser();
+        SaveAsWindow *chooser = openChooser();
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
-        QVERIFY(entryNamed(in<FolderList>(chooser, "Dir1"), QStringLiteral("game")));
-        in<QPushButton>(chooser, "Command1")->click();
+        QVERIFY(entryNamed(in<FolderList>(chooser, "folderList"), QStringLiteral("game")));
+        in<QPushButton>(chooser, "saveButton")->click();
         QCOMPARE(readAll(dir->filePath(QStringLiteral("config.cfg"))),
                  QByteArray("exec color.cfg\r\n"));
     }
@@ -191,16 +191,16 @@ private slots:
 
         // Started inside the undecodable folder, the chooser opens the folder above it.
         QCOMPARE(::chdir((base + "/bad\xff").constData()), 0);
-        Form2 *chooser = openChooser();
+        SaveAsWindow *chooser = openChooser();
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
 
-        auto *list = in<FolderList>(chooser, "Dir1");
+        auto *list = in<FolderList>(chooser, "folderList");
         QCOMPARE(list->findItems(QStringLiteral("bad"), Qt::MatchStartsWith).size(), 1);
         QTest::keyClick(list, Qt::Key_Home);
         list->setCurrentItem(entryNamed(list, lookAlike));
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->filePath(lookAlike)));
-        in<QPushButton>(chooser, "Command1")->click();
+        in<QPushButton>(chooser, "saveButton")->click();
         QVERIFY(QFileInfo::exists(dir->filePath(lookAlike + QStringLiteral("/color.cfg"))));
         QCOMPARE(::access((base + "/bad\xff/color.cfg").constData(), F_OK), -1);
     }
@@ -208,7 +208,7 @@ private slots:
 
     void closingTheChooserWritesNothing()
     {
-        QPointer<Form2> chooser = openChooser();
+        QPointer<SaveAsWindow> chooser = openChooser();
         chooser->close();
         QTRY_VERIFY(!chooser);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 0);
@@ -218,8 +218,8 @@ private slots:
 
     void aDriveThatCannotBeOpenedFallsBackSilently()
     {
-        Form2 *chooser = openChooser();
-        auto *drives = in<QComboBox>(chooser, "Drive1");
+        SaveAsWindow *chooser = openChooser();
+        auto *drives = in<QComboBox>(chooser, "driveList");
         const int before = drives->currentIndex();
         drives->addItem(QStringLiteral("/media/gone"), dir->filePath(QStringLiteral("unmounted")));
         drives->setCurrentIndex(drives->count() - 1);
@@ -230,8 +230,8 @@ private slots:
 
     void aRootFolderJoinsWithOneSeparator()
     {
-        Form2 *chooser = openChooser();
-        QVERIFY(in<FolderList>(chooser, "Dir1")->setPath(QDir::rootPath()));
+        SaveAsWindow *chooser = openChooser();
+        QVERIFY(in<FolderList>(chooser, "folderList")->setPath(QDir::rootPath()));
         const QString root = chooser->currentFolder();
         QCOMPARE(root, QDir::toNativeSeparators(QDir::rootPath()));
         QCOMPARE(joinPath(root, ScriptFileName), root + QStringLiteral("color.cfg"));
@@ -239,14 +239,14 @@ private slots:
 
     void theButtonTwiceGivesOneChooser()
     {
-        Form2 *first = openChooser();
-        in<FolderList>(first, "Dir1")->setPath(folder("other"));
-        Form2 *second = openChooser();
+        SaveAsWindow *first = openChooser();
+        in<FolderList>(first, "folderList")->setPath(folder("other"));
+        SaveAsWindow *second = openChooser();
         QCOMPARE(second, first);
         QCOMPARE(second->currentFolder(), folder("other"));
         int choosers = 0;
         for (QWidget *w : QApplication::topLevelWidgets())
-            choosers += w->objectName() == QStringLiteral("Form2") ? 1 : 0;
+            choosers += w->objectName() == QStringLiteral("SaveAsWindow") ? 1 : 0;
         QCOMPARE(choosers, 1);
     }
 
@@ -254,14 +254,14 @@ private slots:
     // chooser.
     void theChooserOutlivesTheMainWindowAndSavesItsComposition()
     {
-        QPointer<Form2> chooser = openChooser();
+        QPointer<SaveAsWindow> chooser = openChooser();
         const Composition kept = main->composition();
         bool runningWithoutMain = false;
         QTimer::singleShot(0, main.get(), [this] { main->close(); });
         QTimer::singleShot(100, chooser, [&] {
             runningWithoutMain = !main->isVisible() && chooser->isVisible();
-            in<FolderList>(chooser, "Dir1")->setPath(folder("game/user"));
-            in<QPushButton>(chooser, "Command1")->click();
+            in<FolderList>(chooser, "folderList")->setPath(folder("game/user"));
+            in<QPushButton>(chooser, "saveButton")->click();
         });
         QTimer watchdog;
         watchdog.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
@@ -274,5 +274,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestForm2)
-#include "tst_form2.moc"
+QTEST_MAIN(TestSaveAsWindow)
+#include "tst_saveaswindow.moc"

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "comboglyphbox.h"
 #include "model/composition.h"
 
 #include <array>
@@ -21,7 +20,7 @@ class QRadioButton;
 
 namespace tintforge {
 
-class Form2;
+class SaveAsWindow;
 
 // Shows a failure to the user. Tests replace it, since a message box would wait for a click.
 using MessageSink = std::function<void(QWidget *parent, const QString &message)>;
@@ -31,14 +30,14 @@ using LinkOpener = std::function<bool(const QUrl &address)>;
 
 // The main window. It owns the one composition, shows it, and hands each user event to the
 // model or the output layer, then redraws from the composition.
-class Form1 : public QWidget
+class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    explicit MainWindow(QWidget *parent = nullptr);
     // The chooser writes this window's composition, so it does not outlive it.
-    ~Form1() override;
+    ~MainWindow() override;
 
     const Composition &composition() const { return m_composition; }
     void setMessageSink(MessageSink sink) { m_showMessage = std::move(sink); }
@@ -46,7 +45,7 @@ public:
     // For displays with a colour palette; never drawn.
     const QImage &colourKey() const;
     // The open folder chooser, or null.
-    Form2 *folderChooser() const;
+    SaveAsWindow *folderChooser() const;
 
     // Shows the folder chooser, creating it when none is open; never a second one.
     void openFolderChooser();
@@ -65,6 +64,8 @@ private:
     void connectEvents();
     void refresh();
     void refreshField(std::size_t index);
+    void fillGlyphBox();
+    void appendGlyph();
     void makeScriptClicked();
     void openLink(const QUrl &address);
 
@@ -75,11 +76,10 @@ private:
     QComboBox *m_glyphCombo = nullptr;
     QPushButton *m_make = nullptr;
     QPushButton *m_appendGlyph = nullptr;
-    QPushButton *m_openChooser = nullptr;
-    ComboGlyphBox m_glyphBox{nullptr};
+    QPushButton *m_saveAs = nullptr;
     MessageSink m_showMessage;
     LinkOpener m_openLink;
-    QPointer<Form2> m_chooser;
+    QPointer<SaveAsWindow> m_chooser;
 
     QImage m_paletteStrip;
     mutable QImage m_colourKey;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "../support/files.h"
 #include "model/palette.h"
 #include "output/colourscript.h"
-#include "ui/form1.h"
+#include "support/files.h"
+#include "support/listeddata.h"
+#include "ui/mainwindow.h"
 #include "ui/windowlook.h"
 
 #include <QCheckBox>
@@ -62,11 +63,11 @@ private:
 
 } // namespace
 
-class TestForm1 : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
 
     template <typename T = QWidget> T *control(const char *name)
     {
@@ -83,7 +84,7 @@ private slots:
     {
         sentMessages.clear();
         openedLinks.clear();
-        form = std::make_unique<Form1>();
+        form = std::make_unique<MainWindow>();
         form->setMessageSink([](QWidget *, const QString &message) { sentMessages << message; });
         form->setLinkOpener([](const QUrl &url) {
             openedLinks << url;
@@ -113,29 +114,29 @@ private slots:
         const auto row = [](const char *name, int x, int y, int w, int h) {
             QTest::newRow(name) << QString::fromLatin1(name) << QRect(x, y, w, h);
         };
-        row("Label33", 8, 72, 81, 73);
-        row("Label34", 328, 120, 105, 17);
-        row("Option2", 480, 160, 41, 17);
-        row("Option3", 480, 176, 49, 17);
-        row("Option4", 480, 192, 57, 17);
-        row("Option6", 480, 208, 49, 17);
-        row("Option5", 480, 224, 65, 17);
-        row("Combo1", 8, 192, 33, 21);
-        row("Command2", 48, 192, 25, 17);
-        row("Option1", 80, 192, 41, 17);
-        row("Text1", 120, 192, 57, 19);
-        row("Label1", 184, 192, 33, 17);
-        row("Text3", 216, 192, 129, 19);
-        row("Text4", 344, 192, 129, 19);
-        row("Label31", 8, 224, 57, 17);
-        row("Text5", 72, 224, 129, 19);
-        row("Label32", 208, 224, 89, 17);
-        row("Text6", 296, 224, 177, 19);
-        row("Command1", 8, 248, 505, 21);
-        row("Command3", 520, 248, 17, 17);
-        row("Label2", 16, 160, 17, 17);
-        row("Label6", 128, 160, 17, 17);
-        row("Label27", 464, 160, 17, 17);
+        row("webLink", 8, 72, 81, 73);
+        row("mailLink", 328, 120, 105, 17);
+        row("clanOption", 480, 160, 41, 17);
+        row("nameOption", 480, 176, 49, 17);
+        row("name2Option", 480, 192, 57, 17);
+        row("hostOption", 480, 208, 49, 17);
+        row("messageOption", 480, 224, 65, 17);
+        row("glyphBox", 8, 192, 33, 21);
+        row("appendGlyphButton", 48, 192, 25, 17);
+        row("clanSwitch", 80, 192, 41, 17);
+        row("clanField", 120, 192, 57, 19);
+        row("nameCaption", 184, 192, 33, 17);
+        row("nameField", 216, 192, 129, 19);
+        row("name2Field", 344, 192, 129, 19);
+        row("hostCaption", 8, 224, 57, 17);
+        row("hostField", 72, 224, 129, 19);
+        row("messageCaption", 208, 224, 89, 17);
+        row("messageField", 296, 224, 177, 19);
+        row("makeButton", 8, 248, 505, 21);
+        row("saveAsButton", 520, 248, 17, 17);
+        row("swatch1", 16, 160, 17, 17);
+        row("swatch8", 128, 160, 17, 17);
+        row("swatch29", 464, 160, 17, 17);
     }
     void controlsLieAtTheirPlaces()
     {
@@ -146,10 +147,11 @@ private slots:
 
     void startsOnClanWithSwitchOnAndFocusOnMake()
     {
-        QVERIFY(control<QRadioButton>("Option2")->isChecked());
-        QVERIFY(control<QCheckBox>("Option1")->isChecked());
-        QCOMPARE(focusName(), QStringLiteral("Command1"));
-        for (const char *field : {"Text1", "Text3", "Text4", "Text5", "Text6"}) {
+        QVERIFY(control<QRadioButton>("clanOption")->isChecked());
+        QVERIFY(control<QCheckBox>("clanSwitch")->isChecked());
+        QCOMPARE(focusName(), QStringLiteral("makeButton"));
+        for (const char *field :
+             {"clanField", "nameField", "name2Field", "hostField", "messageField"}) {
             auto *edit = control<QLineEdit>(field);
             QVERIFY(edit->isEnabled() && edit->text().isEmpty() && edit->font().bold());
             QCOMPARE(edit->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
@@ -158,7 +160,7 @@ private slots:
 
     void eachSwatchAppliesItsColourToTheActiveSegment()
     {
-        clickAt(*form, control("Option6")->geometry().center()); // Host
+        clickAt(*form, control("hostOption")->geometry().center()); // Host
         QCOMPARE(form->composition().activeKey(), std::string("host"));
         for (const Swatch &swatch : Palette) {
             // The black frame of the area counts as much as the square.
@@ -166,9 +168,11 @@ private slots:
             const Segment &host = form->composition().segment(SegmentId::Host);
             QCOMPARE(host.colourCode(), swatch.code);
             QCOMPARE(host.previewColour(), PreviewColour(swatch.preview));
-            QCOMPARE(control<QLineEdit>("Text5")->palette().color(QPalette::Text).rgb() & 0xFFFFFF,
+            QCOMPARE(control<QLineEdit>("hostField")->palette().color(QPalette::Text).rgb() &
+                         0xFFFFFF,
                      swatch.preview.hex());
-            QCOMPARE(control(swatch.label.data())->accessibleName(),
+            QCOMPARE(control(qPrintable(QStringLiteral("swatch%1").arg(swatch.position)))
+                         ->accessibleName(),
                      QString::fromLatin1(swatch.chartName.data()).trimmed());
         }
         QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x08');
@@ -209,7 +213,7 @@ private slots:
     {
         QFETCH(QPoint, point);
         QFETCH(QByteArray, selected);
-        control<QRadioButton>("Option5")->click();
+        control<QRadioButton>("messageOption")->click();
         QCOMPARE(form->composition().activeKey(), std::string("mess"));
         Composition expected = form->composition();
         expected.selectSegment(selected.toStdString());
@@ -244,10 +248,14 @@ private slots:
     {
         const QImage shot = form->grab().toImage();
         const auto at = [&shot](QPoint p) { return shot.pixel(p) & 0xFFFFFF; };
+        const QList<QRgb> colours =
+            testing::listedSwatchColours(QFINDTESTDATA("data/swatch-colours.tsv"));
+        QCOMPARE(colours.size(), 29);
         for (const Swatch &swatch : Palette) {
             const QPoint corner = squareTopLeft(swatch.position);
+            const QRgb listed = colours[swatch.position - 1];
             for (const QPoint inside : {QPoint(0, 0), QPoint(11, 0), QPoint(0, 15), QPoint(11, 15)})
-                QCOMPARE(at(corner + inside), swatch.swatchColour.hex());
+                QCOMPARE(at(corner + inside), listed);
             QCOMPARE(at(corner + QPoint(12, 7)), 0u); // the gap to the right
             QCOMPARE(at(corner + QPoint(5, -1)), 0u); // row 0
             QCOMPARE(at(corner + QPoint(5, 16)), 0u); // row 17
@@ -259,8 +267,8 @@ private slots:
 
     void clanSwitchGreysAndEmptiesTheClanField()
     {
-        auto *clan = control<QLineEdit>("Text1");
-        auto *box = control<QCheckBox>("Option1");
+        auto *clan = control<QLineEdit>("clanField");
+        auto *box = control<QCheckBox>("clanSwitch");
         typeText(clan, QStringLiteral("XYZ"));
         clickAt(*form, squareTopLeft(2) + QPoint(4, 4));
         box->click();
@@ -269,10 +277,10 @@ private slots:
         QCOMPARE(clan->palette().color(QPalette::Disabled, QPalette::Base),
                  QColor(0x80, 0x80, 0x80));
         QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x02');
-        QVERIFY(control<QRadioButton>("Option2")->isChecked());
+        QVERIFY(control<QRadioButton>("clanOption")->isChecked());
 
         // A glyph still goes into the switched-off clan segment and shows in its field.
-        control<QPushButton>("Command2")->click();
+        control<QPushButton>("appendGlyphButton")->click();
         QCOMPARE(clan->text(), QStringLiteral("À"));
         box->click();
         QVERIFY(clan->isEnabled());
@@ -284,21 +292,22 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("clan stops at 7") << "Text1"
+        QTest::newRow("clan stops at 7") << "clanField"
                                          << "ABCDEFGHIJ"
                                          << "ABCDEFG";
-        QTest::newRow("name stops at 15") << "Text3" << QString(20, u'n') << QString(15, u'n');
-        QTest::newRow("message stops at 30") << "Text6" << QString(40, u'm') << QString(30, u'm');
-        QTest::newRow("code page letters kept") << "Text4"
+        QTest::newRow("name stops at 15") << "nameField" << QString(20, u'n') << QString(15, u'n');
+        QTest::newRow("message stops at 30")
+            << "messageField" << QString(40, u'm') << QString(30, u'm');
+        QTest::newRow("code page letters kept") << "name2Field"
                                                 << "Zoë €5 ÿ"
                                                 << "Zoë €5 ÿ";
-        QTest::newRow("other scripts dropped") << "Text5"
+        QTest::newRow("other scripts dropped") << "hostField"
                                                << "a☺bЖc"
                                                << "abc";
-        QTest::newRow("control characters dropped") << "Text5"
+        QTest::newRow("control characters dropped") << "hostField"
                                                     << "a\tb\u0085c"
                                                     << "abc";
-        QTest::newRow("dropped before the limit cuts") << "Text1"
+        QTest::newRow("dropped before the limit cuts") << "clanField"
                                                        << "\U0001F600ABCDEFG"
                                                        << "ABCDEFG";
     }
@@ -318,28 +327,51 @@ private slots:
 
     void typedTextReachesTheModelAsCodePageBytes()
     {
-        typeText(control("Text3"), QStringLiteral("Zoë€"));
+        typeText(control("nameField"), QStringLiteral("Zoë€"));
         QCOMPARE(form->composition().segment(SegmentId::Name).text(), std::string("Zo\xEB\x80"));
     }
 
     void glyphBoxAppendsAndResets()
     {
-        auto *combo = control<QComboBox>("Combo1");
+        auto *combo = control<QComboBox>("glyphBox");
         QCOMPARE(combo->count(), 64);
         QCOMPARE(combo->currentText(), QStringLiteral("À"));
         QCOMPARE(combo->currentIndex(), -1);
         QCOMPARE(combo->itemText(63), QStringLiteral("ÿ"));
 
-        clickAt(*form, control("Option3")->geometry().center()); // Name
+        clickAt(*form, control("nameOption")->geometry().center()); // Name
         combo->setCurrentIndex(63);
-        control<QPushButton>("Command2")->click();
+        control<QPushButton>("appendGlyphButton")->click();
         QCOMPARE(combo->currentText(), QStringLiteral("À"));
         combo->lineEdit()->selectAll();
         typeText(combo->lineEdit(), QStringLiteral("x☺y"));
         QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
-        control<QPushButton>("Command2")->click();
+        control<QPushButton>("appendGlyphButton")->click();
         QCOMPARE(form->composition().segment(SegmentId::Name).text(), std::string("\xFFxy"));
         QCOMPARE(combo->count(), 64);
+    }
+
+    // The box lists the 64 glyphs in order, as the data file has them, and keeps its text.
+    void glyphBoxHoldsTheListedGlyphs()
+    {
+        QFile file(QFINDTESTDATA("../model/data/glyphs.bin"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray glyphs = file.readAll();
+        auto *combo = control<QComboBox>("glyphBox");
+        QCOMPARE(combo->count(), int(glyphs.size()));
+        for (int i = 0; i < combo->count(); ++i)
+            QCOMPARE(combo->itemText(i), QString(QChar(uchar(glyphs[i]))));
+        QCOMPARE(combo->currentText(), QStringLiteral("À"));
+    }
+
+    // The first press resets the box to À, so a second press appends À.
+    void secondPressAfterChoosingYAppendsAGrave()
+    {
+        auto *combo = control<QComboBox>("glyphBox");
+        combo->setCurrentIndex(63);
+        control<QPushButton>("appendGlyphButton")->click();
+        control<QPushButton>("appendGlyphButton")->click();
+        QCOMPARE(form->composition().segment(SegmentId::Clan).text(), std::string("\xFF\xC0"));
     }
 
     void tabFollowsTheFocusOrderBothWays_data()
@@ -347,23 +379,25 @@ private slots:
         QTest::addColumn<bool>("clanOn");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("at start") << true << "Option2"
-                                  << QStringList{"Command1", "Text3",  "Option1",  "Option2",
-                                                 "Text1",    "Combo1", "Command2", "Text4",
-                                                 "Text5",    "Text6",  "Command3"};
+        QTest::newRow("at start") << true << "clanOption"
+                                  << QStringList{"makeButton",        "nameField",   "clanSwitch",
+                                                 "clanOption",        "clanField",   "glyphBox",
+                                                 "appendGlyphButton", "name2Field",  "hostField",
+                                                 "messageField",      "saveAsButton"};
         QTest::newRow("clan off, Message chosen")
-            << false << "Option5"
-            << QStringList{"Command1", "Text3", "Option1", "Combo1",  "Command2",
-                           "Text4",    "Text5", "Text6",   "Option5", "Command3"};
+            << false << "messageOption"
+            << QStringList{"makeButton",        "nameField",   "clanSwitch", "glyphBox",
+                           "appendGlyphButton", "name2Field",  "hostField",  "messageField",
+                           "messageOption",     "saveAsButton"};
     }
     void tabFollowsTheFocusOrderBothWays()
     {
         QFETCH(bool, clanOn);
         QFETCH(QString, selected);
         QFETCH(QStringList, order);
-        control<QCheckBox>("Option1")->setChecked(clanOn);
+        control<QCheckBox>("clanSwitch")->setChecked(clanOn);
         control<QRadioButton>(selected.toLatin1().constData())->click();
-        control("Command1")->setFocus();
+        control("makeButton")->setFocus();
         for (int i = 1; i <= order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(focusName(), order[i % order.size()]);
@@ -376,12 +410,12 @@ private slots:
 
     void arrowKeysChooseAnotherSegment()
     {
-        control("Option2")->setFocus();
+        control("clanOption")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(form->composition().activeKey(), std::string("name"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(form->composition().activeKey(), std::string("name2"));
-        QVERIFY(control<QRadioButton>("Option4")->isChecked());
+        QVERIFY(control<QRadioButton>("name2Option")->isChecked());
     }
 
     void enterOrSpaceOnMakeWritesTheScript_data()
@@ -395,9 +429,9 @@ private slots:
         QFETCH(int, key);
         TemporaryHome home;
         QVERIFY(home.createGameFolder());
-        typeText(control("Text1"), QStringLiteral("XYZ"));
-        control("Command1")->setFocus();
-        QTest::keyClick(control("Command1"), Qt::Key(key));
+        typeText(control("clanField"), QStringLiteral("XYZ"));
+        control("makeButton")->setFocus();
+        QTest::keyClick(control("makeButton"), Qt::Key(key));
         QCOMPARE(readAll(home.gameFolder() + QStringLiteral("/color.cfg")),
                  QByteArray::fromStdString(renderColourScript(form->composition())));
         QCOMPARE(readAll(home.gameFolder() + QStringLiteral("/config.cfg")),
@@ -408,14 +442,14 @@ private slots:
     void failedMakeSaysWhyAndKeepsTheComposition()
     {
         TemporaryHome home; // without the game folder
-        typeText(control("Text3"), QStringLiteral("Player"));
+        typeText(control("nameField"), QStringLiteral("Player"));
         const Composition before = form->composition();
-        control<QPushButton>("Command1")->click();
+        control<QPushButton>("makeButton")->click();
         QCOMPARE(sentMessages.size(), 1);
         QVERIFY(sentMessages[0].contains(home.gameFolder() + QStringLiteral("/color.cfg")));
         QVERIFY(sentMessages[0].contains(QStringLiteral("No such file or directory")));
         QVERIFY(form->composition() == before);
-        QCOMPARE(control<QLineEdit>("Text3")->text(), QStringLiteral("Player"));
+        QCOMPARE(control<QLineEdit>("nameField")->text(), QStringLiteral("Player"));
         QVERIFY(!QFileInfo::exists(home.gameFolder()));
     }
 
@@ -433,18 +467,22 @@ private slots:
         if (form->devicePixelRatioF() != 2.0)
             QSKIP("needs QT_SCALE_FACTOR=2");
         QCOMPARE(form->size(), QSize(545, 270));
-        QCOMPARE(control("Text6")->geometry(), QRect(296, 224, 177, 19));
+        QCOMPARE(control("messageField")->geometry(), QRect(296, 224, 177, 19));
         const QImage shot = form->grab().toImage();
         QCOMPARE(shot.size(), QSize(1090, 540));
         // Every device pixel of a square is the square's colour: nothing smoothed at the edges.
+        const QList<QRgb> colours =
+            testing::listedSwatchColours(QFINDTESTDATA("data/swatch-colours.tsv"));
+        QCOMPARE(colours.size(), 29);
         for (const Swatch &swatch : Palette) {
             const QPoint corner = squareTopLeft(swatch.position) * 2;
-            QCOMPARE(shot.pixel(corner) & 0xFFFFFF, swatch.swatchColour.hex());
-            QCOMPARE(shot.pixel(corner + QPoint(23, 31)) & 0xFFFFFF, swatch.swatchColour.hex());
+            const QRgb listed = colours[swatch.position - 1];
+            QCOMPARE(shot.pixel(corner) & 0xFFFFFF, listed);
+            QCOMPARE(shot.pixel(corner + QPoint(23, 31)) & 0xFFFFFF, listed);
             QCOMPARE(shot.pixel(corner + QPoint(24, 31)) & 0xFFFFFF, 0u);
         }
     }
 };
 
-QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

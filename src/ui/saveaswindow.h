@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "form1.h"
+#include "mainwindow.h"
 
 #include <QWidget>
 
@@ -14,12 +14,12 @@ class FolderList;
 
 // The folder chooser "Save as...": a drive list, a folder list and Save. It keeps nothing of
 // its own and writes the composition it was given, which belongs to the main window.
-class Form2 : public QWidget
+class SaveAsWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form2(const Composition &composition, MessageSink showMessage);
+    explicit SaveAsWindow(const Composition &composition, MessageSink showMessage);
 
     // The folder Save writes into: the one last opened in the folder list.
     QString currentFolder() const;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "form2.h"
+#include "saveaswindow.h"
 
 #include "accessibility.h"
 #include "folderlist.h"
+#include "layout.h"
 #include "output/scriptflows.h"
 #include "subfolders.h"
-#include "twips.h"
 #include "windowlook.h"
 
 #include <QComboBox>
@@ -17,15 +17,6 @@
 namespace tintforge {
 
 namespace {
-
-inline constexpr int Form2Width = 4335;
-inline constexpr int Form2Height = 3420;
-
-inline constexpr std::array<ControlPlace, 3> Form2Places{{
-    {"Dir1", 120, 480, 4095, 2565},
-    {"Drive1", 120, 120, 4095, 315},
-    {"Command1", 120, 3120, 4095, 255},
-}};
 
 constexpr int RootRole = Qt::UserRole;
 
@@ -81,24 +72,24 @@ bool isOn(const QString &folder, const QString &root)
 
 } // namespace
 
-Form2::Form2(const Composition &composition, MessageSink showMessage)
+SaveAsWindow::SaveAsWindow(const Composition &composition, MessageSink showMessage)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_composition(composition), m_showMessage(std::move(showMessage))
 {
     registerAccessibleRoles();
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("SaveAsWindow"));
     setWindowTitle(QStringLiteral("Save as..."));
-    setFixedSize(pixels(Form2Width), pixels(Form2Height));
+    setFixedSize(pixels(layout::SaveAsWindowWidth), pixels(layout::SaveAsWindowHeight));
     setAttribute(Qt::WA_DeleteOnClose);
     // A tool window does not keep a program running by default; this one has no owner and does.
     setAttribute(Qt::WA_QuitOnClose);
     setAutoFillBackground(true);
     setPalette(surfacePalette());
 
-    m_folders = place(new FolderList(this), Form2Places[0]);
-    m_drives = place(new DriveList(this), Form2Places[1]);
-    m_save = place(new QPushButton(QStringLiteral("Save"), this), Form2Places[2]);
+    m_folders = place(new FolderList(this), layout::folderList);
+    m_drives = place(new DriveList(this), layout::driveList);
+    m_save = place(new QPushButton(QStringLiteral("Save"), this), layout::saveButton);
     m_save->setAutoDefault(true);
     for (QWidget *list : {static_cast<QWidget *>(m_folders), static_cast<QWidget *>(m_drives)})
         list->setPalette(listPalette());
@@ -113,19 +104,19 @@ Form2::Form2(const Composition &composition, MessageSink showMessage)
     setTabOrder(m_drives, m_save);
 
     fillDrives();
-    connect(m_folders, &FolderList::pathChanged, this, &Form2::selectDriveOf);
+    connect(m_folders, &FolderList::pathChanged, this, &SaveAsWindow::selectDriveOf);
     m_folders->openNearest(faithfulCurrentFolder());
-    connect(m_drives, &QComboBox::currentIndexChanged, this, &Form2::changeDrive);
-    connect(m_save, &QPushButton::clicked, this, &Form2::saveScriptClicked);
+    connect(m_drives, &QComboBox::currentIndexChanged, this, &SaveAsWindow::changeDrive);
+    connect(m_save, &QPushButton::clicked, this, &SaveAsWindow::saveScriptClicked);
     m_folders->setFocus();
 }
 
-QString Form2::currentFolder() const
+QString SaveAsWindow::currentFolder() const
 {
     return m_folders->path();
 }
 
-void Form2::fillDrives()
+void SaveAsWindow::fillDrives()
 {
     for (const auto &[text, root] : drives())
         m_drives->addItem(text, root);
@@ -133,13 +124,13 @@ void Form2::fillDrives()
 
 // Moves the folder list to the chosen drive; a drive that cannot be read puts the selection back
 // on the drive where the folder list still stands, without a word.
-void Form2::changeDrive(int index)
+void SaveAsWindow::changeDrive(int index)
 {
     if (index < 0 || !m_folders->setPath(m_drives->itemData(index, RootRole).toString()))
         selectDriveOf(m_folders->path());
 }
 
-void Form2::selectDriveOf(const QString &folder)
+void SaveAsWindow::selectDriveOf(const QString &folder)
 {
     int best = -1;
     qsizetype bestLength = -1;
@@ -154,7 +145,7 @@ void Form2::selectDriveOf(const QString &folder)
     m_drives->setCurrentIndex(best);
 }
 
-void Form2::saveScriptClicked()
+void SaveAsWindow::saveScriptClicked()
 {
     if (const auto error = saveScript(currentFolder(), m_composition)) {
         m_showMessage(this, error->message());

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: MIT
-#include "form1.h"
+#include "mainwindow.h"
 
 #include "accessibility.h"
 #include "clickarea.h"
 #include "codepagevalidator.h"
-#include "form1layout.h"
-#include "form2.h"
+#include "layout.h"
 #include "links.h"
+#include "model/glyphlist.h"
 #include "model/palette.h"
 #include "output/codepage.h"
 #include "output/scriptflows.h"
 #include "pictures.h"
 #include "placement.h"
+#include "saveaswindow.h"
+#include "swatchcolours.h"
 #include "ui/identity.h"
 #include "windowlook.h"
 
@@ -35,26 +37,28 @@ namespace {
 
 // Which controls show and select each segment, in the composition's segment order.
 struct SegmentControls {
-    std::string_view field;
-    std::string_view option;
+    const ControlPlace &field;
+    const ControlPlace &option;
     const char *optionCaption;
     const char *accessibleName;
 };
 
 constexpr std::array<SegmentControls, SegmentKinds.size()> SegmentControlTable{{
-    {"Text1", "Option2", "Clan", "clan tag"},
-    {"Text3", "Option3", "Name", "name"},
-    {"Text4", "Option4", "Name2", "second name part"},
-    {"Text5", "Option6", "Host", "server host name"},
-    {"Text6", "Option5", "Message", "server welcome message"},
+    {layout::clanField, layout::clanOption, "Clan", "clan tag"},
+    {layout::nameField, layout::nameOption, "Name", "name"},
+    {layout::name2Field, layout::name2Option, "Name2", "second name part"},
+    {layout::hostField, layout::hostOption, "Host", "server host name"},
+    {layout::messageField, layout::messageOption, "Message", "server welcome message"},
 }};
 
 constexpr std::size_t ClanIndex = static_cast<std::size_t>(SegmentId::Clan);
 
 // Tab and Shift+Tab follow this order, wrapping at both ends.
-constexpr std::array<std::string_view, 15> FocusOrder{
-    "Command1", "Text3",   "Option1", "Option2", "Option3", "Text1",   "Combo1",   "Command2",
-    "Text4",    "Option4", "Text5",   "Text6",   "Option5", "Option6", "Command3",
+constexpr std::array<const ControlPlace *, 15> FocusOrder{
+    &layout::makeButton,    &layout::nameField,   &layout::clanSwitch,   &layout::clanOption,
+    &layout::nameOption,    &layout::clanField,   &layout::glyphBox,     &layout::appendGlyphButton,
+    &layout::name2Field,    &layout::name2Option, &layout::hostField,    &layout::messageField,
+    &layout::messageOption, &layout::hostOption,  &layout::saveAsButton,
 };
 
 constexpr QRgb Silver = 0xC0C0C0;
@@ -64,11 +68,6 @@ constexpr QRgb LightGrey = 0xE0E0E0;
 QString name(std::string_view text)
 {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-template <typename Widget> Widget *place(Widget *widget, std::string_view controlName)
-{
-    return tintforge::place(widget, placeOf(controlName));
 }
 
 // Shows a window in front, restoring it first when it was minimised: raising alone leaves a
@@ -88,7 +87,7 @@ void showMessageBox(QWidget *parent, const QString &message)
 
 } // namespace
 
-Form1::Form1(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
@@ -96,11 +95,11 @@ Form1::Form1(QWidget *parent)
       m_paletteStrip(paletteStripImage())
 {
     registerAccessibleRoles();
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(ProgramTitle);
     setAccessibleName(ProgramTitle);
     setWindowIcon(programIcon());
-    setFixedSize(pixels(Form1Width), pixels(Form1Height));
+    setFixedSize(pixels(layout::MainWindowWidth), pixels(layout::MainWindowHeight));
     setAutoFillBackground(true);
     setPalette(surfacePalette());
     setFont(controlFont(false));
@@ -113,52 +112,53 @@ Form1::Form1(QWidget *parent)
     connectEvents();
 
     // What the window's load does: fill the glyph box, nothing else.
-    fillGlyphList(m_glyphBox);
+    fillGlyphBox();
     refresh();
     m_make->setFocus();
     placeOnScreen(this);
 }
 
-Form1::~Form1()
+MainWindow::~MainWindow()
 {
     delete m_chooser;
 }
 
-void Form1::createClickAreas()
+void MainWindow::createClickAreas()
 {
     for (const Swatch &swatch : Palette) {
-        auto *area = new ClickArea(name(swatch.label), this);
-        area->setGeometry(swatchPlace(swatch.label, swatch.position).rect());
+        auto *area = new ClickArea(QStringLiteral("swatch%1").arg(swatch.position), this);
+        area->setGeometry(layout::swatchRect(swatch.position));
         area->setAccessibleName(name(swatch.chartName).trimmed());
         connect(area, &ClickArea::clicked, this, [this, &swatch] {
             m_composition.applyColour(swatch.code, swatch.preview);
             refresh();
         });
     }
-    auto *web = place(new ClickArea(QString(), this), "Label33");
+    auto *web = place(new ClickArea(QString(), this), layout::webLink);
     web->setAccessibleName(QStringLiteral("web page"));
     connect(web, &ClickArea::clicked, this, [this] { openLink(QUrl(MakerWebAddress)); });
-    auto *mail = place(new ClickArea(QString(), this), "Label34");
+    auto *mail = place(new ClickArea(QString(), this), layout::mailLink);
     mail->setAccessibleName(QStringLiteral("mail to the maker"));
     connect(mail, &ClickArea::clicked, this,
             [this] { openLink(QUrl(QStringLiteral("mailto:") + MakerMailAddress)); });
 }
 
-void Form1::createControls()
+void MainWindow::createControls()
 {
-    const auto caption = [this](std::string_view controlName, const char *text) {
-        auto *label = place(new QLabel(QString::fromLatin1(text), this), controlName);
+    const auto caption = [this](const ControlPlace &where, const char *text) {
+        auto *label = place(new QLabel(QString::fromLatin1(text), this), where);
         styleCaption(label);
+        return label;
     };
-    caption("Label1", "Name:");
-    caption("Label31", "Host Name:");
-    caption("Label32", "Starting Message:");
+    QLabel *nameCaption = caption(layout::nameCaption, "Name:");
+    QLabel *hostCaption = caption(layout::hostCaption, "Host Name:");
+    QLabel *messageCaption = caption(layout::messageCaption, "Starting Message:");
     // The glyph box has no caption on screen; this one, never shown, is what screen readers
     // announce it by (they read an editable drop-down's own name as its current text).
     auto *glyphCaption = new QLabel(QStringLiteral("special character"), this);
     glyphCaption->hide();
 
-    m_glyphCombo = place(new QComboBox(this), "Combo1");
+    m_glyphCombo = place(new QComboBox(this), layout::glyphBox);
     m_glyphCombo->setEditable(true);
     m_glyphCombo->setInsertPolicy(QComboBox::NoInsert);
     m_glyphCombo->setCompleter(nullptr);
@@ -166,11 +166,10 @@ void Form1::createControls()
     m_glyphCombo->setPalette(fieldPalette(QColor::fromRgb(Silver), defaultTextColour()));
     m_glyphCombo->setAccessibleName(QStringLiteral("special character"));
     glyphCaption->setBuddy(m_glyphCombo);
-    m_glyphBox = ComboGlyphBox(m_glyphCombo);
-    m_glyphBox.setText(FirstGlyph);
+    m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
 
-    m_appendGlyph = place(new QPushButton(QStringLiteral("^>"), this), "Command2");
-    m_clanSwitch = place(new QCheckBox(QStringLiteral("clan"), this), "Option1");
+    m_appendGlyph = place(new QPushButton(QStringLiteral("^>"), this), layout::appendGlyphButton);
+    m_clanSwitch = place(new QCheckBox(QStringLiteral("clan"), this), layout::clanSwitch);
     styleCaption(m_clanSwitch);
 
     for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
@@ -201,23 +200,21 @@ void Form1::createControls()
         m_options[i] = option;
     }
 
-    m_make = place(new QPushButton(QStringLiteral("Make"), this), "Command1");
+    m_make = place(new QPushButton(QStringLiteral("Make"), this), layout::makeButton);
     m_make->setAccessibleDescription(QStringLiteral("write color.cfg into the game's folder"));
-    m_openChooser = place(new QPushButton(QStringLiteral("..."), this), "Command3");
-    m_openChooser->setAccessibleName(QStringLiteral("save in another folder"));
+    m_saveAs = place(new QPushButton(QStringLiteral("..."), this), layout::saveAsButton);
+    m_saveAs->setAccessibleName(QStringLiteral("save in another folder"));
     m_appendGlyph->setAccessibleName(QStringLiteral("append special character"));
     // Each caption names the field beside it.
-    for (const auto &[caption, field] :
-         {std::pair{"Label1", "Text3"}, std::pair{"Label31", "Text5"},
-          std::pair{"Label32", "Text6"}})
-        findChild<QLabel *>(QLatin1StringView(caption))
-            ->setBuddy(findChild<QLineEdit *>(QLatin1StringView(field)));
+    nameCaption->setBuddy(m_fields[std::size_t(SegmentId::Name)]);
+    hostCaption->setBuddy(m_fields[std::size_t(SegmentId::Host)]);
+    messageCaption->setBuddy(m_fields[std::size_t(SegmentId::Mess)]);
     // Enter presses the focused button, as the space bar does.
-    for (QPushButton *button : {m_make, m_appendGlyph, m_openChooser})
+    for (QPushButton *button : {m_make, m_appendGlyph, m_saveAs})
         button->setAutoDefault(true);
 }
 
-std::unique_ptr<QMenu> Form1::segmentMenu(std::size_t index)
+std::unique_ptr<QMenu> MainWindow::segmentMenu(std::size_t index)
 {
     std::unique_ptr<QMenu> menu(m_fields[index]->createStandardContextMenu());
     menu->addSeparator();
@@ -226,11 +223,12 @@ std::unique_ptr<QMenu> Form1::segmentMenu(std::size_t index)
     for (const Swatch &swatch : Palette) {
         QPixmap square(12, 12);
         square.fill(Qt::black);
-        QPainter(&square).fillRect(1, 1, 10, 10, QColor::fromRgb(swatch.swatchColour.hex()));
+        QPainter(&square).fillRect(1, 1, 10, 10,
+                                   QColor::fromRgb(swatchColour(swatch.position).hex()));
         QAction *action = colours->addAction(QIcon(square), name(swatch.chartName).trimmed());
         connect(action, &QAction::triggered, this, [this, index, &swatch] {
             // As a click on the swatch does, once this segment is the selected one.
-            m_composition.selectSegment(SegmentKinds[index].key);
+            m_composition.selectSegment(SegmentId(index));
             m_composition.applyColour(swatch.code, swatch.preview);
             refresh();
         });
@@ -238,26 +236,26 @@ std::unique_ptr<QMenu> Form1::segmentMenu(std::size_t index)
     return menu;
 }
 
-void Form1::setTabOrder()
+void MainWindow::setTabOrder()
 {
     for (std::size_t i = 0; i + 1 < FocusOrder.size(); ++i) {
-        QWidget::setTabOrder(findChild<QWidget *>(name(FocusOrder[i])),
-                             findChild<QWidget *>(name(FocusOrder[i + 1])));
+        QWidget::setTabOrder(findChild<QWidget *>(name(FocusOrder[i]->name)),
+                             findChild<QWidget *>(name(FocusOrder[i + 1]->name)));
     }
 }
 
-void Form1::connectEvents()
+void MainWindow::connectEvents()
 {
     for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
-        const std::string_view key = SegmentKinds[i].key;
-        connect(m_options[i], &QRadioButton::toggled, this, [this, key](bool checked) {
+        const auto id = SegmentId(i);
+        connect(m_options[i], &QRadioButton::toggled, this, [this, id](bool checked) {
             if (checked) {
-                m_composition.selectSegment(key);
+                m_composition.selectSegment(id);
                 refresh();
             }
         });
-        connect(m_fields[i], &QLineEdit::textEdited, this, [this, key](const QString &text) {
-            m_composition.setSegmentText(key, toCodePage(text));
+        connect(m_fields[i], &QLineEdit::textEdited, this, [this, id](const QString &text) {
+            m_composition.setSegmentText(id, toCodePage(text));
             refresh();
         });
     }
@@ -266,20 +264,39 @@ void Form1::connectEvents()
         refresh();
     });
     connect(m_appendGlyph, &QPushButton::clicked, this, [this] {
-        appendGlyph(m_composition, m_glyphBox);
+        appendGlyph();
         refresh();
     });
-    connect(m_make, &QPushButton::clicked, this, &Form1::makeScriptClicked);
-    connect(m_openChooser, &QPushButton::clicked, this, &Form1::openFolderChooser);
+    connect(m_make, &QPushButton::clicked, this, &MainWindow::makeScriptClicked);
+    connect(m_saveAs, &QPushButton::clicked, this, &MainWindow::openFolderChooser);
 }
 
-void Form1::makeScriptClicked()
+// The 64 glyphs in order, once, as the window loads; the box's text stays À.
+void MainWindow::fillGlyphBox()
+{
+    const QString text = m_glyphCombo->currentText();
+    for (const char &glyph : GlyphList)
+        m_glyphCombo->addItem(fromCodePage(std::string_view(&glyph, 1)));
+    // The first entry of an empty box becomes the chosen one; no entry is chosen at start.
+    m_glyphCombo->setCurrentIndex(-1);
+    m_glyphCombo->setEditText(text);
+}
+
+// Appends whatever the box holds (a chosen glyph or typed text) to the selected segment, then
+// puts the box back to À whatever happened.
+void MainWindow::appendGlyph()
+{
+    m_composition.appendToActive(toCodePage(m_glyphCombo->currentText()));
+    m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
+}
+
+void MainWindow::makeScriptClicked()
 {
     if (const auto error = makeScript(m_composition))
         m_showMessage(this, error->message());
 }
 
-const QImage &Form1::colourKey() const
+const QImage &MainWindow::colourKey() const
 {
     // Made when first asked for: no display of today shows it, so start-up does not pay for it.
     if (m_colourKey.isNull())
@@ -287,23 +304,24 @@ const QImage &Form1::colourKey() const
     return m_colourKey;
 }
 
-Form2 *Form1::folderChooser() const
+SaveAsWindow *MainWindow::folderChooser() const
 {
     return m_chooser;
 }
 
-void Form1::openFolderChooser()
+void MainWindow::openFolderChooser()
 {
     if (!m_chooser) {
-        m_chooser = new Form2(m_composition, [this](QWidget *parent, const QString &message) {
-            m_showMessage(parent, message);
-        });
+        m_chooser =
+            new SaveAsWindow(m_composition, [this](QWidget *parent, const QString &message) {
+                m_showMessage(parent, message);
+            });
         placeOnScreen(m_chooser);
     }
     bringBack(m_chooser);
 }
 
-void Form1::openLink(const QUrl &address)
+void MainWindow::openLink(const QUrl &address)
 {
     if (!m_openLink(address))
         m_showMessage(
@@ -311,7 +329,7 @@ void Form1::openLink(const QUrl &address)
             QStringLiteral("No program could be started to open \"%1\".").arg(address.toString()));
 }
 
-void Form1::refresh()
+void MainWindow::refresh()
 {
     for (std::size_t i = 0; i < m_fields.size(); ++i)
         refreshField(i);
@@ -319,7 +337,7 @@ void Form1::refresh()
     const QSignalBlocker blockSwitch(m_clanSwitch);
     m_clanSwitch->setChecked(m_composition.clanSwitch());
     for (std::size_t i = 0; i < m_options.size(); ++i) {
-        const bool selected = SegmentKinds[i].key == m_composition.activeKey();
+        const bool selected = m_composition.isActive(SegmentId(i));
         const QSignalBlocker blockOption(m_options[i]);
         m_options[i]->setChecked(selected);
         // Only the selected option button is a stop for Tab; the arrow keys move between them.
@@ -327,7 +345,7 @@ void Form1::refresh()
     }
 }
 
-void Form1::refreshField(std::size_t index)
+void MainWindow::refreshField(std::size_t index)
 {
     const Segment &segment = m_composition.segments()[index];
     QLineEdit *field = m_fields[index];
@@ -345,23 +363,23 @@ void Form1::refreshField(std::size_t index)
 
 // The program goes on while the chooser is open, so the chooser must not stay hidden away as a
 // minimised window: the user would have nothing left on screen to end the program with.
-void Form1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_chooser && m_chooser->isMinimized())
         bringBack(m_chooser);
     QWidget::closeEvent(event);
 }
 
-void Form1::paintEvent(QPaintEvent *)
+void MainWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     // From the bottom up: grey bar, palette strip, banner; both pictures at their own size.
-    painter.fillRect(placeOf("Shape1").rect(), QColor::fromRgb(LightGrey));
-    painter.drawImage(placeOf("Image1").rect().topLeft(), m_paletteStrip);
+    painter.fillRect(layout::greyBar.rect(), QColor::fromRgb(LightGrey));
+    painter.drawImage(layout::paletteStrip.rect().topLeft(), m_paletteStrip);
     const qreal ratio = devicePixelRatioF();
     if (m_banner.isNull() || m_banner.devicePixelRatio() != ratio)
         m_banner = bannerImage(ratio);
-    painter.drawImage(placeOf("Image2").rect().topLeft(), m_banner);
+    painter.drawImage(layout::banner.rect().topLeft(), m_banner);
 }
 
 } // namespace tintforge
