@@ -26,6 +26,13 @@ inline QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+#ifdef Q_OS_UNIX
+inline constexpr bool CanLimitFileSize = true;
+#else
+// Where a write cannot be made to fail part-way, the tests that need it skip with that reason.
+inline constexpr bool CanLimitFileSize = false;
+#endif
+
 // Runs `step` while the process may not make any file longer than `limit` bytes, so a write
 // fails part-way (EFBIG) instead of killing the process.
 template <typename Step> auto underFileSizeLimit(unsigned limit, Step step)

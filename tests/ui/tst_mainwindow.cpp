@@ -20,9 +20,6 @@ using tintforge::testing::readAll;
 
 namespace {
 
-QStringList sentMessages;
-QList<QUrl> openedLinks;
-
 // A click where a person would click: on whatever lies at that point of the window.
 void clickAt(QWidget &window, QPoint point)
 {
@@ -68,6 +65,9 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
     std::unique_ptr<MainWindow> form;
+    // What the window would have shown and launched; tests replace both so nothing waits or opens.
+    QStringList messages;
+    QList<QUrl> openedLinks;
 
     template <typename T = QWidget> T *control(const char *name)
     {
@@ -82,11 +82,11 @@ private slots:
     void initTestCase() { installFormStyle(); }
     void init()
     {
-        sentMessages.clear();
+        messages.clear();
         openedLinks.clear();
         form = std::make_unique<MainWindow>();
-        form->setMessageSink([](QWidget *, const QString &message) { sentMessages << message; });
-        form->setLinkOpener([](const QUrl &url) {
+        form->setMessageSink([this](QWidget *, const QString &message) { messages << message; });
+        form->setLinkOpener([this](const QUrl &url) {
             openedLinks << url;
             return true;
         });
@@ -232,15 +232,15 @@ private slots:
         QCOMPARE(openedLinks[1].scheme(), QStringLiteral("mailto"));
         QCOMPARE(openedLinks[1], openedLinks[2]);
         QVERIFY(form->composition() == before);
-        QVERIFY(sentMessages.isEmpty());
+        QVERIFY(messages.isEmpty());
     }
 
     void aLinkWithNoHandlerSaysSo()
     {
         form->setLinkOpener([](const QUrl &) { return false; });
         clickAt(*form, QPoint(48, 110));
-        QCOMPARE(sentMessages.size(), 1);
-        QVERIFY(sentMessages[0].contains(QStringLiteral("https://")));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains(QStringLiteral("https://")));
         QVERIFY(form->isVisible());
     }
 
@@ -436,7 +436,7 @@ private slots:
                  QByteArray::fromStdString(renderColourScript(form->composition())));
         QCOMPARE(readAll(home.gameFolder() + QStringLiteral("/config.cfg")),
                  QByteArray("exec color.cfg\r\n"));
-        QVERIFY(sentMessages.isEmpty());
+        QVERIFY(messages.isEmpty());
     }
 
     void failedMakeSaysWhyAndKeepsTheComposition()
@@ -445,9 +445,9 @@ private slots:
         typeText(control("nameField"), QStringLiteral("Player"));
         const Composition before = form->composition();
         control<QPushButton>("makeButton")->click();
-        QCOMPARE(sentMessages.size(), 1);
-        QVERIFY(sentMessages[0].contains(home.gameFolder() + QStringLiteral("/color.cfg")));
-        QVERIFY(sentMessages[0].contains(QStringLiteral("No such file or directory")));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains(home.gameFolder() + QStringLiteral("/color.cfg")));
+        QVERIFY(messages[0].contains(QStringLiteral("No such file or directory")));
         QVERIFY(form->composition() == before);
         QCOMPARE(control<QLineEdit>("nameField")->text(), QStringLiteral("Player"));
         QVERIFY(!QFileInfo::exists(home.gameFolder()));

@@ -41,6 +41,7 @@ class TestSaveAsWindow : public QObject
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<QTemporaryDir> dir;
     QString previousCurrent;
+    // What the windows would have shown; tests replace the sink so nothing waits for a click.
     QStringList messages;
 
     SaveAsWindow *openChooser()
@@ -72,7 +73,7 @@ private slots:
         QVERIFY(QDir::setCurrent(dir->path()));
         messages.clear();
         main = std::make_unique<MainWindow>();
-        main->setMessageSink([this](QWidget *, const QString &m) { messages << m; });
+        main->setMessageSink([this](QWidget *, const QString &message) { messages << message; });
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
         main->findChild<QLineEdit *>(QStringLiteral("nameField"))->insert(QStringLiteral("Player"));

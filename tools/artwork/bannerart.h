@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/layout.h"
+
 #include <QImage>
 
 namespace tintforge {
@@ -11,8 +13,10 @@ namespace tintforge {
 // the given device pixel ratio.
 QImage drawBanner(QSize size, qreal devicePixelRatio);
 
-// The mail link area the window lays over the banner, x 328 to 432, in the banner's units.
-inline constexpr QRect MailArea{328, 114, 105, 16};
+// The mail link area the window lays over the banner, in the banner's units: the window's own
+// place for it, its rows squeezed as the 158 rows shown are drawn in 150.
+inline constexpr QRect MailArea{layout::mailLink.rect().left(), 114,
+                                layout::mailLink.rect().width(), 16};
 // The box the mail address is centred in, and the horizontal extent of its ink within it (the
 // vertical extent is relative to the baseline), in the banner's units.
 QRect mailTextBox();
