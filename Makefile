@@ -61,10 +61,10 @@ fuzz:
 bench:
 	@tools/install-deps.sh test
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINTFORGE_BENCH=ON >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target tintforge bench_floor startbench chooserbench
+	@cmake --build build-bench -j $(JOBS) --target tintforge bench_floor startbench waitbench
 	@xvfb-run -a -s "-screen 0 1024x768x24" \
 	    build-bench/startbench $(BENCH_RUNS) build-bench/bench_floor build-bench/tintforge
-	@QT_QPA_PLATFORM=offscreen build-bench/chooserbench 5 5000 100000
+	@QT_QPA_PLATFORM=offscreen build-bench/waitbench 5 5000 100000
 
 # Draws the banner and the icons again into the tree, after a change to their generators.
 artwork:
