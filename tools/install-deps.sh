@@ -14,7 +14,8 @@ run_packages=(
 test_packages=(
     clang libclang-rt-14-dev
     binutils-mingw-w64-x86-64 desktop-file-utils appstream
-    xvfb xauth xdotool imagemagick libx11-dev
+    xvfb xauth xdotool imagemagick libx11-dev openbox
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 
 packages=("${run_packages[@]}")

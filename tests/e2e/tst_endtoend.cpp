@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "closewindow.h"
 #include "model/composition.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
 #include "output/colourscript.h"
 #include "support/files.h"
 #include "support/listeddata.h"
+#include "xwindows.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -50,13 +50,16 @@ const QPoint SaveInChooser{144, 216};
 class Session
 {
 public:
-    explicit Session(bool withGameFolder = true)
+    // With a screen reader, the program offers itself on the desktop's accessibility bus.
+    explicit Session(bool withGameFolder = true, bool screenReader = false)
     {
         if (withGameFolder)
             QDir(m_home.path()).mkpath(QStringLiteral(".loki/sof"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_home.path());
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (screenReader)
+            env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
         m_program.setProcessEnvironment(env);
         m_program.setWorkingDirectory(m_work.path());
         m_program.start(QStringLiteral(TINTFORGE_PROGRAM), {});
@@ -77,6 +80,7 @@ public:
         return askWindowToClose(m_window.toULong()) && m_program.waitForFinished(20000);
     }
     QProcess &program() { return m_program; }
+    unsigned long window() const { return m_window.toULong(); }
     bool running() const { return m_program.state() == QProcess::Running; }
     QPoint origin() const { return m_origin; }
     QString gameFile(const char *name) const
@@ -142,6 +146,20 @@ private:
     QString m_window;
     QPoint m_origin;
 };
+
+// What a screen reader sees and does, through the accessibility bus: the client's output lines.
+QStringList screenReader(const QStringList &command)
+{
+    QProcess client;
+    client.start(
+        QStringLiteral(ATSPI_PYTHON),
+        QStringList{QStringLiteral(ATSPI_CLIENT), QStringLiteral("Orv Vorlix's Tintforge")} +
+            command);
+    if (!client.waitForFinished(30000) || client.exitCode() != 0)
+        qWarning() << "accessibility client" << command << client.readAllStandardOutput()
+                   << client.readAllStandardError();
+    return QString::fromUtf8(client.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
 
 QImage screenshot()
 {
@@ -279,6 +297,37 @@ private slots:
                         .isEmpty());
     }
 
+    // Through the desktop's accessibility bus, as a screen reader works: every swatch is a button
+    // it can press by name, the controls are named and captioned, and pressing works.
+    void aScreenReaderSeesAndPressesTheControls()
+    {
+        Session s(true, true);
+        QVERIFY(s.started());
+        const QStringList tree = screenReader({QStringLiteral("tree")});
+        for (const char *line :
+             {"1 frame | Orv Vorlix's Tintforge |  | ", "2 push button | bright red |  | Press",
+              "2 push button | ash yello grey |  | Press", "2 push button | orange |  | Press",
+              "2 push button | mail to the maker |  | Press",
+              "2 combo box | \u00C0 | special character | ShowMenu,Press",
+              "2 text | name | Name: | SetFocus",
+              "2 text | server host name | Host Name: | SetFocus",
+              "2 text | server welcome message | Starting Message: | SetFocus",
+              "2 push button | append special character |  | Press,SetFocus",
+              "2 push button | save in another folder |  | Press,SetFocus"})
+            QVERIFY2(tree.contains(QString::fromUtf8(line)), line);
+        int swatches = 0;
+        for (const QString &line : tree)
+            swatches += line.startsWith(QStringLiteral("2 push button |")) &&
+                        line.endsWith(QStringLiteral("|  | Press"));
+        QCOMPARE(swatches, 29 + 2); // and the two links
+
+        screenReader({QStringLiteral("press"), QStringLiteral("bright red")});
+        screenReader({QStringLiteral("press"), QStringLiteral("Make")});
+        Composition expected;
+        expected.applyColour(Palette[1].code, Palette[1].preview);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(expected), 5000);
+    }
+
     // A normal end: closing the window ends the program with status 0 and nothing on stderr,
     // which under the sanitizer build also means no leak and no error report.
     void closingTheWindowEndsTheProgramCleanly()
@@ -309,6 +358,30 @@ private slots:
         s.createGameFolder();
         s.click(Make);
         QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(typicalRun()), 5000);
+    }
+
+    // Last, since it leaves a window manager behind for no other test: under openbox, with a
+    // title bar, the whole frame is centred on the screen, not just the client area.
+    void underAWindowManagerTheFrameIsCentred()
+    {
+        QProcess windowManager;
+        windowManager.start(QStringLiteral(OPENBOX), {});
+        QVERIFY(windowManager.waitForStarted());
+        QTest::qWait(1000); // until it manages new windows
+        {
+            Session s;
+            QVERIFY(s.started());
+            std::optional<FrameRect> frame;
+            QTRY_VERIFY_WITH_TIMEOUT((frame = frameOf(s.window())).has_value(), 5000);
+            // Placed again once the frame is known.
+            QTRY_VERIFY_WITH_TIMEOUT(
+                (frame = frameOf(s.window()), std::abs(frame->y - (768 - frame->height) / 2) <= 1),
+                5000);
+            QVERIFY2(frame->height > 270, "the window manager gave the window a title bar");
+            QVERIFY(std::abs(frame->x - (1024 - frame->width) / 2) <= 1);
+        }
+        windowManager.terminate();
+        windowManager.waitForFinished();
     }
 };
 

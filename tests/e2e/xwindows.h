@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What the end-to-end test asks of the X server directly. Its own file: the X headers' macros
+// clash with Qt's.
+
+#include <optional>
+
+// Asks a window to close as a window manager's close button does (WM_DELETE_WINDOW), so the
+// program goes through its normal shutdown.
+bool askWindowToClose(unsigned long window);
+
+// A window's frame on the screen, title bar and borders included, once the window manager has
+// reported its borders (_NET_FRAME_EXTENTS); nothing before that.
+struct FrameRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+std::optional<FrameRect> frameOf(unsigned long window);
