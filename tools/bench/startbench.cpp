@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: MIT
-// Start-up benchmark: starts each program in turn, many times, and measures the time from exec
-// until its 545 by 270 window is mapped on the X server, and the peak resident memory of the
-// process once it has drawn. Prints medians and the ratios of each program to the first (the
-// floor).
+// Start-up benchmark. Starts each program in turn, many times, rotating the order, and measures:
+//  - mapped: from exec until its 545 by 270 window is mapped on the X server;
+//  - painted: from exec until the window's pixels first equal a reference picture of the
+//    finished window, taken once beforehand: the first complete paint, what the user sees;
+//  - the peak resident memory of the process once it has painted.
+// Prints medians, and for each program the median of its paired ratios against each of the first
+// two programs (the floors: a bare window, and a window that shows one line of text).
 //
-// usage: startbench RUNS FLOOR PROGRAM...   (needs DISPLAY)
+// usage: startbench RUNS FLOOR TEXT_FLOOR PROGRAM...   (needs DISPLAY)
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -23,44 +28,95 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+constexpr int Width = 545;
+constexpr int Height = 270;
 
 struct Sample {
-    double startMs;
+    double mappedMs;
+    double paintedMs;
     long peakKb;
 };
+
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
 
 bool isTheWindow(Display *display, Window window)
 {
     XWindowAttributes attributes;
     return XGetWindowAttributes(display, window, &attributes) && !attributes.override_redirect &&
-           attributes.width == 545 && attributes.height == 270;
+           attributes.width == Width && attributes.height == Height;
 }
 
-Sample runOnce(Display *display, const char *program)
+std::vector<char> pixelsOf(Display *display, Window window)
 {
-    XSync(display, True); // drop what earlier runs left behind
-    const Clock::time_point start = Clock::now();
+    std::vector<char> pixels;
+    XImage *image = XGetImage(display, window, 0, 0, Width, Height, AllPlanes, ZPixmap);
+    if (image) {
+        pixels.assign(image->data, image->data + std::size_t(image->bytes_per_line) * Height);
+        XDestroyImage(image);
+    }
+    return pixels;
+}
+
+pid_t start(const char *program)
+{
     const pid_t child = fork();
     if (child == 0) {
         execl(program, program, static_cast<char *>(nullptr));
         std::perror(program);
         _exit(127);
     }
+    return child;
+}
 
-    double startMs = -1;
-    while (startMs < 0) {
+Window waitForMap(Display *display)
+{
+    for (;;) {
         XEvent event;
         XNextEvent(display, &event);
         if (event.type == MapNotify && isTheWindow(display, event.xmap.window))
-            startMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            return event.xmap.window;
     }
-    // Let it paint its first frame before taking the peak.
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+}
+
+long stop(pid_t child)
+{
     kill(child, SIGTERM);
     int status = 0;
     rusage usage{};
     wait4(child, &status, 0, &usage);
-    return {startMs, usage.ru_maxrss};
+    return usage.ru_maxrss;
+}
+
+// The finished window, after it has had all the time it wants to paint.
+std::vector<char> referenceOf(Display *display, const char *program)
+{
+    XSync(display, True);
+    const pid_t child = start(program);
+    const Window window = waitForMap(display);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    std::vector<char> pixels = pixelsOf(display, window);
+    stop(child);
+    return pixels;
+}
+
+Sample runOnce(Display *display, const char *program, const std::vector<char> &reference)
+{
+    XSync(display, True); // drop what earlier runs left behind
+    const Clock::time_point t0 = Clock::now();
+    const pid_t child = start(program);
+    const Window window = waitForMap(display);
+    const double mappedMs = msSince(t0);
+    double paintedMs = -1;
+    while (paintedMs < 0 && msSince(t0) < 5000) {
+        if (pixelsOf(display, window) == reference)
+            paintedMs = msSince(t0);
+    }
+    // Let it settle before taking the peak.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    return {mappedMs, paintedMs, stop(child)};
 }
 
 template <typename T> T median(std::vector<T> values)
@@ -70,12 +126,35 @@ template <typename T> T median(std::vector<T> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+template <typename Field> std::vector<double> column(const std::vector<Sample> &samples, Field f)
+{
+    std::vector<double> values;
+    for (const Sample &s : samples)
+        values.push_back(double(s.*f));
+    return values;
+}
+
+template <typename Field>
+double pairedRatio(const std::vector<Sample> &program, const std::vector<Sample> &floor, Field f)
+{
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < program.size(); ++i)
+        ratios.push_back(double(program[i].*f) / double(floor[i].*f));
+    return median(ratios);
+}
+
+const char *baseName(const char *path)
+{
+    const char *slash = std::strrchr(path, '/');
+    return slash ? slash + 1 : path;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc < 4) {
-        std::fputs("usage: startbench RUNS FLOOR PROGRAM...\n", stderr);
+    if (argc < 5) {
+        std::fputs("usage: startbench RUNS FLOOR TEXT_FLOOR PROGRAM...\n", stderr);
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
@@ -87,36 +166,32 @@ int main(int argc, char *argv[])
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
 
     const std::vector<const char *> programs(argv + 2, argv + argc);
-    std::vector<std::vector<Sample>> samples(programs.size());
+    std::vector<std::vector<char>> references;
     for (const char *program : programs)
-        runOnce(display, program); // warm the caches; not counted
-    // Interleaved, so that a drift of the machine touches every program alike.
+        references.push_back(referenceOf(display, program));
+    std::vector<std::vector<Sample>> samples(programs.size());
+    // Rotating the order, so that neither a drift of the machine nor going first or last favours
+    // any program.
     for (int run = 0; run < runs; ++run) {
-        for (std::size_t p = 0; p < programs.size(); ++p)
-            samples[p].push_back(runOnce(display, programs[p]));
+        for (std::size_t k = 0; k < programs.size(); ++k) {
+            const std::size_t p = (k + std::size_t(run)) % programs.size();
+            samples[p].push_back(runOnce(display, programs[p], references[p]));
+        }
     }
 
-    std::printf("%-40s %12s %12s %10s %10s\n", "program (median of runs)", "start ms", "peak KiB",
-                "x start", "x memory");
-    double floorMs = 0;
-    long floorKb = 0;
+    std::printf("%-18s %10s %10s %10s | %-20s | %-20s\n", "median of runs", "mapped ms",
+                "painted ms", "peak KiB", "x bare: paint  mem", "x text: paint  mem");
     for (std::size_t p = 0; p < programs.size(); ++p) {
-        std::vector<double> times;
-        std::vector<long> peaks;
-        for (const Sample &s : samples[p]) {
-            times.push_back(s.startMs);
-            peaks.push_back(s.peakKb);
-        }
-        const double ms = median(times);
-        const long kb = median(peaks);
-        if (p == 0) {
-            floorMs = ms;
-            floorKb = kb;
-        }
-        std::printf("%-40s %12.1f %12ld %10.2f %10.2f\n", programs[p], ms, kb, ms / floorMs,
-                    double(kb) / double(floorKb));
+        const auto &s = samples[p];
+        std::printf("%-18s %10.1f %10.1f %10.0f | %9.2f %9.2f  | %9.2f %9.2f\n",
+                    baseName(programs[p]), median(column(s, &Sample::mappedMs)),
+                    median(column(s, &Sample::paintedMs)), median(column(s, &Sample::peakKb)),
+                    pairedRatio(s, samples[0], &Sample::paintedMs),
+                    pairedRatio(s, samples[0], &Sample::peakKb),
+                    pairedRatio(s, samples[1], &Sample::paintedMs),
+                    pairedRatio(s, samples[1], &Sample::peakKb));
     }
-    std::printf("%d runs each\n", runs);
+    std::printf("%d runs each; ratios are medians of the runs' paired ratios\n", runs);
     XCloseDisplay(display);
     return 0;
 }
