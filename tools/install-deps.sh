@@ -8,7 +8,7 @@ set -euo pipefail
 
 run_packages=(
     cmake make g++
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libfontconfig-dev
     fonts-liberation fonts-dejavu-core
 )
 test_packages=(

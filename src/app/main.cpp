@@ -7,6 +7,11 @@
 #include <cstdlib>
 #include <QApplication>
 
+#ifdef TINTFORGE_EARLY_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#include <thread>
+#endif
+
 namespace {
 
 // Without a display Qt aborts with a long trace; one line says what is wrong.
@@ -65,9 +70,18 @@ int main(int argc, char *argv[])
     // The program reads no command line: not even the toolkit's own options (-reverse, -style)
     // may change it.
     int toolkitArgc = argc > 0 ? 1 : 0;
+#ifdef TINTFORGE_EARLY_FONTCONFIG
+    // The font system reads its whole configuration and font list the first time a font is
+    // asked for. Started now on another core, that overlaps the toolkit's own start-up instead
+    // of following it; the font system is thread-safe, and the window waits for it below.
+    std::thread fontSystem([] { FcInit(); });
+#endif
     toolkitHandler = qInstallMessageHandler(startupMessage);
     QApplication app(toolkitArgc, argv);
     qInstallMessageHandler(toolkitHandler);
+#ifdef TINTFORGE_EARLY_FONTCONFIG
+    fontSystem.join();
+#endif
     QApplication::setApplicationName(tintforge::ProgramTitle);
     QApplication::setApplicationVersion(tintforge::VersionText);
     QGuiApplication::setDesktopFileName(tintforge::AppId);

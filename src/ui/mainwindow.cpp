@@ -176,7 +176,6 @@ void MainWindow::createControls()
         const SegmentControls &controls = SegmentControlTable[i];
         QLineEdit *field = place(new QLineEdit(this), controls.field);
         field->setValidator(new CodePageValidator(qsizetype(SegmentKinds[i].maxLength), field));
-        field->setFont(controlFont(true));
         field->setAccessibleName(QString::fromLatin1(controls.accessibleName));
         // The usual editing menu, plus the palette by name: colouring without the mouse.
         field->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -350,6 +349,10 @@ void MainWindow::refreshField(std::size_t index)
     const Segment &segment = m_composition.segments()[index];
     QLineEdit *field = m_fields[index];
     const QString text = fromCodePage(segment.text());
+    // Texts show in bold. An empty field shows no text, so it takes the bold face only with its
+    // first character: start-up then loads one face instead of two.
+    if (field->font().bold() == text.isEmpty())
+        field->setFont(controlFont(!text.isEmpty()));
     if (field->text() != text)
         field->setText(text);
 

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QWidget>
@@ -43,11 +44,25 @@ public:
 
 } // namespace
 
+// The first of the faces the layout was made for that is installed. Asking for one that is not
+// costs the font system a substitution over every installed font, at every lookup.
+QString controlFamily()
+{
+    static const QString family = [] {
+        for (const char *name : {"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"}) {
+            if (QFontDatabase::hasFamily(QString::fromLatin1(name)))
+                return QString::fromLatin1(name);
+        }
+        return QString();
+    }();
+    return family;
+}
+
 QFont controlFont(bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    if (!controlFamily().isEmpty())
+        font.setFamily(controlFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(ControlFontPixels);
     font.setBold(bold);
@@ -101,6 +116,8 @@ void installFormStyle()
 {
     // The application owns the style; once, before the first window.
     QApplication::setStyle(new FormStyle);
+    // Every widget starts in the program's font, so none lays out text in another one first.
+    QApplication::setFont(controlFont(false));
 }
 
 QPalette listPalette()

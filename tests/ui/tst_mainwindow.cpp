@@ -153,8 +153,13 @@ private slots:
         for (const char *field :
              {"clanField", "nameField", "name2Field", "hostField", "messageField"}) {
             auto *edit = control<QLineEdit>(field);
-            QVERIFY(edit->isEnabled() && edit->text().isEmpty() && edit->font().bold());
+            QVERIFY(edit->isEnabled() && edit->text().isEmpty());
             QCOMPARE(edit->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+            // Text shows in bold, from the first character typed.
+            edit->setFocus();
+            typeText(edit, QStringLiteral("x"));
+            QVERIFY(edit->font().bold());
+            QCOMPARE(edit->font().pixelSize(), 11);
         }
     }
 
