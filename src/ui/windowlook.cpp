@@ -49,8 +49,11 @@ public:
 QString controlFamily()
 {
     static const QString family = [] {
+        // The list of installed families, not hasFamily(): that resolves a missing name as an
+        // alias, which is the very substitution this avoids.
+        const QStringList installed = QFontDatabase::families();
         for (const char *name : {"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"}) {
-            if (QFontDatabase::hasFamily(QString::fromLatin1(name)))
+            if (installed.contains(QString::fromLatin1(name)))
                 return QString::fromLatin1(name);
         }
         return QString();
