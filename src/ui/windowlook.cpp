@@ -42,6 +42,19 @@ public:
     }
 };
 
+// Fusion's own light palette, which no desktop scheme changes: from the program's style when that
+// is Fusion already, as it is wherever the desktop names no style of its own.
+QPalette fusionPalette()
+{
+    const QStyle *style = QApplication::style();
+    if (const auto *proxy = qobject_cast<const QProxyStyle *>(style))
+        style = proxy->baseStyle();
+    if (style && style->name().compare(QLatin1StringView("fusion"), Qt::CaseInsensitive) == 0)
+        return style->standardPalette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion ? fusion->standardPalette() : QPalette(Qt::lightGray);
+}
+
 } // namespace
 
 // The first of the faces the layout was made for that is installed. Asking for one that is not
@@ -77,8 +90,7 @@ QPalette formPalette()
     // Every role of every group set explicitly, so nothing is left to resolve against the
     // desktop's palette, not even after the desktop switches its scheme while the program runs.
     static const QPalette palette = [] {
-        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        const QPalette light = fusion ? fusion->standardPalette() : QPalette(Qt::lightGray);
+        const QPalette light = fusionPalette();
         QPalette fixed;
         for (int group = 0; group < QPalette::NColorGroups; ++group) {
             for (int role = 0; role < QPalette::NColorRoles; ++role) {
