@@ -17,7 +17,7 @@ class TestPaletteGlyphs : public QObject
     Q_OBJECT
 
 private slots:
-    // The palette against a copy of the document's table, field by field.
+    // The palette against its table written out by hand, field by field.
     void paletteMatchesTheTable()
     {
         QFile file(QFINDTESTDATA("data/palette.tsv"));

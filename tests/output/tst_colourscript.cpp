@@ -69,7 +69,7 @@ class TestColourScript : public QObject
     Q_OBJECT
 
 private slots:
-    // Whole scripts against files written from the document's tables: each segment takes the
+    // Whole scripts against files written out by hand from the tables: each segment takes the
     // swatch at the given palette position and then its text, appended (and so cut to its limit).
     // Between them the files use every palette position, every glyph and every text limit.
     void rendersGoldenScripts_data()

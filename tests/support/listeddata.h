@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Expected values kept in data files written from the design's tables.
+// Expected values kept in data files, written out by hand rather than by the code under test.
 
 #include <QFile>
 #include <QList>
