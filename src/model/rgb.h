@@ -6,7 +6,7 @@
 
 namespace tintforge {
 
-// A colour as the design writes it: red first, one byte a channel.
+// A colour written red first, one byte a channel (FF8020 is orange).
 struct Rgb {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
