@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "nativefile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
