@@ -367,7 +367,7 @@ private slots:
         QProcess windowManager;
         windowManager.start(QStringLiteral(OPENBOX), {});
         QVERIFY(windowManager.waitForStarted());
-        QTest::qWait(1000); // until it manages new windows
+        QTRY_VERIFY_WITH_TIMEOUT(windowManagerRunning(), 10000);
         {
             Session s;
             QVERIFY(s.started());

@@ -51,3 +51,24 @@ std::optional<FrameRect> frameOf(unsigned long window)
     XCloseDisplay(display);
     return frame;
 }
+
+bool windowManagerRunning()
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return false;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char *data = nullptr;
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    const bool running =
+        XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
+                           &type, &format, &count, &left, &data) == Success &&
+        count == 1;
+    if (data)
+        XFree(data);
+    XCloseDisplay(display);
+    return running;
+}

@@ -10,6 +10,9 @@
 // program goes through its normal shutdown.
 bool askWindowToClose(unsigned long window);
 
+// Whether a window manager has announced itself on the root window (_NET_SUPPORTING_WM_CHECK).
+bool windowManagerRunning();
+
 // A window's frame on the screen, title bar and borders included, once the window manager has
 // reported its borders (_NET_FRAME_EXTENTS); nothing before that.
 struct FrameRect {
