@@ -4,6 +4,7 @@
 #include "clickarea.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 
 namespace tintforge {
 
@@ -38,6 +39,14 @@ QAccessibleInterface *programWidget(const QString &className, QObject *object)
 }
 
 } // namespace
+
+void nameDropDown(QWidget *dropDown, const QString &name)
+{
+    dropDown->setAccessibleName(name);
+    auto *caption = new QLabel(name, dropDown->parentWidget());
+    caption->hide();
+    caption->setBuddy(dropDown);
+}
 
 void registerAccessibleRoles()
 {

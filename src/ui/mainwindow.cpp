@@ -70,6 +70,12 @@ QString name(std::string_view text)
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
+// What a swatch is called to the user: its chart line's name, less the chart's trailing blank.
+QString swatchName(const Swatch &swatch)
+{
+    return name(swatch.chartName).trimmed();
+}
+
 // Shows a window in front, restoring it first when it was minimised: raising alone leaves a
 // minimised window where it is.
 void bringBack(QWidget *window)
@@ -128,7 +134,7 @@ void MainWindow::createClickAreas()
     for (const Swatch &swatch : Palette) {
         auto *area = new ClickArea(QStringLiteral("swatch%1").arg(swatch.position), this);
         area->setGeometry(layout::swatchRect(swatch.position));
-        area->setAccessibleName(name(swatch.chartName).trimmed());
+        area->setAccessibleName(swatchName(swatch));
         connect(area, &ClickArea::clicked, this, [this, &swatch] {
             m_composition.applyColour(swatch.code, swatch.preview);
             refresh();
@@ -153,10 +159,6 @@ void MainWindow::createControls()
     QLabel *nameCaption = caption(layout::nameCaption, "Name:");
     QLabel *hostCaption = caption(layout::hostCaption, "Host Name:");
     QLabel *messageCaption = caption(layout::messageCaption, "Starting Message:");
-    // The glyph box has no caption on screen; this one, never shown, is what screen readers
-    // announce it by (they read an editable drop-down's own name as its current text).
-    auto *glyphCaption = new QLabel(QStringLiteral("special character"), this);
-    glyphCaption->hide();
 
     m_glyphCombo = place(new QComboBox(this), layout::glyphBox);
     m_glyphCombo->setEditable(true);
@@ -164,8 +166,7 @@ void MainWindow::createControls()
     m_glyphCombo->setCompleter(nullptr);
     m_glyphCombo->lineEdit()->setValidator(new CodePageValidator(-1, m_glyphCombo));
     m_glyphCombo->setPalette(fieldPalette(QColor::fromRgb(Silver), defaultTextColour()));
-    m_glyphCombo->setAccessibleName(QStringLiteral("special character"));
-    glyphCaption->setBuddy(m_glyphCombo);
+    nameDropDown(m_glyphCombo, QStringLiteral("special character"));
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
 
     m_appendGlyph = place(new QPushButton(QStringLiteral("^>"), this), layout::appendGlyphButton);
@@ -224,7 +225,7 @@ std::unique_ptr<QMenu> MainWindow::segmentMenu(std::size_t index)
         square.fill(Qt::black);
         QPainter(&square).fillRect(1, 1, 10, 10,
                                    QColor::fromRgb(swatchColour(swatch.position).hex()));
-        QAction *action = colours->addAction(QIcon(square), name(swatch.chartName).trimmed());
+        QAction *action = colours->addAction(QIcon(square), swatchName(swatch));
         connect(action, &QAction::triggered, this, [this, index, &swatch] {
             // As a click on the swatch does, once this segment is the selected one.
             m_composition.selectSegment(SegmentId(index));

@@ -10,7 +10,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QLabel>
 #include <QPushButton>
 #include <QStorageInfo>
 
@@ -95,11 +94,7 @@ SaveAsWindow::SaveAsWindow(const Composition &composition, MessageSink showMessa
         list->setPalette(listPalette());
     setAccessibleName(windowTitle());
     m_folders->setAccessibleName(QStringLiteral("folders"));
-    m_drives->setAccessibleName(QStringLiteral("drives"));
-    // Screen readers announce a drop-down by its current entry; a caption, never shown, names it.
-    auto *drivesCaption = new QLabel(QStringLiteral("drives"), this);
-    drivesCaption->hide();
-    drivesCaption->setBuddy(m_drives);
+    nameDropDown(m_drives, QStringLiteral("drives"));
     setTabOrder(m_folders, m_drives);
     setTabOrder(m_drives, m_save);
 

@@ -33,9 +33,10 @@ inline constexpr bool CanLimitFileSize = true;
 inline constexpr bool CanLimitFileSize = false;
 #endif
 
-// Runs `step` while the process may not make any file longer than `limit` bytes, so a write
-// fails part-way (EFBIG) instead of killing the process.
-template <typename Step> auto underFileSizeLimit(unsigned limit, Step step)
+// Writes the script while the process may not make any file longer than `limit` bytes, so the
+// write fails part-way (EFBIG) instead of killing the process. Only where CanLimitFileSize holds.
+inline std::optional<FileError> writeUnderFileSizeLimit(const QString &folder, const Composition &c,
+                                                        unsigned limit)
 {
 #ifdef Q_OS_UNIX
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -44,20 +45,14 @@ template <typename Step> auto underFileSizeLimit(unsigned limit, Step step)
     rlimit small = old;
     small.rlim_cur = limit;
     setrlimit(RLIMIT_FSIZE, &small);
-    auto result = step();
+    auto error = writeColourScript(folder, c);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-    return result;
+    return error;
 #else
     Q_UNUSED(limit);
-    return step();
+    return writeColourScript(folder, c);
 #endif
-}
-
-inline std::optional<FileError> writeUnderFileSizeLimit(const QString &folder, const Composition &c,
-                                                        unsigned limit)
-{
-    return underFileSizeLimit(limit, [&] { return writeColourScript(folder, c); });
 }
 
 #ifdef Q_OS_UNIX
