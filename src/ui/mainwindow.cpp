@@ -18,6 +18,7 @@
 #include "windowlook.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -91,6 +92,26 @@ void showMessageBox(QWidget *parent, const QString &message)
     QMessageBox::warning(parent, ProgramTitle, message);
 }
 
+// A drop-down box with an edit field whose list is built the first time it is wanted.
+// setEditable() would build the list at once, and the window would carry it from its first
+// paint, though few users ever open it.
+class EditableDropDown : public QComboBox
+{
+public:
+    explicit EditableDropDown(QWidget *parent) : QComboBox(parent)
+    {
+        setLineEdit(new QLineEdit(this));
+    }
+
+    void showPopup() override
+    {
+        // The scroll bar setEditable() gives the list of an editable box in styles that show
+        // drop-down lists as menus.
+        view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        QComboBox::showPopup();
+    }
+};
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -160,8 +181,7 @@ void MainWindow::createControls()
     QLabel *hostCaption = caption(layout::hostCaption, "Host Name:");
     QLabel *messageCaption = caption(layout::messageCaption, "Starting Message:");
 
-    m_glyphCombo = place(new QComboBox(this), layout::glyphBox);
-    m_glyphCombo->setEditable(true);
+    m_glyphCombo = place(new EditableDropDown(this), layout::glyphBox);
     m_glyphCombo->setInsertPolicy(QComboBox::NoInsert);
     m_glyphCombo->setCompleter(nullptr);
     m_glyphCombo->lineEdit()->setValidator(new CodePageValidator(-1, m_glyphCombo));

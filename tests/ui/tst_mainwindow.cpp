@@ -6,11 +6,13 @@
 #include "ui/mainwindow.h"
 #include "ui/windowlook.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -354,6 +356,30 @@ private slots:
         control<QPushButton>("appendGlyphButton")->click();
         QCOMPARE(form->composition().segment(SegmentId::Name).text(), std::string("\xFFxy"));
         QCOMPARE(combo->count(), 64);
+    }
+
+    // The list is built when first opened, not with the window; opened from the keyboard it
+    // drops down with the 64 glyphs and a scroll bar, and a choice lands in the edit field.
+    void glyphListIsBuiltWhenFirstOpened()
+    {
+        auto *combo = control<QComboBox>("glyphBox");
+        QVERIFY(!combo->findChild<QAbstractItemView *>());
+
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_F4);
+        QAbstractItemView *list = combo->findChild<QAbstractItemView *>();
+        QVERIFY(list);
+        QTRY_VERIFY(list->isVisible());
+        QCOMPARE(list->model()->rowCount(), 64);
+        QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+        QVERIFY(list->verticalScrollBar()->maximum() > 0);
+
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(combo->currentText(), QStringLiteral("Â"));
+        QCOMPARE(combo->lineEdit()->text(), QStringLiteral("Â"));
     }
 
     // The box lists the 64 glyphs in order, as the data file has them, and keeps its text.
