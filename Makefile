@@ -56,16 +56,21 @@ fuzz:
 	@mkdir -p build-fuzz/corpus
 	@build-fuzz/fuzz_operations -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
 
-# Under Xvfb: time to the first complete paint and peak memory of the program against a bare
-# window and a window showing one line of text; then the time from Make until both files are
-# closed and until "Save as..." shows over big folders.
+# Under Xvfb: time to the first complete paint and peak memory of the program against three
+# floors (a bare window, one showing a line of text, one showing a control of each kind besides);
+# then the time from Make until both files are closed and until "Save as..." shows over big
+# folders. The programs get a runtime folder of their own, as a desktop session gives them.
 bench:
 	@tools/install-deps.sh test
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINTFORGE_BENCH=ON >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target tintforge bench_floor bench_floor_text startbench waitbench
-	@xvfb-run -a -s "-screen 0 1024x768x24" build-bench/startbench $(BENCH_RUNS) \
-	    build-bench/bench_floor build-bench/bench_floor_text build-bench/tintforge
-	@QT_QPA_PLATFORM=offscreen build-bench/waitbench 5 5000 100000
+	@cmake --build build-bench -j $(JOBS) --target tintforge bench_floor bench_floor_text bench_floor_controls \
+	    startbench waitbench
+	@export XDG_RUNTIME_DIR=$$(mktemp -d) && \
+	    xvfb-run -a -s "-screen 0 1024x768x24" build-bench/startbench $(BENCH_RUNS) \
+	        build-bench/bench_floor build-bench/bench_floor_text build-bench/bench_floor_controls \
+	        build-bench/tintforge && \
+	    QT_QPA_PLATFORM=offscreen build-bench/waitbench 5 5000 100000; \
+	    status=$$?; rm -rf "$$XDG_RUNTIME_DIR"; exit $$status
 
 # Draws the banner and the icons again into the tree, after a change to their generators.
 artwork:

@@ -5,14 +5,16 @@
 //    finished window, taken once beforehand: the first complete paint, what the user sees;
 //  - the peak resident memory of the process once it has painted.
 // Prints medians, and for each program the median of its paired ratios against each of the first
-// two programs (the floors: a bare window, and a window that shows one line of text).
+// three programs, the floors: a bare window, a window that shows one line of text, and one that
+// shows besides one control of each kind the main window is made of.
 //
-// usage: startbench RUNS FLOOR TEXT_FLOOR PROGRAM...   (needs DISPLAY)
+// usage: startbench RUNS FLOOR TEXT_FLOOR CONTROLS_FLOOR PROGRAM...   (needs DISPLAY)
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -30,6 +32,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int Width = 545;
 constexpr int Height = 270;
+// The first programs on the command line, in this order.
+constexpr std::array<const char *, 3> FloorNames{"bare", "text", "controls"};
 
 struct Sample {
     double mappedMs;
@@ -153,8 +157,8 @@ const char *baseName(const char *path)
 
 int main(int argc, char *argv[])
 {
-    if (argc < 5) {
-        std::fputs("usage: startbench RUNS FLOOR TEXT_FLOOR PROGRAM...\n", stderr);
+    if (argc < 2 + int(FloorNames.size()) + 1) {
+        std::fputs("usage: startbench RUNS FLOOR TEXT_FLOOR CONTROLS_FLOOR PROGRAM...\n", stderr);
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
@@ -179,17 +183,19 @@ int main(int argc, char *argv[])
         }
     }
 
-    std::printf("%-18s %10s %10s %10s | %-20s | %-20s\n", "median of runs", "mapped ms",
-                "painted ms", "peak KiB", "x bare: paint  mem", "x text: paint  mem");
+    std::printf("%-20s %10s %10s %10s", "median of runs", "mapped ms", "painted ms", "peak KiB");
+    for (const char *floor : FloorNames)
+        std::printf(" | x %-8s paint   mem", floor);
+    std::printf("\n");
     for (std::size_t p = 0; p < programs.size(); ++p) {
         const auto &s = samples[p];
-        std::printf("%-18s %10.1f %10.1f %10.0f | %9.2f %9.2f  | %9.2f %9.2f\n",
-                    baseName(programs[p]), median(column(s, &Sample::mappedMs)),
-                    median(column(s, &Sample::paintedMs)), median(column(s, &Sample::peakKb)),
-                    pairedRatio(s, samples[0], &Sample::paintedMs),
-                    pairedRatio(s, samples[0], &Sample::peakKb),
-                    pairedRatio(s, samples[1], &Sample::paintedMs),
-                    pairedRatio(s, samples[1], &Sample::peakKb));
+        std::printf("%-20s %10.1f %10.1f %10.0f", baseName(programs[p]),
+                    median(column(s, &Sample::mappedMs)), median(column(s, &Sample::paintedMs)),
+                    median(column(s, &Sample::peakKb)));
+        for (std::size_t f = 0; f < FloorNames.size(); ++f)
+            std::printf(" | %14.2f %5.2f", pairedRatio(s, samples[f], &Sample::paintedMs),
+                        pairedRatio(s, samples[f], &Sample::peakKb));
+        std::printf("\n");
     }
     std::printf("%d runs each; ratios are medians of the runs' paired ratios\n", runs);
     XCloseDisplay(display);
