@@ -17,8 +17,8 @@
 #include "ui/identity.h"
 #include "windowlook.h"
 
-#include <QCheckBox>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QGuiApplication>
