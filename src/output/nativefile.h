@@ -8,10 +8,11 @@
 
 namespace tintforge {
 
-// One open file of the C runtime, closed when it goes out of scope. The writer needs what Qt's
-// file classes do not offer together: the system's append mode, creating a name that must not
-// exist yet, flushing to the disk, and cutting a file back. Every failure keeps the system's own
-// reason, for the message the user sees.
+// One open file of the system, closed when it goes out of scope. The writer needs what Qt's file
+// classes do not offer together: the system's append mode, creating a name that must not exist
+// yet, flushing to the disk, and cutting a file back. Every failure keeps the system's own
+// reason, for the message the user sees. Each platform has a file of its own that implements
+// all of this over its native calls (names in the wide-character API on Windows).
 class NativeFile
 {
 public:
@@ -26,11 +27,11 @@ public:
     NativeFile(const NativeFile &) = delete;
     NativeFile &operator=(const NativeFile &) = delete;
 
-    bool isOpen() const { return m_fd >= 0; }
+    bool isOpen() const { return m_handle != InvalidHandle; }
     // The reason of the last failure, in the system's words.
     QString errorString() const { return m_error; }
-    // The system's number for it (errno), to tell an existing name from other failures.
-    int errorCode() const { return m_errorCode; }
+    // Whether the last failure was a CreateNew that found the name taken.
+    bool nameTaken() const { return m_nameTaken; }
 
     // Whether the file is an ordinary file (not a device or a pipe), and its size then.
     std::optional<std::int64_t> regularFileSize();
@@ -44,10 +45,13 @@ public:
     bool close();
 
 private:
+    // Records the system's last error; always returns false.
     bool fail();
 
-    int m_fd = -1;
-    int m_errorCode = 0;
+    // A file descriptor, or a Windows file handle.
+    static constexpr std::intptr_t InvalidHandle = -1;
+    std::intptr_t m_handle = InvalidHandle;
+    bool m_nameTaken = false;
     QString m_error;
 };
 

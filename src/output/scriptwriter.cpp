@@ -5,7 +5,6 @@
 #include "gamefolder.h"
 #include "nativefile.h"
 
-#include <cerrno>
 #include <QRandomGenerator>
 
 namespace tintforge {
@@ -32,7 +31,7 @@ std::optional<FileError> replaceScript(const QString &folder, const QString &pat
         temporary = temporaryNameFor(path);
         NativeFile file(temporary, NativeFile::Mode::CreateNew);
         if (!file.isOpen()) {
-            if (file.errorCode() == EEXIST)
+            if (file.nameTaken())
                 continue;
             return FileError{path, file.errorString()};
         }

@@ -2,6 +2,7 @@
 #include "saveaswindow.h"
 
 #include "accessibility.h"
+#include "drives.h"
 #include "folderlist.h"
 #include "layout.h"
 #include "output/scriptflows.h"
@@ -11,7 +12,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
-#include <QStorageInfo>
 
 namespace tintforge {
 
@@ -40,32 +40,14 @@ private:
     }
 };
 
-// Drive letters on Windows; elsewhere the mounted file systems, by the folder they are mounted on.
-QList<QPair<QString, QString>> drives()
-{
-    QList<QPair<QString, QString>> list; // shown text, root folder
-#ifdef Q_OS_WIN
-    for (const QFileInfo &drive : QDir::drives())
-        list.append(
-            {QDir::toNativeSeparators(drive.absolutePath()).toLower(), drive.absolutePath()});
-#else
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid())
-            continue;
-        const QString root = volume.rootPath();
-        const QString name = volume.name();
-        list.append({name.isEmpty() ? root : QStringLiteral("%1  [%2]").arg(root, name), root});
-    }
-#endif
-    return list;
-}
-
-// Whether a folder lies on the file system mounted at root; "/" holds everything.
+// Whether a folder lies on the file system mounted at root; "/" holds everything, "C:\" all of
+// drive C.
 bool isOn(const QString &folder, const QString &root)
 {
     const QString clean = QDir::fromNativeSeparators(folder);
-    const QString prefix = root.endsWith(u'/') ? root : root + u'/';
-    return clean.compare(root, Qt::CaseInsensitive) == 0 ||
+    const QString base = QDir::fromNativeSeparators(root);
+    const QString prefix = base.endsWith(u'/') ? base : base + u'/';
+    return clean.compare(base, Qt::CaseInsensitive) == 0 ||
            clean.startsWith(prefix, Qt::CaseInsensitive);
 }
 
@@ -113,8 +95,8 @@ QString SaveAsWindow::currentFolder() const
 
 void SaveAsWindow::fillDrives()
 {
-    for (const auto &[text, root] : drives())
-        m_drives->addItem(text, root);
+    for (const Drive &drive : drives())
+        m_drives->addItem(drive.text, drive.root);
 }
 
 // Moves the folder list to the chosen drive; a drive that cannot be read puts the selection back

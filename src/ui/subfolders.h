@@ -12,8 +12,11 @@ namespace tintforge {
 // decoded would name another folder, or none.
 std::optional<QStringList> listSubfolders(const QString &folder);
 
-// The program's current folder, cut back to the deepest folder whose path shows exactly; empty
-// when there is none (the current folder was deleted, say).
+// The same names in the order the system gives them; each platform's file has its own.
+std::optional<QStringList> readSubfolders(const QString &folder);
+
+// The program's current folder in the platform's notation, cut back to the deepest folder whose
+// path shows exactly; empty when there is none (the current folder was deleted, say).
 QString faithfulCurrentFolder();
 
 } // namespace tintforge

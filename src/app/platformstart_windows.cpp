@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#include "platformstart.h"
+
+// Windows always has its desktop, and its font system starts with the toolkit.
+bool displayNamed()
+{
+    return true;
+}
+
+EarlyFontSystem::EarlyFontSystem() = default;
+
+void EarlyFontSystem::wait() {}

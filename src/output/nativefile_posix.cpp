@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+#include "nativefile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <QFile>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tintforge {
+
+namespace {
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+int openFile(const QString &path, NativeFile::Mode mode)
+{
+    int flags = O_CLOEXEC;
+    switch (mode) {
+    case NativeFile::Mode::CreateNew:
+        flags |= O_WRONLY | O_CREAT | O_EXCL;
+        break;
+    case NativeFile::Mode::Append:
+        flags |= O_WRONLY | O_CREAT | O_APPEND;
+        break;
+    case NativeFile::Mode::Read:
+        flags |= O_RDONLY;
+        break;
+    }
+    int fd = -1;
+    do {
+        fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+int descriptor(std::intptr_t handle)
+{
+    return int(handle);
+}
+
+} // namespace
+
+NativeFile::NativeFile(const QString &path, Mode mode) : m_handle(openFile(path, mode))
+{
+    if (!isOpen())
+        fail();
+}
+
+NativeFile::~NativeFile()
+{
+    close();
+}
+
+bool NativeFile::fail()
+{
+    const int error = errno;
+    m_nameTaken = error == EEXIST;
+    m_error = systemReason(error);
+    return false;
+}
+
+std::optional<std::int64_t> NativeFile::regularFileSize()
+{
+    struct stat status {
+    };
+    if (::fstat(descriptor(m_handle), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return std::int64_t(status.st_size);
+}
+
+bool NativeFile::writeAll(std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor(m_handle), bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return fail();
+        if (written == 0) {
+            errno = ENOSPC;
+            return fail();
+        }
+        bytes.remove_prefix(std::size_t(written));
+    }
+    return true;
+}
+
+bool NativeFile::readByteAt(std::int64_t offset, char &byte)
+{
+    ssize_t got = -1;
+    do {
+        got = ::pread(descriptor(m_handle), &byte, 1, off_t(offset));
+    } while (got < 0 && errno == EINTR);
+    if (got == 0)
+        errno = EIO; // the file shrank under us
+    return got == 1 || fail();
+}
+
+bool NativeFile::truncate(std::int64_t size)
+{
+    return ::ftruncate(descriptor(m_handle), off_t(size)) == 0 || fail();
+}
+
+bool NativeFile::sync()
+{
+    return ::fsync(descriptor(m_handle)) == 0 || fail();
+}
+
+bool NativeFile::close()
+{
+    if (!isOpen())
+        return true;
+    // The descriptor is gone after close even when it reports an error, so it is never retried.
+    const int result = ::close(descriptor(m_handle));
+    m_handle = InvalidHandle;
+    return result == 0 || (errno != EINTR ? fail() : true);
+}
+
+std::optional<QString> replaceName(const QString &from, const QString &to)
+{
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return systemReason(errno);
+    return std::nullopt;
+}
+
+void removeQuietly(const QString &path)
+{
+    ::unlink(QFile::encodeName(path).constData());
+}
+
+void syncFolder(const QString &folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace tintforge

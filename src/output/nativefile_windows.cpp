@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+#include "nativefile.h"
+
+#include <algorithm>
+#include <windows.h>
+
+namespace tintforge {
+
+namespace {
+
+const wchar_t *wide(const QString &path)
+{
+    return reinterpret_cast<const wchar_t *>(path.utf16());
+}
+
+HANDLE fileHandle(std::intptr_t handle)
+{
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+// The system's own words for an error, without the full stop and line break it ends them with.
+QString systemReason(DWORD error)
+{
+    wchar_t *text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    QString reason = length ? QString::fromWCharArray(text, int(length)).trimmed()
+                            : QStringLiteral("system error %1").arg(error);
+    LocalFree(text);
+    while (reason.endsWith(u'.'))
+        reason.chop(1);
+    return reason;
+}
+
+// Other programs may read, write and rename the files while they are open here, as a running
+// game may; a program that holds one open without sharing makes the open fail instead.
+std::intptr_t openFile(const QString &path, NativeFile::Mode mode)
+{
+    DWORD access = GENERIC_WRITE;
+    DWORD disposition = OPEN_ALWAYS;
+    switch (mode) {
+    case NativeFile::Mode::CreateNew:
+        disposition = CREATE_NEW;
+        break;
+    case NativeFile::Mode::Append:
+        break;
+    case NativeFile::Mode::Read:
+        access = GENERIC_READ;
+        disposition = OPEN_EXISTING;
+        break;
+    }
+    const HANDLE handle =
+        CreateFileW(wide(path), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return reinterpret_cast<std::intptr_t>(handle);
+}
+
+// An offset that makes the system write at the file's end as it is at that moment: a new file
+// grows as written, and an appended line never lands over another program's.
+OVERLAPPED atEnd()
+{
+    OVERLAPPED position{};
+    position.Offset = 0xFFFFFFFF;
+    position.OffsetHigh = 0xFFFFFFFF;
+    return position;
+}
+
+} // namespace
+
+NativeFile::NativeFile(const QString &path, Mode mode) : m_handle(openFile(path, mode))
+{
+    if (!isOpen())
+        fail();
+}
+
+NativeFile::~NativeFile()
+{
+    close();
+}
+
+bool NativeFile::fail()
+{
+    const DWORD error = GetLastError();
+    m_nameTaken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+    m_error = systemReason(error);
+    return false;
+}
+
+std::optional<std::int64_t> NativeFile::regularFileSize()
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    LARGE_INTEGER size{};
+    if (GetFileType(fileHandle(m_handle)) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(fileHandle(m_handle), &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        !GetFileSizeEx(fileHandle(m_handle), &size))
+        return std::nullopt;
+    return std::int64_t(size.QuadPart);
+}
+
+bool NativeFile::writeAll(std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const DWORD chunk = DWORD(std::min<std::size_t>(bytes.size(), 1u << 30));
+        OVERLAPPED position = atEnd();
+        DWORD written = 0;
+        if (!WriteFile(fileHandle(m_handle), bytes.data(), chunk, &written, &position))
+            return fail();
+        if (written == 0) {
+            SetLastError(ERROR_DISK_FULL);
+            return fail();
+        }
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+bool NativeFile::readByteAt(std::int64_t offset, char &byte)
+{
+    OVERLAPPED position{};
+    position.Offset = DWORD(std::uint64_t(offset) & 0xFFFFFFFFu);
+    position.OffsetHigh = DWORD(std::uint64_t(offset) >> 32);
+    DWORD got = 0;
+    if (!ReadFile(fileHandle(m_handle), &byte, 1, &got, &position))
+        return fail();
+    if (got == 0) {
+        SetLastError(ERROR_HANDLE_EOF); // the file shrank under us
+        return fail();
+    }
+    return true;
+}
+
+bool NativeFile::truncate(std::int64_t size)
+{
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile.QuadPart = size;
+    return SetFileInformationByHandle(fileHandle(m_handle), FileEndOfFileInfo, &end, sizeof end) ||
+           fail();
+}
+
+bool NativeFile::sync()
+{
+    return FlushFileBuffers(fileHandle(m_handle)) || fail();
+}
+
+bool NativeFile::close()
+{
+    if (!isOpen())
+        return true;
+    const bool closed = CloseHandle(fileHandle(m_handle));
+    m_handle = InvalidHandle;
+    return closed || fail();
+}
+
+// The rename reaches the disk before it returns, so no folder flush is needed afterwards. A
+// read-only file at `to` is not replaced: the system refuses, as it refuses to delete it.
+std::optional<QString> replaceName(const QString &from, const QString &to)
+{
+    if (!MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return systemReason(GetLastError());
+    return std::nullopt;
+}
+
+void removeQuietly(const QString &path)
+{
+    DeleteFileW(wide(path));
+}
+
+void syncFolder(const QString &) {}
+
+} // namespace tintforge

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#include "drives.h"
+
+#include <QStorageInfo>
+
+namespace tintforge {
+
+QList<Drive> drives()
+{
+    QList<Drive> list;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid())
+            continue;
+        const QString root = volume.rootPath();
+        const QString name = volume.name();
+        list.append({name.isEmpty() ? root : QStringLiteral("%1  [%2]").arg(root, name), root});
+    }
+    return list;
+}
+
+} // namespace tintforge
