@@ -3,6 +3,7 @@
 # Installs the Debian packages that are missing, and only those.
 #   install-deps.sh run    what building and running the program needs
 #   install-deps.sh test   that, plus what the test suite, sanitizers, fuzzing and benchmarks need
+#   install-deps.sh windows  that, plus the Windows cross-build and Wine to test it under
 # As root it runs apt-get itself; with sudo it asks sudo; otherwise it prints the line to run.
 set -euo pipefail
 
@@ -17,12 +18,16 @@ test_packages=(
     xvfb xauth xdotool imagemagick libx11-dev openbox
     dbus-daemon at-spi2-core python3-pyatspi
 )
+windows_packages=(
+    g++-mingw-w64-x86-64-posix dpkg-dev ninja-build perl wine wine64 fonts-wine
+)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in
     run) ;;
     test) packages+=("${test_packages[@]}") ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    windows) packages+=("${test_packages[@]}" "${windows_packages[@]}") ;;
+    *) echo "usage: $0 run|test|windows" >&2; exit 2 ;;
 esac
 
 missing=()

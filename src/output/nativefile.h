@@ -33,6 +33,10 @@ public:
     // Whether the last failure was a CreateNew that found the name taken.
     bool nameTaken() const { return m_nameTaken; }
 
+    // Waits until no other writer of this program holds the file, and holds it until closed, so
+    // that two Makes into one folder take turns at config.cfg. Other programs are not held up.
+    // Best effort: where the system cannot hold a file, writing goes on without.
+    void holdAgainstOurOtherWriters();
     // Whether the file is an ordinary file (not a device or a pipe), and its size then.
     std::optional<std::int64_t> regularFileSize();
     // Writes every byte, retrying after a short write, so a full disk or a size limit shows as

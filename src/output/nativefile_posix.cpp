@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <QFile>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -62,6 +63,12 @@ bool NativeFile::fail()
     m_nameTaken = error == EEXIST;
     m_error = systemReason(error);
     return false;
+}
+
+void NativeFile::holdAgainstOurOtherWriters()
+{
+    while (::flock(descriptor(m_handle), LOCK_EX) != 0 && errno == EINTR) {
+    }
 }
 
 std::optional<std::int64_t> NativeFile::regularFileSize()

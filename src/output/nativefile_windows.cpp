@@ -66,6 +66,15 @@ OVERLAPPED atEnd()
     return position;
 }
 
+// The byte the writers of this program lock: far beyond the end of any real file, so the lock
+// keeps out no other program's reads or writes.
+OVERLAPPED turnByte()
+{
+    OVERLAPPED position{};
+    position.OffsetHigh = 0x40000000;
+    return position;
+}
+
 } // namespace
 
 NativeFile::NativeFile(const QString &path, Mode mode) : m_handle(openFile(path, mode))
@@ -85,6 +94,12 @@ bool NativeFile::fail()
     m_nameTaken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
     m_error = systemReason(error);
     return false;
+}
+
+void NativeFile::holdAgainstOurOtherWriters()
+{
+    OVERLAPPED position = turnByte();
+    LockFileEx(fileHandle(m_handle), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &position);
 }
 
 std::optional<std::int64_t> NativeFile::regularFileSize()
@@ -154,12 +169,23 @@ bool NativeFile::close()
 }
 
 // The rename reaches the disk before it returns, so no folder flush is needed afterwards. A
-// read-only file at `to` is not replaced: the system refuses, as it refuses to delete it.
+// read-only file at `to` is not replaced, as the system refuses to delete it: a user who made the
+// script read-only meant it not to change.
 std::optional<QString> replaceName(const QString &from, const QString &to)
 {
-    if (!MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return systemReason(GetLastError());
-    return std::nullopt;
+    const DWORD attributes = GetFileAttributesW(wide(to));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return systemReason(ERROR_ACCESS_DENIED);
+    // Another program replacing the same name at that moment, or a virus scanner looking at the
+    // new file, holds the names for a moment: the rename is tried again for a fifth of a second.
+    for (int attempt = 0;; ++attempt) {
+        if (MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return std::nullopt;
+        const DWORD error = GetLastError();
+        if (attempt == 20 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
+            return systemReason(error);
+        Sleep(10);
+    }
 }
 
 void removeQuietly(const QString &path)

@@ -72,6 +72,8 @@ std::optional<FileError> appendExecLine(const QString &path)
     NativeFile file(path, NativeFile::Mode::Append);
     if (!file.isOpen())
         return FileError{path, file.errorString()};
+    // The size and last byte read below stay true until this append is done or cut back.
+    file.holdAgainstOurOtherWriters();
 
     // Devices such as /dev/full have no size or last byte to look at, and cannot be cut back.
     const std::optional<std::int64_t> oldSize = file.regularFileSize();

@@ -83,3 +83,15 @@ bool windowManagerRunning()
                                  "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, 1)
                               .size() == 1;
 }
+
+std::optional<std::pair<int, int>> iconSizeOf(unsigned long window)
+{
+    const Connection display = connect();
+    if (!display)
+        return std::nullopt;
+    const std::vector<long> icon =
+        propertyOf(display.get(), window, "_NET_WM_ICON", XA_CARDINAL, 2);
+    if (icon.size() != 2)
+        return std::nullopt;
+    return std::pair(int(icon[0]), int(icon[1]));
+}

@@ -5,6 +5,7 @@
 // clash with Qt's.
 
 #include <optional>
+#include <utility>
 
 // Asks a window to close as a window manager's close button does (WM_DELETE_WINDOW), so the
 // program goes through its normal shutdown.
@@ -22,3 +23,7 @@ struct FrameRect {
     int height;
 };
 std::optional<FrameRect> frameOf(unsigned long window);
+
+// The width and height of the first image of a window's icon as the window manager gets it
+// (_NET_WM_ICON); nothing when the window has no icon.
+std::optional<std::pair<int, int>> iconSizeOf(unsigned long window);

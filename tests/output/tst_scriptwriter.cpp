@@ -5,10 +5,12 @@
 #include "output/scriptflows.h"
 #include "output/scriptwriter.h"
 #include "support/files.h"
+#include "support/gamefolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <thread>
@@ -69,15 +71,28 @@ class TestScriptWriter : public QObject
     Q_OBJECT
 
 private slots:
+    // Folder names go to the system whole, in its own notation: spaces and letters beyond ASCII
+    // name the same folder in the message and on the disk.
+    void writesScriptAndCreatesConfig_data()
+    {
+        QTest::addColumn<QString>("subfolder");
+        QTest::newRow("plain") << QString();
+        QTest::newRow("spaces") << QStringLiteral("Raven Software/SOF user");
+        QTest::newRow("letters beyond ASCII")
+            << QStringLiteral("Jeux \u00E9t\u00E9 \u00C4\u00F6\u00FC/\u03A9\u03BB \u0416");
+    }
     void writesScriptAndCreatesConfig()
     {
+        QFETCH(QString, subfolder);
         QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(subfolder.isEmpty() ? QStringLiteral(".") : subfolder));
+        const QString folder = QDir::toNativeSeparators(QDir(dir.path()).filePath(subfolder));
         const Composition c = sample();
-        QCOMPARE(writeColourScript(dir.path(), c), std::nullopt);
+        QCOMPARE(writeColourScript(folder, c), std::nullopt);
         QMap<QString, QByteArray> expected;
         expected.insert(QStringLiteral("color.cfg"), expectedScript(c));
         expected.insert(QStringLiteral("config.cfg"), Exec);
-        QCOMPARE(snapshot(dir.path()), expected);
+        QCOMPARE(snapshot(folder), expected);
     }
 
     void writingTwiceReplacesScriptAndAddsSecondExecLine()
@@ -130,6 +145,17 @@ private slots:
             << QStringLiteral("script-is-folder") << QStringLiteral("color.cfg") << false;
         QTest::newRow("config is a folder")
             << QStringLiteral("config-is-folder") << QStringLiteral("config.cfg") << true;
+#ifdef Q_OS_WIN
+        // A user who made the script read-only meant it not to change.
+        QTest::newRow("script read-only")
+            << QStringLiteral("script-read-only") << QStringLiteral("color.cfg") << false;
+#endif
+        if (testing::CanHoldWithoutSharing) {
+            QTest::newRow("script held open by another program")
+                << QStringLiteral("script-held") << QStringLiteral("color.cfg") << false;
+            QTest::newRow("config held open by another program")
+                << QStringLiteral("config-held") << QStringLiteral("config.cfg") << true;
+        }
 #ifdef Q_OS_LINUX
         QTest::newRow("config on a full device")
             << QStringLiteral("config-full") << QStringLiteral("config.cfg") << true;
@@ -168,8 +194,18 @@ private slots:
                                 dir.filePath(QStringLiteral("config.cfg"))));
         }
 
+        const QString script = dir.filePath(QStringLiteral("color.cfg"));
+        const auto writable = qScopeGuard(
+            [&] { QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner); });
+        if (fault == QStringLiteral("script-read-only"))
+            QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ReadUser));
         const Composition c = sample();
         QMap<QString, QByteArray> expected = snapshot(dir.path());
+        std::optional<testing::HeldWithoutSharing> held;
+        if (fault == QStringLiteral("script-held"))
+            QVERIFY(held.emplace(script).isHeld());
+        else if (fault == QStringLiteral("config-held"))
+            QVERIFY(held.emplace(dir.filePath(QStringLiteral("config.cfg"))).isHeld());
         const std::optional<FileError> error =
             fault == QStringLiteral("size-limit") ? testing::writeUnderFileSizeLimit(folder, c, 100)
                                                   : writeColourScript(folder, c);
@@ -181,6 +217,7 @@ private slots:
         QVERIFY(error->message().contains(error->reason));
         if (scriptWritten)
             expected.insert(QStringLiteral("color.cfg"), expectedScript(c));
+        held.reset();
         QCOMPARE(snapshot(dir.path()), expected);
     }
 
@@ -283,27 +320,27 @@ private slots:
         QCOMPARE(joinPath(folder, ScriptFileName), expected);
     }
 
-#ifndef Q_OS_WIN
-    void makeWritesIntoTheGameFolderUnderHome()
+    // Make writes into the game's own user folder, and only when it is there.
+    void makeWritesIntoTheGameFolder()
     {
-        QTemporaryDir home;
-        const QByteArray oldHome = qgetenv("HOME");
-        qputenv("HOME", QFile::encodeName(home.path()));
-        const QString folder = home.filePath(QStringLiteral(".loki/sof"));
-        QCOMPARE(DefaultGameFolder(), folder);
+        testing::TestGameFolder game;
+        if (!game.usable())
+            QSKIP("the game is installed in its standard folder; the test leaves it alone");
+        QCOMPARE(DefaultGameFolder(), game.path());
 
         // No game folder yet: Make reports it and creates nothing.
         const std::optional<FileError> missing = makeScript(sample());
         QVERIFY(missing.has_value());
-        QCOMPARE(missing->path, folder + QStringLiteral("/color.cfg"));
-        QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral(".loki"))));
+        QCOMPARE(missing->path, game.file("color.cfg"));
+        QVERIFY(!QFileInfo::exists(QFileInfo(game.path()).path()));
 
-        QVERIFY(QDir(home.path()).mkpath(QStringLiteral(".loki/sof")));
+        QVERIFY(game.create());
         QCOMPARE(makeScript(sample()), std::nullopt);
-        QCOMPARE(readAll(folder + QStringLiteral("/color.cfg")), expectedScript(sample()));
-        QCOMPARE(readAll(folder + QStringLiteral("/config.cfg")), Exec);
-        qputenv("HOME", oldHome);
+        QCOMPARE(readAll(game.file("color.cfg")), expectedScript(sample()));
+        QCOMPARE(readAll(game.file("config.cfg")), Exec);
     }
+
+#ifndef Q_OS_WIN
     // An unset, empty or relative HOME never sends the files to "/" or the current folder.
     void defaultFolderFallsBackToTheAccountsHome_data()
     {

@@ -9,6 +9,11 @@
 #include <QByteArray>
 #include <QFile>
 
+#ifdef Q_OS_WIN
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <grp.h>
@@ -54,6 +59,54 @@ inline std::optional<FileError> writeUnderFileSizeLimit(const QString &folder, c
     return writeColourScript(folder, c);
 #endif
 }
+
+#ifdef Q_OS_WIN
+inline constexpr bool CanHoldWithoutSharing = true;
+#else
+// POSIX systems have no open that keeps other programs out of a file.
+inline constexpr bool CanHoldWithoutSharing = false;
+#endif
+
+// Holds a file open as a running game may hold its config.cfg: on Windows with no sharing at all,
+// so no other program may open, rename or delete it until this goes out of scope. Only where
+// CanHoldWithoutSharing holds.
+class HeldWithoutSharing
+{
+public:
+    explicit HeldWithoutSharing(const QString &path)
+    {
+#ifdef Q_OS_WIN
+        m_handle = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()),
+                               GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+#else
+        Q_UNUSED(path);
+#endif
+    }
+    ~HeldWithoutSharing()
+    {
+#ifdef Q_OS_WIN
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
+#endif
+    }
+    HeldWithoutSharing(const HeldWithoutSharing &) = delete;
+    HeldWithoutSharing &operator=(const HeldWithoutSharing &) = delete;
+
+    bool isHeld() const
+    {
+#ifdef Q_OS_WIN
+        return m_handle != INVALID_HANDLE_VALUE;
+#else
+        return false;
+#endif
+    }
+
+private:
+#ifdef Q_OS_WIN
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+#endif
+};
 
 #ifdef Q_OS_UNIX
 // "nobody": an account that permission bits hold for when the tests run as root.

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -228,6 +229,33 @@ private slots:
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
         QVERIFY(messages.isEmpty());
     }
+
+#ifdef Q_OS_WIN
+    // As the classic drive list shows them: the letter in lower case with its colon and the
+    // volume's name in brackets, in the order of the letters; choosing one opens its root.
+    void drivesShowAsLettersInOrder()
+    {
+        SaveAsWindow *chooser = openChooser();
+        auto *drives = in<QComboBox>(chooser, "driveList");
+        QCOMPARE(drives->count(), QDir::drives().size());
+        const QRegularExpression shape(QStringLiteral("^[a-z]:( \\[.+\\])?$"));
+        for (int i = 0; i < drives->count(); ++i) {
+            QVERIFY2(shape.match(drives->itemText(i)).hasMatch(), qPrintable(drives->itemText(i)));
+            QVERIFY(i == 0 || drives->itemText(i - 1).at(0) < drives->itemText(i).at(0));
+        }
+        QVERIFY(drives->findText(QStringLiteral("c:"), Qt::MatchStartsWith) >= 0);
+        QCOMPARE(drives->currentText().left(2), chooser->currentFolder().left(2).toLower());
+
+        if (drives->count() < 2)
+            QSKIP("one drive only: no other drive to choose");
+        const int other = drives->currentIndex() == 0 ? 1 : 0;
+        drives->setCurrentIndex(other);
+        const QString root = QDir::toNativeSeparators(QDir::drives().at(other).absolutePath());
+        QVERIFY(root.endsWith(u'\\'));
+        QCOMPARE(chooser->currentFolder(), root);
+        QCOMPARE(drives->currentIndex(), other);
+    }
+#endif
 
     void aRootFolderJoinsWithOneSeparator()
     {

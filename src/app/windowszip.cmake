@@ -1,0 +1,26 @@
+# SPDX-License-Identifier: MIT
+# The Windows distribution: the program, stripped, in a zip with its licence, the licence texts
+# of the static Qt it carries, and a short read-me. Built by `cmake --build . --target zip`.
+set(TINTFORGE_ZIP_NAME "Tintforge-${TINTFORGE_VERSION_TEXT}-windows-x64.zip")
+set(zip_stage ${CMAKE_CURRENT_BINARY_DIR}/zip)
+# The licence texts come with the static Qt (see tools/windows/build-qt.sh).
+set(qt_licences ${QT6_INSTALL_PREFIX}/licenses)
+configure_file(windows-readme.txt.in ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+
+if(CMAKE_BUILD_TYPE STREQUAL "Release")
+    target_link_options(tintforge PRIVATE -s)
+endif()
+
+add_custom_target(zip
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${zip_stage}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${zip_stage}/Qt-licences
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tintforge> ${zip_stage}/
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${zip_stage}/LICENSE.txt
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${zip_stage}/
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${qt_licences} ${zip_stage}/Qt-licences
+    COMMAND ${CMAKE_COMMAND} -E chdir ${zip_stage} ${CMAKE_COMMAND} -E tar cf
+            ${CMAKE_BINARY_DIR}/${TINTFORGE_ZIP_NAME} --format=zip
+            "$<TARGET_FILE_NAME:tintforge>" LICENSE.txt README.txt Qt-licences
+    DEPENDS tintforge
+    COMMENT "Packing ${TINTFORGE_ZIP_NAME}"
+    VERBATIM)

@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the static Qt that the Windows program links, once per machine, and prints its prefix.
+#
+# The source is Debian's own qt6-base source package, unpacked with Debian's patches (security
+# fixes included), of the same upstream version as the build machine's Qt, whose moc, rcc and uic
+# serve as host tools: nothing this build makes is ever run. The result lives in a cache outside
+# the clone, keyed by the Qt version and the configure options, so every later run and CI reuse it.
+# It is built aside and moved into place whole, so an interrupted build never counts as done.
+#
+#   build-qt.sh              build if missing, print the prefix
+#   build-qt.sh --prefix     print the prefix only (nothing is built)
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+toolchain=$(cd "$here/../../cmake" && pwd)/mingw-w64-x86_64.cmake
+cache_root=${TINTFORGE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tintforge}
+jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
+
+host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+upstream=${host_version%%+*}
+
+# Only what the program and its tests use: Core, Gui, Widgets, Test, the windows platform plugin
+# and the styles. OpenGL and Direct2D stay on: in this Qt, turning either off breaks the windows
+# plugin (OpenGL is loaded at run time, if ever, from the system). Debian's source lacks
+# wintab.h, so tablet events are off.
+options=(
+    -DCMAKE_BUILD_TYPE=Release
+    -DBUILD_SHARED_LIBS=OFF
+    -DFEATURE_static_runtime=ON
+    -DQT_BUILD_EXAMPLES=OFF
+    -DQT_BUILD_TESTS=OFF
+    -DQT_BUILD_BENCHMARKS=OFF
+    -DFEATURE_testlib=ON
+    -DFEATURE_sql=OFF
+    -DFEATURE_network=OFF
+    -DFEATURE_xml=OFF
+    -DFEATURE_dbus=OFF
+    -DFEATURE_printsupport=OFF
+    -DFEATURE_concurrent=OFF
+    -DFEATURE_tabletevent=OFF
+    -DFEATURE_direct2d1_1=OFF
+    -DFEATURE_system_zlib=OFF
+    -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_harfbuzz=OFF
+    -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_png=OFF
+    -DFEATURE_system_jpeg=OFF
+    -DFEATURE_jpeg=OFF
+    -DFEATURE_gif=OFF
+)
+compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null || echo none)
+key=$(printf '%s\n' "$upstream" "$compiler" "${options[@]}" "$(cat "$toolchain")" | sha256sum | cut -c1-12)
+prefix="$cache_root/qt-$upstream-windows-$key"
+
+if [[ "${1:-}" == --prefix ]]; then
+    echo "$prefix"
+    exit 0
+fi
+if [[ -f "$prefix/.complete" ]]; then
+    echo "$prefix"
+    exit 0
+fi
+
+mkdir -p "$cache_root"
+exec 9>"$cache_root/.qt-build.lock"
+flock 9
+# Another run may have finished it while this one waited.
+if [[ -f "$prefix/.complete" ]]; then
+    echo "$prefix"
+    exit 0
+fi
+
+work=$(mktemp -d "$cache_root/.qt-build.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+started=$SECONDS
+log() { printf 'build-qt: %s (%d s)\n' "$*" $((SECONDS - started)) >&2; }
+# Keeps the failing step's log beside the cache and shows where it failed.
+failed() {
+    cp "$work/$1.log" "$cache_root/qt-$1-failed.log"
+    grep -E -A15 '^FAILED|CMake Error|error:' "$work/$1.log" | head -n 60 >&2 ||
+        tail -n 40 "$work/$1.log" >&2
+    echo "build-qt: the $1 step failed; its whole log is $cache_root/qt-$1-failed.log" >&2
+    exit 1
+}
+
+# A deb-src list made from the machine's own apt sources (the same entries with the source type),
+# in a private apt state, so that neither the machine's configuration nor this project names a
+# mirror.
+apt_dir="$work/apt"
+mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$apt_dir/archives/partial"
+for f in /etc/apt/sources.list.d/*.sources; do
+    [[ -f "$f" ]] && sed -E 's/^Types:.*/Types: deb-src/' "$f" >"$apt_dir/sources.list.d/$(basename "$f")"
+done
+for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [[ -f "$f" ]] && sed -nE 's/^deb[[:space:]]+/deb-src /p' "$f" >"$apt_dir/sources.list.d/$(basename "$f")"
+done
+apt_opts=(
+    -o "APT::Sandbox::User=root"
+    -o "Dir::Etc::SourceList=/dev/null"
+    -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+    -o "Dir::State::Lists=$apt_dir/lists"
+    -o "Dir::Cache::archives=$apt_dir/archives"
+    -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache="
+)
+log "fetching the qt6-base source package"
+apt-get "${apt_opts[@]}" -qq update
+source_version=$(apt-cache "${apt_opts[@]}" showsrc qt6-base |
+    sed -n 's/^Version: //p' | grep "^$upstream+" | sort -V | tail -n 1)
+[[ -n "$source_version" ]] || { echo "build-qt: no qt6-base source of version $upstream" >&2; exit 1; }
+(cd "$work" && apt-get "${apt_opts[@]}" -qq --download-only source "qt6-base=$source_version" >/dev/null)
+# apt has checked the files against the signed index; dpkg-source's own signature check has no
+# keyring here, so its warnings go to a log.
+dpkg-source -x "$work"/qt6-base_*.dsc "$work/src" >"$work/unpack.log" 2>&1 ||
+    { cat "$work/unpack.log" >&2; exit 1; }
+log "unpacked qt6-base $source_version"
+
+log "configuring"
+cmake -G Ninja -S "$work/src" -B "$work/build" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    "${options[@]}" >"$work/configure.log" 2>&1 || failed configure
+
+log "building with $jobs jobs"
+cmake --build "$work/build" --parallel "$jobs" >"$work/build.log" 2>&1 || failed build
+
+DESTDIR="$work/stage" cmake --install "$work/build" >/dev/null
+# The licence texts the static library is bound by (Qt's own and those of the third-party code
+# it bundles), for the program's distribution to carry.
+mkdir -p "$work/stage$prefix/licenses"
+find "$work/src/LICENSES" -name '*.txt' ! -name 'LicenseRef-Qt-Commercial*' \
+    -exec cp {} "$work/stage$prefix/licenses/" \;
+rm -rf "$prefix"
+mkdir -p "$(dirname "$prefix")"
+mv "$work/stage$prefix" "$prefix"
+printf 'qt6-base %s\n' "$source_version" >"$prefix/.complete"
+log "installed into $prefix"
+echo "$prefix"
