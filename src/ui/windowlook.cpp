@@ -26,6 +26,9 @@ void setInAllGroups(QPalette &palette, QPalette::ColorRole role, const QColor &c
 class FormStyle : public QProxyStyle
 {
 public:
+    // Over the given style, or the platform's own when none is given.
+    explicit FormStyle(QStyle *base) : QProxyStyle(base) {}
+
     void polish(QWidget *widget) override
     {
         QProxyStyle::polish(widget);
@@ -57,8 +60,11 @@ QPalette fusionPalette()
 
 } // namespace
 
-// The first of the faces the layout was made for that is installed. Asking for one that is not
-// costs the font system a substitution over every installed font, at every lookup.
+// The first of the faces the layout was made for that is installed and can be drawn at the
+// layout's size. Asking for one that is not installed costs the font system a substitution over
+// every installed font, at every lookup. A face kept only as fixed bitmap sizes (Windows' and
+// Wine's "MS Sans Serif") would be drawn at its nearest size instead, larger than the captions
+// were measured for.
 QString controlFamily()
 {
     static const QString family = [] {
@@ -66,8 +72,9 @@ QString controlFamily()
         // alias, which is the very substitution this avoids.
         const QStringList installed = QFontDatabase::families();
         for (const char *name : {"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"}) {
-            if (installed.contains(QString::fromLatin1(name)))
-                return QString::fromLatin1(name);
+            const QString candidate = QString::fromLatin1(name);
+            if (installed.contains(candidate) && QFontDatabase::isSmoothlyScalable(candidate))
+                return candidate;
         }
         return QString();
     }();
@@ -127,10 +134,22 @@ void styleCaption(QWidget *widget)
     widget->setAutoFillBackground(true);
 }
 
+// The platform's style, unless it draws controls from the system's visual theme, which ignores
+// the windows' colours (the drive list would be yellow on white): Windows' themed style is then
+// replaced by the classic Windows style it builds on, which draws in the windows' colours.
+QStyle *platformStyle()
+{
+    const QStyle *current = QApplication::style();
+    if (current &&
+        current->name().compare(QLatin1StringView("windowsvista"), Qt::CaseInsensitive) == 0)
+        return QStyleFactory::create(QStringLiteral("Windows"));
+    return nullptr;
+}
+
 void installFormStyle()
 {
     // The application owns the style; once, before the first window.
-    QApplication::setStyle(new FormStyle);
+    QApplication::setStyle(new FormStyle(platformStyle()));
     // Every widget starts in the program's font, so none lays out text in another one first.
     QApplication::setFont(controlFont(false));
 }

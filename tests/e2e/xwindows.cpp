@@ -95,3 +95,17 @@ std::optional<std::pair<int, int>> iconSizeOf(unsigned long window)
         return std::nullopt;
     return std::pair(int(icon[0]), int(icon[1]));
 }
+
+std::optional<FrameRect> areaOf(unsigned long window)
+{
+    const Connection display = connect();
+    XWindowAttributes attributes{};
+    Window child = 0;
+    int x = 0;
+    int y = 0;
+    if (!display || !XGetWindowAttributes(display.get(), window, &attributes) ||
+        !XTranslateCoordinates(display.get(), window, DefaultRootWindow(display.get()), 0, 0, &x,
+                               &y, &child))
+        return std::nullopt;
+    return FrameRect{x, y, attributes.width, attributes.height};
+}

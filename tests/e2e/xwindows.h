@@ -27,3 +27,6 @@ std::optional<FrameRect> frameOf(unsigned long window);
 // The width and height of the first image of a window's icon as the window manager gets it
 // (_NET_WM_ICON); nothing when the window has no icon.
 std::optional<std::pair<int, int>> iconSizeOf(unsigned long window);
+
+// A window's own area on the screen, without the frame a window manager adds around it.
+std::optional<FrameRect> areaOf(unsigned long window);

@@ -161,11 +161,11 @@ private slots:
         QVERIFY(main->composition() == before);
     }
 
-#ifdef Q_OS_UNIX
     // A current folder that is gone: the chooser opens on the nearest folder above it, and Save
     // writes exactly there.
     void aDeletedCurrentFolderOpensTheNearestFolderAbove()
     {
+#ifdef Q_OS_UNIX
         QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("gone/deeper")));
         QVERIFY(QDir::setCurrent(folder("gone/deeper")));
         QVERIFY(QDir(folder("gone")).removeRecursively());
@@ -175,12 +175,16 @@ private slots:
         in<QPushButton>(chooser, "saveButton")->click();
         QCOMPARE(readAll(dir->filePath(QStringLiteral("config.cfg"))),
                  QByteArray("exec color.cfg\r\n"));
+#else
+        QSKIP("Windows does not delete a folder that a program has as its current folder");
+#endif
     }
 
     // A folder name that is not valid UTF-8 cannot be shown as it is: it is left out, and never
     // confused with the folder whose name is its decoded look-alike.
     void namesThatCannotBeShownAreLeftOutNotConfused()
     {
+#ifdef Q_OS_UNIX
         const QByteArray base = QFile::encodeName(dir->path());
         QCOMPARE(::mkdir((base + "/bad\xff").constData(), 0777), 0);
         // QTemporaryDir cannot name it to remove it.
@@ -205,8 +209,10 @@ private slots:
         in<QPushButton>(chooser, "saveButton")->click();
         QVERIFY(QFileInfo::exists(dir->filePath(lookAlike + QStringLiteral("/color.cfg"))));
         QCOMPARE(::access((base + "/bad\xff/color.cfg").constData(), F_OK), -1);
-    }
+#else
+        QSKIP("Windows names are UTF-16 as the program shows them: every name shows exactly");
 #endif
+    }
 
     void closingTheChooserWritesNothing()
     {

@@ -14,6 +14,9 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # Without a console window, Qt sends test results and log messages to the debugger; to the
 # terminal instead.
 export QT_FORCE_STDERR_LOGGING=1
+# Tests drawn offscreen find fonts only in a folder of font files: the faces the windows use on
+# Linux, through Wine's drive Z:, which is the root of this machine.
+export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-Z:/usr/share/fonts/truetype/liberation}
 # Wine keeps the QT_ variables from Windows programs, so that a desktop's Qt settings do not
 # reach them by accident, and hands on only those named WINEQT_. The tests set theirs on purpose
 # (the offscreen platform, a scale factor).
