@@ -348,7 +348,14 @@ private slots:
         s.click(Chooser);
         const QStringList chooser = Session::findWindow(QStringLiteral("^Save as\\.\\.\\.$"));
         QCOMPARE(chooser.size(), 1);
-        s.clickAt(Session::originOf(chooser[0], QSize(289, 228)), SaveInChooser);
+        const QPoint origin = Session::originOf(chooser[0], QSize(289, 228));
+        // The drive list and the folder list are black, in every style.
+        const auto blackAt = [&](QPoint p) {
+            return (screenshot().pixel(origin + p) & 0xFFFFFF) == 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(blackAt(QPoint(200, 20)), 5000);
+        QVERIFY(blackAt(QPoint(150, 180)));
+        s.clickAt(origin, SaveInChooser);
         QTRY_COMPARE_WITH_TIMEOUT(readAll(s.workFile("color.cfg")), scriptOf(typicalRun()), 5000);
         QCOMPARE(readAll(s.workFile("config.cfg")), QByteArray("exec color.cfg\r\n"));
         QVERIFY(!QFileInfo::exists(s.gameFile("color.cfg")));
