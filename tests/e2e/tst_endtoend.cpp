@@ -50,11 +50,11 @@ const Target &target()
     return chosen;
 }
 
-QByteArray run(const char *program, const QStringList &arguments)
+QByteArray run(const char *program, const QStringList &arguments, int timeoutMs = 20000)
 {
     QProcess process;
     process.start(QString::fromLatin1(program), arguments);
-    if (!process.waitForFinished(20000))
+    if (!process.waitForFinished(timeoutMs))
         qWarning() << program << arguments << "did not finish";
     return process.readAllStandardOutput();
 }
@@ -124,9 +124,12 @@ public:
 
     static QStringList findWindow(const QString &pattern)
     {
+        // A start under the sanitizers on a busy machine may take its time.
         const QByteArray out =
-            run(XDOTOOL, {QStringLiteral("search"), QStringLiteral("--sync"),
-                          QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern});
+            run(XDOTOOL,
+                {QStringLiteral("search"), QStringLiteral("--sync"),
+                 QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern},
+                90000);
         return QString::fromLatin1(out).split(u'\n', Qt::SkipEmptyParts);
     }
     // Where the window's own area starts on the screen; under a window manager that is inside
