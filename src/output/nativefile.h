@@ -49,6 +49,8 @@ public:
     bool close();
 
 private:
+    // The platform's open; InvalidHandle on failure, with the system's error to be recorded.
+    static std::intptr_t openHandle(const QString &path, Mode mode);
     // Records the system's last error; always returns false.
     bool fail();
 

@@ -18,17 +18,24 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-int openFile(const QString &path, NativeFile::Mode mode)
+int descriptor(std::intptr_t handle)
+{
+    return int(handle);
+}
+
+} // namespace
+
+std::intptr_t NativeFile::openHandle(const QString &path, Mode mode)
 {
     int flags = O_CLOEXEC;
     switch (mode) {
-    case NativeFile::Mode::CreateNew:
+    case Mode::CreateNew:
         flags |= O_WRONLY | O_CREAT | O_EXCL;
         break;
-    case NativeFile::Mode::Append:
+    case Mode::Append:
         flags |= O_WRONLY | O_CREAT | O_APPEND;
         break;
-    case NativeFile::Mode::Read:
+    case Mode::Read:
         flags |= O_RDONLY;
         break;
     }
@@ -37,24 +44,6 @@ int openFile(const QString &path, NativeFile::Mode mode)
         fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
     } while (fd < 0 && errno == EINTR);
     return fd;
-}
-
-int descriptor(std::intptr_t handle)
-{
-    return int(handle);
-}
-
-} // namespace
-
-NativeFile::NativeFile(const QString &path, Mode mode) : m_handle(openFile(path, mode))
-{
-    if (!isOpen())
-        fail();
-}
-
-NativeFile::~NativeFile()
-{
-    close();
 }
 
 bool NativeFile::fail()

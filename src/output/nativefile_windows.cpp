@@ -33,29 +33,6 @@ QString systemReason(DWORD error)
     return reason;
 }
 
-// Other programs may read, write and rename the files while they are open here, as a running
-// game may; a program that holds one open without sharing makes the open fail instead.
-std::intptr_t openFile(const QString &path, NativeFile::Mode mode)
-{
-    DWORD access = GENERIC_WRITE;
-    DWORD disposition = OPEN_ALWAYS;
-    switch (mode) {
-    case NativeFile::Mode::CreateNew:
-        disposition = CREATE_NEW;
-        break;
-    case NativeFile::Mode::Append:
-        break;
-    case NativeFile::Mode::Read:
-        access = GENERIC_READ;
-        disposition = OPEN_EXISTING;
-        break;
-    }
-    const HANDLE handle =
-        CreateFileW(wide(path), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return reinterpret_cast<std::intptr_t>(handle);
-}
-
 // An offset that makes the system write at the file's end as it is at that moment: a new file
 // grows as written, and an appended line never lands over another program's.
 OVERLAPPED atEnd()
@@ -77,15 +54,27 @@ OVERLAPPED turnByte()
 
 } // namespace
 
-NativeFile::NativeFile(const QString &path, Mode mode) : m_handle(openFile(path, mode))
+// Other programs may read, write and rename the files while they are open here, as a running
+// game may; a program that holds one open without sharing makes the open fail instead.
+std::intptr_t NativeFile::openHandle(const QString &path, Mode mode)
 {
-    if (!isOpen())
-        fail();
-}
-
-NativeFile::~NativeFile()
-{
-    close();
+    DWORD access = GENERIC_WRITE;
+    DWORD disposition = OPEN_ALWAYS;
+    switch (mode) {
+    case Mode::CreateNew:
+        disposition = CREATE_NEW;
+        break;
+    case Mode::Append:
+        break;
+    case Mode::Read:
+        access = GENERIC_READ;
+        disposition = OPEN_EXISTING;
+        break;
+    }
+    const HANDLE handle =
+        CreateFileW(wide(path), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return reinterpret_cast<std::intptr_t>(handle);
 }
 
 bool NativeFile::fail()
