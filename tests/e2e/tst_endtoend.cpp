@@ -74,6 +74,7 @@ const QPoint AppendGlyph{60, 200};
 const QPoint Make{260, 258};
 const QPoint Chooser{528, 256};
 const QPoint SaveInChooser{144, 216};
+const QPoint FirstFolderInChooser{144, 42};
 
 // One run of the program with its own home and current folder, driven through the X server.
 class Session
@@ -343,10 +344,13 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(expected), 5000);
     }
 
-    void chooserSavesIntoTheCurrentFolder()
+    // The chooser opens on the program's current folder; opening its subfolder from the keyboard
+    // and pressing Save writes there.
+    void chooserSavesIntoTheFolderOpenedInIt()
     {
         Session s;
         QVERIFY(s.started());
+        QVERIFY(QDir(s.workFile(".")).mkdir(QStringLiteral("user")));
         doTypicalRun(s);
         s.click(Chooser);
         const QStringList chooser = Session::findWindow(QStringLiteral("^Save as\\.\\.\\.$"));
@@ -358,9 +362,14 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(blackAt(QPoint(200, 20)), 5000);
         QVERIFY(blackAt(QPoint(150, 180)));
+        // The current folder's only subfolder is the list's last entry.
+        s.clickAt(origin, FirstFolderInChooser);
+        s.key(QStringLiteral("End Return"));
         s.clickAt(origin, SaveInChooser);
-        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.workFile("color.cfg")), scriptOf(typicalRun()), 5000);
-        QCOMPARE(readAll(s.workFile("config.cfg")), QByteArray("exec color.cfg\r\n"));
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.workFile("user/color.cfg")), scriptOf(typicalRun()),
+                                  5000);
+        QCOMPARE(readAll(s.workFile("user/config.cfg")), QByteArray("exec color.cfg\r\n"));
+        QVERIFY(!QFileInfo::exists(s.workFile("color.cfg")));
         QVERIFY(!QFileInfo::exists(s.gameFile("color.cfg")));
         QTRY_VERIFY(run(XDOTOOL, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                   QStringLiteral("--name"), QStringLiteral("^Save as")})
