@@ -45,14 +45,14 @@ void startupMessage(QtMsgType type, const QMessageLogContext &context, const QSt
 
 int main(int argc, char *argv[])
 {
-    if (!displayNamed()) {
+    if (!tintforge::displayNamed()) {
         std::fputs("tintforge: no display to show the window on (DISPLAY is not set).\n", stderr);
         return 1;
     }
     // The program reads no command line: not even the toolkit's own options (-reverse, -style)
     // may change it.
     int toolkitArgc = argc > 0 ? 1 : 0;
-    EarlyFontSystem fontSystem;
+    tintforge::EarlyFontSystem fontSystem;
     toolkitHandler = qInstallMessageHandler(startupMessage);
     QApplication app(toolkitArgc, argv);
     qInstallMessageHandler(toolkitHandler);

@@ -3,6 +3,8 @@
 
 #include <thread>
 
+namespace tintforge {
+
 // What starting the program needs of each platform; each platform's file has its own.
 
 // Whether a display to show the window on is named at all. Without one the toolkit aborts with a
@@ -22,3 +24,5 @@ public:
 private:
     std::thread m_thread;
 };
+
+} // namespace tintforge

@@ -7,6 +7,8 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
+namespace tintforge {
+
 bool displayNamed()
 {
     const auto isSet = [](const char *name) {
@@ -28,3 +30,5 @@ void EarlyFontSystem::wait()
     if (m_thread.joinable())
         m_thread.join();
 }
+
+} // namespace tintforge

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platformstart.h"
 
+namespace tintforge {
+
 // Windows always has its desktop, and its font system starts with the toolkit.
 bool displayNamed()
 {
@@ -10,3 +12,5 @@ bool displayNamed()
 EarlyFontSystem::EarlyFontSystem() = default;
 
 void EarlyFontSystem::wait() {}
+
+} // namespace tintforge
