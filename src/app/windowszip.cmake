@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: MIT
 # The Windows distribution: the program, stripped, in a zip with its licence, the licence texts
 # of the static Qt it carries, and a short read-me. Built by `cmake --build . --target zip`.
-set(TINTFORGE_ZIP_NAME "Tintforge-${TINTFORGE_VERSION_TEXT}-windows-x64.zip")
 set(zip_stage ${CMAKE_CURRENT_BINARY_DIR}/zip)
 # The licence texts come with the static Qt (see tools/windows/build-qt.sh).
 set(qt_licences ${QT6_INSTALL_PREFIX}/licenses)
