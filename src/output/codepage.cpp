@@ -58,6 +58,12 @@ std::string toCodePage(QStringView text)
 
 void dropNonCodePage(QString &text, int &cursor)
 {
+    // Composed first: an "e" with a combining accent, as some input methods and pastes deliver
+    // it, is the code page's "\u00E9", not an "e" and a character to drop.
+    const qsizetype composedCursor =
+        text.left(cursor).normalized(QString::NormalizationForm_C).size();
+    text = text.normalized(QString::NormalizationForm_C);
+    cursor = int(composedCursor);
     for (qsizetype i = text.size() - 1; i >= 0; --i) {
         if (!isCodePageText(text[i])) {
             text.remove(i, 1);

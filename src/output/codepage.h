@@ -14,8 +14,8 @@ QString fromCodePage(std::string_view bytes);
 std::string toCodePage(QStringView text);
 bool isCodePageText(QChar c);
 
-// Drops from the text every character the code page cannot hold, moving the cursor with the text
-// before it.
+// Composes the text (NFC), then drops every character the code page cannot hold, moving the cursor
+// with the text before it.
 void dropNonCodePage(QString &text, int &cursor);
 
 } // namespace tintforge

@@ -87,9 +87,12 @@ void bringBack(QWidget *window)
     window->activateWindow();
 }
 
+// As plain text: a folder may well be named "<s>x&lt;y", and the message shows it exactly so.
 void showMessageBox(QWidget *parent, const QString &message)
 {
-    QMessageBox::warning(parent, ProgramTitle, message);
+    QMessageBox box(QMessageBox::Warning, ProgramTitle, message, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 // A drop-down box with an edit field whose list is built the first time it is wanted.

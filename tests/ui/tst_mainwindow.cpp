@@ -11,12 +11,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace tintforge;
 using tintforge::testing::readAll;
@@ -301,6 +303,9 @@ private slots:
         QTest::newRow("control characters dropped") << "hostField"
                                                     << "a\tb\u0085c"
                                                     << "abc";
+        QTest::newRow("accents composed before dropping") << "nameField"
+                                                          << "Jose\u0301 Zoe\u0308"
+                                                          << "Jos\u00E9 Zo\u00EB";
         QTest::newRow("dropped before the limit cuts") << "clanField"
                                                        << "\U0001F600ABCDEFG"
                                                        << "ABCDEFG";
@@ -475,6 +480,28 @@ private slots:
         QVERIFY(form->composition() == before);
         QCOMPARE(control<QLineEdit>("nameField")->text(), QStringLiteral("Player"));
         QVERIFY(!QFileInfo::exists(game.path()));
+    }
+
+    // The box the user sees shows the message as it stands, markup and all.
+    void theMessageBoxShowsPlainText()
+    {
+        testing::TestGameFolder game; // not created
+        if (!game.usable())
+            QSKIP("the game is installed in its standard folder; the test leaves it alone");
+        MainWindow window; // with the message box of its own
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, &window, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->text();
+            format = box->textFormat();
+            box->accept();
+        });
+        window.findChild<QPushButton *>(QStringLiteral("makeButton"))->click();
+        QVERIFY(shown.startsWith(
+            QStringLiteral("Could not write \"%1\": ").arg(game.file("color.cfg"))));
+        QCOMPARE(format, Qt::PlainText);
     }
 
     void colourKeyHasARowPerCode()
