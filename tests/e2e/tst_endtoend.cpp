@@ -243,11 +243,17 @@ class TestEndToEnd : public QObject
 
     QProcess m_windowManager;
 
+    // Waits until openbox has finished starting, not only announced itself: a window mapped while
+    // it still takes over the screen may never be shown.
     bool startWindowManager()
     {
-        m_windowManager.start(QStringLiteral(OPENBOX), {});
+        QTemporaryDir dir;
+        const QString ready = dir.filePath(QStringLiteral("ready"));
+        m_windowManager.start(QStringLiteral(OPENBOX),
+                              {QStringLiteral("--startup"), QStringLiteral("touch ") + ready});
         return m_windowManager.waitForStarted() &&
-               QTest::qWaitFor([] { return windowManagerRunning(); }, 10000);
+               QTest::qWaitFor([&] { return QFileInfo::exists(ready); }, 10000) &&
+               windowManagerRunning();
     }
 
 private slots:
