@@ -2,8 +2,10 @@
 #include "nativefile.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <pthread.h>
 #include <QFile>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -23,11 +25,41 @@ int descriptor(std::intptr_t handle)
     return int(handle);
 }
 
+// A process that writes past its file-size limit (ulimit -f) is ended by SIGXFSZ unless the signal
+// is blocked or ignored; blocked, the write fails with EFBIG like a full disk, and the writer
+// cleans up and reports it. Held for one write on this thread; the signal the write left pending
+// is taken back before the thread's signal mask is restored.
+class FileSizeSignalHeld
+{
+public:
+    FileSizeSignalHeld()
+    {
+        ::sigemptyset(&m_signal);
+        ::sigaddset(&m_signal, SIGXFSZ);
+        ::pthread_sigmask(SIG_BLOCK, &m_signal, &m_previous);
+    }
+    ~FileSizeSignalHeld()
+    {
+        const timespec now{};
+        while (::sigtimedwait(&m_signal, nullptr, &now) == SIGXFSZ) {
+        }
+        ::pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+    }
+    FileSizeSignalHeld(const FileSizeSignalHeld &) = delete;
+    FileSizeSignalHeld &operator=(const FileSizeSignalHeld &) = delete;
+
+private:
+    sigset_t m_signal{};
+    sigset_t m_previous{};
+};
+
 } // namespace
 
+// No open waits: a FIFO with no program reading it fails at once (ENXIO) instead of holding the
+// window until one comes. Once open, the file is used as usual.
 std::intptr_t NativeFile::openHandle(const QString &path, Mode mode)
 {
-    int flags = O_CLOEXEC;
+    int flags = O_CLOEXEC | O_NONBLOCK;
     switch (mode) {
     case Mode::CreateNew:
         flags |= O_WRONLY | O_CREAT | O_EXCL;
@@ -43,6 +75,8 @@ std::intptr_t NativeFile::openHandle(const QString &path, Mode mode)
     do {
         fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
     } while (fd < 0 && errno == EINTR);
+    if (fd >= 0)
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 
@@ -71,6 +105,7 @@ std::optional<std::int64_t> NativeFile::regularFileSize()
 
 bool NativeFile::writeAll(std::string_view bytes)
 {
+    const FileSizeSignalHeld sizeLimitFailsTheWrite;
     while (!bytes.empty()) {
         const ssize_t written = ::write(descriptor(m_handle), bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)

@@ -51,12 +51,10 @@ std::optional<FileError> replaceScript(const QString &folder, const QString &pat
     return FileError{path, QStringLiteral("no free temporary name beside it")};
 }
 
-// The last byte of config.cfg, read through a handle of its own: the append handle may be write
-// only, and a file the user may append to but not read simply gets no line-end check.
+// The last byte of config.cfg, read through a handle of its own, since the append handle may be
+// write only; nothing when it cannot be read.
 std::optional<char> lastByteOf(const QString &path, std::int64_t size)
 {
-    if (size <= 0)
-        return std::nullopt;
     NativeFile reader(path, NativeFile::Mode::Read);
     char last = 0;
     if (!reader.isOpen() || !reader.readByteAt(size - 1, last))
@@ -64,9 +62,23 @@ std::optional<char> lastByteOf(const QString &path, std::int64_t size)
     return last;
 }
 
+// Whether config.cfg is known to end with a whole line: empty, or ending with a line feed. A file
+// whose last byte cannot be read (write only, a read error, a device) is not.
+bool endsWithWholeLine(const QString &path, std::optional<std::int64_t> size)
+{
+    if (!size)
+        return false;
+    if (*size == 0)
+        return true;
+    const std::optional<char> last = lastByteOf(path, *size);
+    return last && *last == '\n';
+}
+
 // Appends the exec line in the system's append mode, so that a concurrent writer's lines and a
-// file rewritten meanwhile are never overwritten. An unfinished last line is ended first so the
-// exec line stands alone. A failed append is cut back: config.cfg is then byte for byte as it was.
+// file rewritten meanwhile are never overwritten. Unless the file is known to end with a whole
+// line, the exec line starts on a line of its own: the game never sees it glued to the end of
+// another line, and an empty line is harmless to it. A failed append is cut back: config.cfg is
+// then byte for byte as it was.
 std::optional<FileError> appendExecLine(const QString &path)
 {
     NativeFile file(path, NativeFile::Mode::Append);
@@ -78,10 +90,8 @@ std::optional<FileError> appendExecLine(const QString &path)
     // Devices such as /dev/full have no size or last byte to look at, and cannot be cut back.
     const std::optional<std::int64_t> oldSize = file.regularFileSize();
     std::string addition;
-    if (oldSize) {
-        if (const std::optional<char> last = lastByteOf(path, *oldSize); last && *last != '\n')
-            addition += LineEnd;
-    }
+    if (!endsWithWholeLine(path, oldSize))
+        addition += LineEnd;
     addition.append(ExecLine).append(LineEnd);
 
     if (!file.writeAll(addition)) {
