@@ -37,6 +37,9 @@ public:
     // that two Makes into one folder take turns at config.cfg. Other programs are not held up.
     // Best effort: where the system cannot hold a file, writing goes on without.
     void holdAgainstOurOtherWriters();
+    // Gives this file the permission bits of the ordinary file at `path`, where there is one: a
+    // script that replaces another keeps who may read and write it.
+    void takePermissionsOf(const QString &path);
     // Whether the file is an ordinary file (not a device or a pipe), and its size then.
     std::optional<std::int64_t> regularFileSize();
     // Writes every byte, retrying after a short write, so a full disk or a size limit shows as
@@ -60,6 +63,12 @@ private:
     bool m_nameTaken = false;
     QString m_error;
 };
+
+// The system's reason not to replace the file at `path` when its owner has made it read-only
+// (no write permission for its owner; the read-only attribute on Windows): a user who did so
+// meant it not to change, and deleting it would fail on Windows too. Nothing otherwise, also
+// when there is no file or a link is there.
+std::optional<QString> writeProtection(const QString &path);
 
 // Gives `to` the file at `from` in one step: the name `to` itself is replaced, so a symbolic link
 // there is replaced by the file and its target is never touched. Returns the system's reason on

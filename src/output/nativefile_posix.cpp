@@ -152,6 +152,24 @@ bool NativeFile::close()
     return result == 0 || (errno != EINTR ? fail() : true);
 }
 
+std::optional<QString> writeProtection(const QString &path)
+{
+    struct stat status {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
+        !(status.st_mode & S_IWUSR))
+        return systemReason(EACCES);
+    return std::nullopt;
+}
+
+void NativeFile::takePermissionsOf(const QString &path)
+{
+    struct stat status {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode))
+        ::fchmod(descriptor(m_handle), status.st_mode & 07777);
+}
+
 std::optional<QString> replaceName(const QString &from, const QString &to)
 {
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)

@@ -157,14 +157,21 @@ bool NativeFile::close()
     return closed || fail();
 }
 
-// The rename reaches the disk before it returns, so no folder flush is needed afterwards. A
-// read-only file at `to` is not replaced, as the system refuses to delete it: a user who made the
-// script read-only meant it not to change.
-std::optional<QString> replaceName(const QString &from, const QString &to)
+std::optional<QString> writeProtection(const QString &path)
 {
-    const DWORD attributes = GetFileAttributesW(wide(to));
+    const DWORD attributes = GetFileAttributesW(wide(path));
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return systemReason(ERROR_ACCESS_DENIED);
+    return std::nullopt;
+}
+
+// A new file's attributes are the system's defaults; the read-only one, the only one that
+// matters here, never reaches a replaced script (see writeProtection).
+void NativeFile::takePermissionsOf(const QString &) {}
+
+// The rename reaches the disk before it returns, so no folder flush is needed afterwards.
+std::optional<QString> replaceName(const QString &from, const QString &to)
+{
     // Another program replacing the same name at that moment, or a virus scanner looking at the
     // new file, holds the names for a moment: the rename is tried again for a fifth of a second.
     for (int attempt = 0;; ++attempt) {

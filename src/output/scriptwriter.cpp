@@ -19,13 +19,16 @@ QString temporaryNameFor(const QString &path)
                                                 QLatin1Char('0'));
 }
 
-// Creates the new script under a fresh name, flushes it to the disk, then renames it over the
-// old one. The rename replaces the name itself: a symbolic link there becomes an ordinary file
-// and whatever it pointed to stays untouched. On any failure the old script is left as it was
-// and the temporary file is removed.
+// Creates the new script under a fresh name, with the old one's permission bits, flushes it to
+// the disk, then renames it over the old one. The rename replaces the name itself: a symbolic
+// link there becomes an ordinary file and whatever it pointed to stays untouched. A script its
+// owner made read-only is left alone. On any failure the old script is left as it was and the
+// temporary file is removed.
 std::optional<FileError> replaceScript(const QString &folder, const QString &path,
                                        std::string_view script)
 {
+    if (const std::optional<QString> reason = writeProtection(path))
+        return FileError{path, *reason};
     QString temporary;
     for (int attempt = 0; attempt < 8; ++attempt) {
         temporary = temporaryNameFor(path);
@@ -35,6 +38,7 @@ std::optional<FileError> replaceScript(const QString &folder, const QString &pat
                 continue;
             return FileError{path, file.errorString()};
         }
+        file.takePermissionsOf(path);
         if (!file.writeAll(script) || !file.sync() || !file.close()) {
             const FileError error{path, file.errorString()};
             file.close();

@@ -152,11 +152,9 @@ private slots:
             << QStringLiteral("script-is-folder") << QStringLiteral("color.cfg") << false;
         QTest::newRow("config is a folder")
             << QStringLiteral("config-is-folder") << QStringLiteral("config.cfg") << true;
-#ifdef Q_OS_WIN
-        // A user who made the script read-only meant it not to change.
+        // A user who made the script read-only meant it not to change, also as root.
         QTest::newRow("script read-only")
             << QStringLiteral("script-read-only") << QStringLiteral("color.cfg") << false;
-#endif
         if (testing::CanHoldWithoutSharing) {
             QTest::newRow("script held open by another program")
                 << QStringLiteral("script-held") << QStringLiteral("color.cfg") << false;
@@ -238,6 +236,23 @@ private slots:
             expected.insert(QStringLiteral("color.cfg"), expectedScript(c));
         held.reset();
         QCOMPARE(snapshot(dir.path()), expected);
+    }
+
+    // A replaced script keeps who may read and write it, whatever the umask says.
+    void replacedScriptKeepsItsPermissionBits()
+    {
+#ifdef Q_OS_UNIX
+        QTemporaryDir dir;
+        const QString script = dir.filePath(QStringLiteral("color.cfg"));
+        writeFile(script, "old script\r\n");
+        const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(script, mode));
+        QCOMPARE(writeColourScript(dir.path(), sample()), std::nullopt);
+        QCOMPARE(readAll(script), expectedScript(sample()));
+        QCOMPARE(QFile::permissions(script) & ~(QFile::ReadUser | QFile::WriteUser), mode);
+#else
+        QSKIP("Windows files carry no permission bits; the read-only attribute is tested above");
+#endif
     }
 
     // The name in the folder is replaced; a link's target, wherever it is, is never written.
