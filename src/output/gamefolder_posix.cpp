@@ -13,12 +13,12 @@ namespace {
 
 // HOME when it names an absolute folder; otherwise the account's home folder from the user
 // database, so that an unset, empty or relative HOME never sends the files to "/" or to
-// wherever the program was started.
-QString homeFolder()
+// wherever the program was started. As the system's bytes.
+QByteArray homeFolder()
 {
     const QByteArray home = qgetenv("HOME");
     if (home.startsWith('/'))
-        return QFile::decodeName(home);
+        return home;
 
     long bufferSize = ::sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(std::size_t(bufferSize > 0 ? bufferSize : 16384));
@@ -26,16 +26,22 @@ QString homeFolder()
     passwd *found = nullptr;
     if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
         found->pw_dir && found->pw_dir[0] == '/')
-        return QFile::decodeName(found->pw_dir);
-    return QDir::rootPath();
+        return QByteArray(found->pw_dir);
+    return QByteArrayLiteral("/");
 }
 
 } // namespace
 
 // The Linux release of the game keeps its user folder in the home folder.
-QString DefaultGameFolder()
+GameFolder DefaultGameFolder()
 {
-    return QDir::cleanPath(homeFolder() + QStringLiteral("/.loki/sof"));
+    const QByteArray home = homeFolder();
+    const QString decoded = QFile::decodeName(home);
+    GameFolder folder{QDir::cleanPath(decoded + QStringLiteral("/.loki/sof")), std::nullopt};
+    if (QFile::encodeName(decoded) != home)
+        folder.unreachable = QStringLiteral("the home folder's name is not valid in the system's "
+                                            "file name encoding");
+    return folder;
 }
 
 } // namespace tintforge

@@ -4,9 +4,9 @@
 namespace tintforge {
 
 // The game's standard install path, whatever the system's program folder is called.
-QString DefaultGameFolder()
+GameFolder DefaultGameFolder()
 {
-    return QStringLiteral("C:\\Program Files\\Raven\\SOF\\user");
+    return {QStringLiteral("C:\\Program Files\\Raven\\SOF\\user"), std::nullopt};
 }
 
 } // namespace tintforge

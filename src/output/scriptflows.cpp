@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "scriptflows.h"
 
+#include "colourscript.h"
 #include "gamefolder.h"
 #include "scriptwriter.h"
 
@@ -8,7 +9,10 @@ namespace tintforge {
 
 std::optional<FileError> makeScript(const Composition &composition)
 {
-    return writeColourScript(DefaultGameFolder(), composition);
+    const GameFolder folder = DefaultGameFolder();
+    if (folder.unreachable)
+        return FileError{joinPath(folder.path, ScriptFileName), *folder.unreachable};
+    return writeColourScript(folder.path, composition);
 }
 
 std::optional<FileError> saveScript(const QString &folder, const Composition &composition)

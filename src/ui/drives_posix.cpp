@@ -12,6 +12,10 @@ QList<Drive> drives()
         if (!volume.isValid())
             continue;
         const QString root = volume.rootPath();
+        // A mount point whose name is not valid in the file name encoding comes decoded with
+        // replacement characters: choosing it would open a look-alike folder, or none.
+        if (root.contains(QChar::ReplacementCharacter))
+            continue;
         const QString name = volume.name();
         list.append({name.isEmpty() ? root : QStringLiteral("%1  [%2]").arg(root, name), root});
     }

@@ -362,7 +362,7 @@ private slots:
         testing::TestGameFolder game;
         if (!game.usable())
             QSKIP("the game is installed in its standard folder; the test leaves it alone");
-        QCOMPARE(DefaultGameFolder(), game.path());
+        QCOMPARE(DefaultGameFolder().path, game.path());
 
         // No game folder yet: Make reports it and creates nothing.
         const std::optional<FileError> missing = makeScript(sample());
@@ -374,6 +374,34 @@ private slots:
         QCOMPARE(makeScript(sample()), std::nullopt);
         QCOMPARE(readAll(game.file("color.cfg")), expectedScript(sample()));
         QCOMPARE(readAll(game.file("config.cfg")), Exec);
+    }
+
+    // A home folder whose name is not valid UTF-8 cannot be shown as it is: Make names it and
+    // writes nothing, not even into its look-alike beside it.
+    void makeNeverWritesIntoALookAlikeOfHome()
+    {
+#ifdef Q_OS_UNIX
+        QTemporaryDir dir;
+        const std::string base = QFile::encodeName(dir.path()).toStdString();
+        const std::string named = base + "/hx\xff";
+        const std::string lookAlike = base + "/hx\xef\xbf\xbd";
+        // QTemporaryDir cannot name the first to remove it.
+        const auto removeBoth = qScopeGuard([&] { std::filesystem::remove_all(base); });
+        for (const std::string &home : {named, lookAlike})
+            QVERIFY(std::filesystem::create_directories(home + "/.loki/sof"));
+
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", QByteArray::fromStdString(named));
+        const std::optional<FileError> error = makeScript(sample());
+        qputenv("HOME", oldHome);
+        QVERIFY(error.has_value());
+        QVERIFY(error->path.endsWith(QStringLiteral("/.loki/sof/color.cfg")));
+        QVERIFY(error->message().contains(QStringLiteral("home folder")));
+        for (const std::string &home : {named, lookAlike})
+            QVERIFY(std::filesystem::is_empty(home + "/.loki/sof"));
+#else
+        QSKIP("Windows names are UTF-16 as the program holds them: every name is held exactly");
+#endif
     }
 
     // An unset, empty or relative HOME never sends the files to "/" or the current folder.
@@ -400,7 +428,7 @@ private slots:
             qunsetenv("HOME");
         else
             qputenv("HOME", home);
-        const QString folder = DefaultGameFolder();
+        const QString folder = DefaultGameFolder().path;
         qputenv("HOME", oldHome);
         QCOMPARE(folder, expected);
 #else
