@@ -37,6 +37,10 @@ public:
     // that two Makes into one folder take turns at config.cfg. Other programs are not held up.
     // Best effort: where the system cannot hold a file, writing goes on without.
     void holdAgainstOurOtherWriters();
+    // The same without waiting: false when another writer holds the file.
+    bool tryHoldAgainstOurOtherWriters();
+    // Whether `path` still names this very file (not removed, not replaced by another).
+    bool isNamed(const QString &path);
     // Gives this file the permission bits of the ordinary file at `path`, where there is one: a
     // script that replaces another keeps who may read and write it.
     void takePermissionsOf(const QString &path);

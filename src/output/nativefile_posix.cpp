@@ -94,6 +94,26 @@ void NativeFile::holdAgainstOurOtherWriters()
     }
 }
 
+bool NativeFile::tryHoldAgainstOurOtherWriters()
+{
+    int result = -1;
+    do {
+        result = ::flock(descriptor(m_handle), LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+bool NativeFile::isNamed(const QString &path)
+{
+    struct stat open {
+    };
+    struct stat named {
+    };
+    return ::fstat(descriptor(m_handle), &open) == 0 &&
+           ::lstat(QFile::encodeName(path).constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
 std::optional<std::int64_t> NativeFile::regularFileSize()
 {
     struct stat status {

@@ -91,6 +91,24 @@ void NativeFile::holdAgainstOurOtherWriters()
     LockFileEx(fileHandle(m_handle), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &position);
 }
 
+bool NativeFile::tryHoldAgainstOurOtherWriters()
+{
+    OVERLAPPED position = turnByte();
+    return LockFileEx(fileHandle(m_handle), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0,
+                      1, 0, &position);
+}
+
+bool NativeFile::isNamed(const QString &path)
+{
+    NativeFile named(path, Mode::Read);
+    BY_HANDLE_FILE_INFORMATION open{};
+    BY_HANDLE_FILE_INFORMATION other{};
+    return named.isOpen() && GetFileInformationByHandle(fileHandle(m_handle), &open) &&
+           GetFileInformationByHandle(fileHandle(named.m_handle), &other) &&
+           open.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
+           open.nFileIndexHigh == other.nFileIndexHigh && open.nFileIndexLow == other.nFileIndexLow;
+}
+
 std::optional<std::int64_t> NativeFile::regularFileSize()
 {
     BY_HANDLE_FILE_INFORMATION info{};

@@ -5,6 +5,9 @@
 #include "gamefolder.h"
 #include "nativefile.h"
 
+#include <algorithm>
+#include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 namespace tintforge {
@@ -12,11 +15,46 @@ namespace tintforge {
 namespace {
 
 // A name beside the script that no other writer picks: the new script is written there in full,
-// then takes the script's name in one rename.
+// then takes the script's name in one rename. "color.cfg.<16 hex digits>.tmp".
 QString temporaryNameFor(const QString &path)
 {
     return path + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16,
                                                 QLatin1Char('0'));
+}
+
+// Whether a name in the folder is one that temporaryNameFor makes for the script.
+bool isTemporaryNameFor(QStringView name, QStringView script)
+{
+    constexpr qsizetype Digits = 16;
+    const QStringView suffix = u".tmp";
+    if (name.size() != script.size() + 1 + Digits + suffix.size() || !name.startsWith(script) ||
+        name[script.size()] != u'.' || !name.endsWith(suffix))
+        return false;
+    const QStringView digits = name.mid(script.size() + 1, Digits);
+    return std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+    });
+}
+
+// Removes the temporary scripts that writers of this program left in the folder when they were
+// killed before their rename: the names temporaryNameFor makes, and only those that no running
+// writer holds. Nobody else's files are touched.
+void removeLeftTemporaries(const QString &folder, const QString &path)
+{
+    const QString script = QFileInfo(path).fileName();
+    // No name filter: Qt matches those with regular expressions whose per-thread stack, in the
+    // static Windows build, crashed threads of other programs' making as they ended.
+    const QStringList names =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        if (!isTemporaryNameFor(name, script))
+            continue;
+        const QString left = joinPath(folder, name.toStdString());
+        // Removed while held, so that no writer takes hold of it in between.
+        NativeFile file(left, NativeFile::Mode::Read);
+        if (file.isOpen() && file.tryHoldAgainstOurOtherWriters())
+            removeQuietly(left);
+    }
 }
 
 // Creates the new script under a fresh name, with the old one's permission bits, flushes it to
@@ -29,6 +67,7 @@ std::optional<FileError> replaceScript(const QString &folder, const QString &pat
 {
     if (const std::optional<QString> reason = writeProtection(path))
         return FileError{path, *reason};
+    removeLeftTemporaries(folder, path);
     QString temporary;
     for (int attempt = 0; attempt < 8; ++attempt) {
         temporary = temporaryNameFor(path);
@@ -38,6 +77,13 @@ std::optional<FileError> replaceScript(const QString &folder, const QString &pat
                 continue;
             return FileError{path, file.errorString()};
         }
+        // Held from a handle of its own until after the rename, so that no other writer takes
+        // the new script for one left behind. Another writer may have done so in the moment
+        // before the hold: then it is gone, and another name is taken.
+        NativeFile keeper(temporary, NativeFile::Mode::Read);
+        keeper.holdAgainstOurOtherWriters();
+        if (!keeper.isNamed(temporary))
+            continue;
         file.takePermissionsOf(path);
         if (!file.writeAll(script) || !file.sync() || !file.close()) {
             const FileError error{path, file.errorString()};

@@ -2,6 +2,7 @@
 #include "model/composition.h"
 #include "output/colourscript.h"
 #include "output/gamefolder.h"
+#include "output/nativefile.h"
 #include "output/scriptflows.h"
 #include "output/scriptwriter.h"
 #include "support/files.h"
@@ -236,6 +237,32 @@ private slots:
             expected.insert(QStringLiteral("color.cfg"), expectedScript(c));
         held.reset();
         QCOMPARE(snapshot(dir.path()), expected);
+    }
+
+    // A writer killed before its rename leaves its temporary script behind (its hold ends with
+    // it); the next write into the folder removes it, but never a temporary script that a running
+    // writer holds, nor anybody else's file.
+    void temporariesLeftByAKilledWriterAreRemoved()
+    {
+        QTemporaryDir dir;
+        const QStringList left{QStringLiteral("color.cfg.0123456789abcdef.tmp"),
+                               QStringLiteral("color.cfg.00000000deadbeef.tmp")};
+        const QStringList others{
+            QStringLiteral("color.cfg.0123.tmp"), QStringLiteral("color.cfg.0123456789abcdeg.tmp"),
+            QStringLiteral("color.cfg.bak"),      QStringLiteral("config.cfg.0123456789abcdef.tmp"),
+            QStringLiteral("notes.tmp"),          QStringLiteral("color.cfg.fedcba9876543210.tmp")};
+        for (const QString &name : left + others)
+            writeFile(dir.filePath(name), "half a script");
+        NativeFile running(dir.filePath(others.last()), NativeFile::Mode::Read);
+        running.holdAgainstOurOtherWriters();
+
+        QCOMPARE(writeColourScript(dir.path(), sample()), std::nullopt);
+        QStringList expected = others;
+        expected << QStringLiteral("color.cfg") << QStringLiteral("config.cfg");
+        expected.sort();
+        QStringList found = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        found.sort();
+        QCOMPARE(found, expected);
     }
 
     // A replaced script keeps who may read and write it, whatever the umask says.
