@@ -31,6 +31,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 
 namespace tintforge {
 
@@ -344,12 +345,17 @@ void MainWindow::openFolderChooser()
     bringBack(m_chooser);
 }
 
+// The message about a link that nothing could open follows the click rather than ending it, so a
+// screen reader's press returns at once instead of waiting behind the message box.
 void MainWindow::openLink(const QUrl &address)
 {
-    if (!m_openLink(address))
+    if (m_openLink(address))
+        return;
+    QTimer::singleShot(0, this, [this, address] {
         m_showMessage(
             this,
             QStringLiteral("No program could be started to open \"%1\".").arg(address.toString()));
+    });
 }
 
 void MainWindow::refresh()

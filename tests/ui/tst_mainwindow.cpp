@@ -235,7 +235,9 @@ private slots:
     {
         form->setLinkOpener([](const QUrl &) { return false; });
         clickAt(*form, QPoint(48, 110));
-        QCOMPARE(messages.size(), 1);
+        // The click, or a screen reader's press, returns at once; the message follows.
+        QVERIFY(messages.isEmpty());
+        QTRY_COMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(QStringLiteral("https://")));
         QVERIFY(form->isVisible());
     }
