@@ -43,6 +43,26 @@ public:
             return 3;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+
+    // The drop-down boxes' arrow buttons no wider than the classic one: the glyph box is 33
+    // pixels wide, and the style's own arrow left its edit field room for part of a letter.
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                         const QWidget *widget) const override
+    {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
+            return rect;
+        const int spare =
+            QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget).width() -
+            ArrowWidth;
+        if (spare <= 0)
+            return rect;
+        return part == SC_ComboBoxArrow ? rect.adjusted(spare, 0, 0, 0)
+                                        : rect.adjusted(0, 0, spare, 0);
+    }
+
+private:
+    static constexpr int ArrowWidth = 13;
 };
 
 // Fusion's own light palette, which no desktop scheme changes: from the program's style when that

@@ -332,6 +332,17 @@ private slots:
         QCOMPARE(form->composition().segment(SegmentId::Name).text(), std::string("Zo\xEB\x80"));
     }
 
+    // The glyph box is small, but its edit field shows the whole of a wide glyph.
+    void glyphBoxShowsTheWholeGlyph()
+    {
+        auto *edit = control<QComboBox>("glyphBox")->lineEdit();
+        QVERIFY(edit);
+        const int widest = edit->fontMetrics().horizontalAdvance(QStringLiteral("\u00C6"));
+        // The edit field's own margins, two pixels each side, and the text cursor.
+        QVERIFY2(edit->width() >= widest + 2 * 2 + 1, qPrintable(QString::number(edit->width())));
+        QVERIFY(control<QComboBox>("glyphBox")->geometry() == QRect(8, 192, 33, 21));
+    }
+
     void glyphBoxAppendsAndResets()
     {
         auto *combo = control<QComboBox>("glyphBox");
