@@ -72,10 +72,39 @@ QString name(std::string_view text)
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-// What a swatch is called to the user: its chart line's name, less the chart's trailing blank.
+// The chart's names that are not spelled as colours, as the user hears and reads them. The chart
+// keeps its own spelling in color.cfg, where the game's users know it; "bight blue" is cyan,
+// and spelled "bright blue" it would sound like the fifth swatch.
+struct SpokenName {
+    std::string_view chartName;
+    std::string_view spoken;
+};
+constexpr std::array<SpokenName, 2> SpokenNames{{
+    {"bight blue", "bright cyan"},
+    {"ash yello grey", "ash yellow grey"},
+}};
+
+// What a swatch is called to the user: its chart line's name, less the chart's trailing blank,
+// spelled as a colour.
 QString swatchName(const Swatch &swatch)
 {
+    for (const SpokenName &spelling : SpokenNames) {
+        if (spelling.chartName == swatch.chartName)
+            return name(spelling.spoken);
+    }
     return name(swatch.chartName).trimmed();
+}
+
+// The name of the colour a segment shows: the swatch that gave it its code and preview colour,
+// or the code's own swatch while it has none.
+QString colourNameOf(const Segment &segment)
+{
+    for (const Swatch &swatch : Palette) {
+        const PreviewColour &preview = segment.previewColour();
+        if (swatch.code == segment.colourCode() && (!preview || *preview == swatch.preview))
+            return swatchName(swatch);
+    }
+    return QString();
 }
 
 // Shows a window in front, restoring it first when it was minimised: raising alone leaves a
@@ -391,6 +420,8 @@ void MainWindow::refreshField(std::size_t index)
     const QColor textColour =
         preview ? QColor(preview->red, preview->green, preview->blue) : defaultTextColour();
     field->setPalette(fieldPalette(QColor::fromRgb(switchedOff ? Grey : Silver), textColour));
+    // Screen readers tell the colour by name, as the eye sees it.
+    field->setAccessibleDescription(colourNameOf(segment));
     field->setEnabled(!switchedOff);
 }
 

@@ -393,7 +393,7 @@ private slots:
         const QStringList tree = screenReader({QStringLiteral("tree")});
         for (const char *line :
              {"1 frame | Orv Vorlix's Tintforge |  | ", "2 push button | bright red |  | Press",
-              "2 push button | ash yello grey |  | Press", "2 push button | orange |  | Press",
+              "2 push button | ash yellow grey |  | Press", "2 push button | orange |  | Press",
               "2 push button | mail to the maker |  | Press",
               "2 combo box | \u00C0 | special character | ShowMenu,Press",
               "2 text | name | Name: | SetFocus",

@@ -180,8 +180,13 @@ private slots:
         QAccessibleActionInterface *actions = swatch->actionInterface();
         QVERIFY(actions);
         QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        QCOMPARE(accessible(control(form.get(), "clanField"))->text(QAccessible::Description),
+                 QStringLiteral("black"));
         actions->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x02');
+        // The field tells its new colour by name.
+        QCOMPARE(accessible(control(form.get(), "clanField"))->text(QAccessible::Description),
+                 QStringLiteral("bright red"));
         QCOMPARE(accessible(control(form.get(), "swatch8"))->text(QAccessible::Name),
                  QStringLiteral("black"));
         // Swatches still never take the focus.
@@ -202,6 +207,9 @@ private slots:
             names << action->text();
         QCOMPARE(names.first(), QStringLiteral("bright white"));
         QCOMPARE(names[9], QStringLiteral("red"));
+        // Spelled as colours; color.cfg keeps the chart's own spelling.
+        QCOMPARE(names[6], QStringLiteral("bright cyan"));
+        QCOMPARE(names[24], QStringLiteral("ash yellow grey"));
         QCOMPARE(names.last(), QStringLiteral("orange"));
         const QImage square = actions[21]->icon().pixmap(12, 12).toImage();
         QCOMPARE(square.pixel(6, 6) & 0xFFFFFF, 0x9F0050u); // the red purple square
@@ -210,6 +218,8 @@ private slots:
         QCOMPARE(form->composition().activeKey(), std::string("host"));
         QCOMPARE(form->composition().segment(SegmentId::Host).colourCode(), '\x18');
         QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x08');
+        QCOMPARE(accessible(control(form.get(), "hostField"))->text(QAccessible::Description),
+                 QStringLiteral("red purple"));
     }
 
     // Shift+F10 on a field opens that menu, as the Menu key and a right click do.
