@@ -236,15 +236,15 @@ void MainWindow::createControls()
         connect(field, &QWidget::customContextMenuRequested, this, [this, i](const QPoint &at) {
             segmentMenu(i)->exec(m_fields[i]->mapToGlobal(at));
         });
-        // Shift+F10 and the Menu key open it too, at the text cursor.
-        for (const QKeySequence &keys :
-             {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
-            auto *shortcut = new QShortcut(keys, field, nullptr, nullptr, Qt::WidgetShortcut);
-            connect(shortcut, &QShortcut::activated, field, [field] {
-                const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-                emit field->customContextMenuRequested(cursor.bottomLeft());
-            });
-        }
+        // Shift+F10 opens it too, at the text cursor. The Menu key needs nothing of ours: the
+        // window system turns it into a request for the menu already, and a second one would
+        // leave a menu open after the first closes.
+        auto *shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), field, nullptr,
+                                       nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, field, [field] {
+            const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+            emit field->customContextMenuRequested(cursor.bottomLeft());
+        });
         m_fields[i] = field;
 
         auto *option = place(new QRadioButton(QString::fromLatin1(controls.optionCaption), this),

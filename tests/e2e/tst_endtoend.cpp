@@ -320,6 +320,26 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(expected), 5000);
     }
 
+    // The Menu key opens the field's menu once: one Escape closes it again.
+    void theMenuKeyOpensOneMenu()
+    {
+        const auto visibleWindows = [] {
+            return run(XDOTOOL, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                 QStringLiteral("--name"), QStringLiteral(".*")})
+                .count('\n');
+        };
+        Session s;
+        QVERIFY(s.started());
+        s.click(NameField);
+        const qsizetype before = visibleWindows();
+        s.key(QStringLiteral("Menu"));
+        QTRY_COMPARE(visibleWindows(), before + 1);
+        QTest::qWait(500); // time enough for a second menu to show, were there one
+        QCOMPARE(visibleWindows(), before + 1);
+        s.key(QStringLiteral("Escape"));
+        QTRY_COMPARE(visibleWindows(), before);
+    }
+
     void clanSwitchedOffLeavesTheClanOut()
     {
         Session s;
