@@ -3,9 +3,13 @@
 
 #include <memory>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontDatabase>
+#include <QPainter>
 #include <QProxyStyle>
+#include <QRadioButton>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 
 namespace tintforge {
@@ -42,6 +46,44 @@ public:
         if (metric == PM_RadioButtonLabelSpacing || metric == PM_CheckBoxLabelSpacing)
             return 3;
         return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // The keyboard focus on a check box or option button as a dotted frame in its caption's
+    // colour, as on the classic form: the style's own faint ring vanishes on black.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element != PE_FrameFocusRect || !(qobject_cast<const QCheckBox *>(widget) ||
+                                              qobject_cast<const QRadioButton *>(widget))) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        painter->save();
+        painter->setPen(QPen(option->palette.color(QPalette::WindowText), 1, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+
+    // A scroll bar on black (the chooser's folder list) with its thumb in the list's text colour:
+    // the style's own thumb there is black on black.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                            QPainter *painter, const QWidget *widget) const override
+    {
+        const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
+        if (control != CC_ScrollBar || !bar ||
+            bar->palette.color(QPalette::Window) != QColor(Qt::black)) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QStyleOptionSlider rest(*bar);
+        rest.subControls &= ~SC_ScrollBarSlider;
+        QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+        if (bar->subControls & SC_ScrollBarSlider) {
+            const QRect thumb = subControlRect(control, bar, SC_ScrollBarSlider, widget);
+            painter->fillRect(thumb.adjusted(1, 1, -1, -1),
+                              bar->palette.color(QPalette::WindowText));
+        }
     }
 
     // The drop-down boxes' arrow buttons no wider than the classic one: the glyph box is 33

@@ -2,6 +2,7 @@
 // Both windows on any desktop: the same look under a light and a dark colour scheme, placed
 // wholly on the screen, and usable by keyboard and screen reader.
 #include "model/palette.h"
+#include "ui/folderlist.h"
 #include "ui/mainwindow.h"
 #include "ui/placement.h"
 #include "ui/saveaswindow.h"
@@ -16,6 +17,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -237,6 +240,37 @@ private slots:
         });
         QTest::keyClick(name, Qt::Key_F10, Qt::ShiftModifier);
         QTRY_VERIFY(opened);
+    }
+
+    // On the black window, the keyboard's place and the folder list's scroll thumb show in the
+    // designed yellow: a dotted frame round the focused caption, a yellow thumb.
+    void focusAndScrollThumbShowInYellow()
+    {
+        const auto yellowPixels = [](QWidget *widget) {
+            const QImage image = widget->grab().toImage();
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    count += (image.pixel(x, y) & 0xFFFFFF) == 0xFFFF00;
+            return count;
+        };
+        for (const char *name : {"clanSwitch", "clanOption"}) {
+            QWidget *caption = control(form.get(), name);
+            const int unfocused = yellowPixels(caption);
+            caption->setFocus(Qt::TabFocusReason);
+            QVERIFY(caption->hasFocus());
+            QVERIFY2(yellowPixels(caption) >= unfocused + 20, name);
+        }
+
+        QTemporaryDir dir;
+        for (int i = 0; i < 60; ++i)
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder%1").arg(i)));
+        SaveAsWindow *chooser = openChooser();
+        auto *folders = control<FolderList>(chooser, "folderList");
+        QVERIFY(folders->setPath(dir.path()));
+        QScrollBar *bar = folders->verticalScrollBar();
+        QTRY_VERIFY(bar->isVisible());
+        QVERIFY(yellowPixels(bar) >= 5 * 10);
     }
 
     void controlsCarryNamesThatSayWhatTheyDo()
