@@ -33,9 +33,10 @@ public:
     // Whether the last failure was a CreateNew that found the name taken.
     bool nameTaken() const { return m_nameTaken; }
 
-    // Waits until no other writer of this program holds the file, and holds it until closed, so
-    // that two Makes into one folder take turns at config.cfg. Other programs are not held up.
-    // Best effort: where the system cannot hold a file, writing goes on without.
+    // Waits until no other writer of this program holds the file, and holds it until closed: two
+    // Makes into one folder take turns at config.cfg, and a temporary script being written is
+    // never taken for one left behind. Other programs are not held up. Best effort: where the
+    // system cannot hold a file, writing goes on without.
     void holdAgainstOurOtherWriters();
     // The same without waiting: false when another writer holds the file.
     bool tryHoldAgainstOurOtherWriters();
