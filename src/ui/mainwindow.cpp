@@ -223,6 +223,7 @@ void MainWindow::createControls()
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
 
     m_appendGlyph = place(new QPushButton(QStringLiteral("^>"), this), layout::appendGlyphButton);
+    styleButton(m_appendGlyph);
     m_clanSwitch = place(new QCheckBox(QStringLiteral("clan"), this), layout::clanSwitch);
     styleCaption(m_clanSwitch);
 
@@ -254,8 +255,10 @@ void MainWindow::createControls()
     }
 
     m_make = place(new QPushButton(QStringLiteral("Make"), this), layout::makeButton);
+    styleButton(m_make);
     m_make->setAccessibleDescription(QStringLiteral("write color.cfg into the game's folder"));
     m_saveAs = place(new QPushButton(QStringLiteral("..."), this), layout::saveAsButton);
+    styleButton(m_saveAs);
     m_saveAs->setAccessibleName(QStringLiteral("save in another folder"));
     m_appendGlyph->setAccessibleName(QStringLiteral("append special character"));
     // Each caption names the field beside it.

@@ -71,6 +71,7 @@ SaveAsWindow::SaveAsWindow(const Composition &composition, MessageSink showMessa
     m_folders = place(new FolderList(this), layout::folderList);
     m_drives = place(new DriveList(this), layout::driveList);
     m_save = place(new QPushButton(QStringLiteral("Save"), this), layout::saveButton);
+    styleButton(m_save);
     m_save->setAutoDefault(true);
     for (QWidget *list : {static_cast<QWidget *>(m_folders), static_cast<QWidget *>(m_drives)})
         list->setPalette(listPalette());

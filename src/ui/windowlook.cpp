@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "windowlook.h"
 
-#include <memory>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -107,17 +106,28 @@ private:
     static constexpr int ArrowWidth = 13;
 };
 
-// Fusion's own light palette, which no desktop scheme changes: from the program's style when that
-// is Fusion already, as it is wherever the desktop names no style of its own.
-QPalette fusionPalette()
+// The form's light colours: Fusion's light palette, written out, since Fusion's own turns dark
+// with a dark desktop theme (GTK's Adwaita dark, say).
+QPalette lightPalette()
 {
-    const QStyle *style = QApplication::style();
-    if (const auto *proxy = qobject_cast<const QProxyStyle *>(style))
-        style = proxy->baseStyle();
-    if (style && style->name().compare(QLatin1StringView("fusion"), Qt::CaseInsensitive) == 0)
-        return style->standardPalette();
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    return fusion ? fusion->standardPalette() : QPalette(Qt::lightGray);
+    const QColor window(239, 239, 239);
+    const QColor dark = window.darker(150);
+    const QColor mid = window.darker(130);
+    QPalette palette(Qt::black, window, window.lighter(150), dark, mid, Qt::black, Qt::white);
+    palette.setBrush(QPalette::Midlight, mid.lighter(110));
+    palette.setBrush(QPalette::Button, window);
+    palette.setBrush(QPalette::Shadow, dark.darker(135));
+    palette.setBrush(QPalette::HighlightedText, Qt::white);
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setBrush(QPalette::Disabled, role, QColor(190, 190, 190));
+    palette.setBrush(QPalette::Disabled, QPalette::Base, window);
+    palette.setBrush(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
+    palette.setBrush(QPalette::Disabled, QPalette::Shadow, dark.darker(135).lighter(150));
+    palette.setBrush(QPalette::Active, QPalette::Highlight, QColor(48, 140, 198));
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight, QColor(48, 140, 198));
+    palette.setBrush(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    palette.setBrush(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    return palette;
 }
 
 } // namespace
@@ -159,7 +169,7 @@ QPalette formPalette()
     // Every role of every group set explicitly, so nothing is left to resolve against the
     // desktop's palette, not even after the desktop switches its scheme while the program runs.
     static const QPalette palette = [] {
-        const QPalette light = fusionPalette();
+        const QPalette light = lightPalette();
         QPalette fixed;
         for (int group = 0; group < QPalette::NColorGroups; ++group) {
             for (int role = 0; role < QPalette::NColorRoles; ++role) {
@@ -187,7 +197,9 @@ QPalette surfacePalette()
 
 void styleCaption(QWidget *widget)
 {
-    QPalette palette = widget->palette();
+    // From the form's palette, not the widget's: a desktop theme gives check boxes and option
+    // buttons palettes of their own (GTK's dark theme: dark markers on the black window).
+    QPalette palette = formPalette();
     // Buttons (the option buttons and the check box) fill their background from Button.
     setInAllGroups(palette, QPalette::Window, Qt::black);
     setInAllGroups(palette, QPalette::Button, Qt::black);
@@ -214,6 +226,11 @@ void installFormStyle()
     QApplication::setStyle(new FormStyle(platformStyle()));
     // Every widget starts in the program's font, so none lays out text in another one first.
     QApplication::setFont(controlFont(false));
+}
+
+void styleButton(QWidget *button)
+{
+    button->setPalette(formPalette());
 }
 
 QPalette listPalette()

@@ -30,6 +30,10 @@ void styleCaption(QWidget *widget);
 // indicator and text that the option buttons were laid out for. Call before the first window.
 void installFormStyle();
 
+// A push button in the platform's button look with the form's fixed colours, whatever palette a
+// desktop theme gives push buttons of their own (GTK's dark theme would make them dark grey).
+void styleButton(QWidget *button);
+
 // The chooser's lists: yellow text on black.
 QPalette listPalette();
 

@@ -242,6 +242,19 @@ private slots:
         QTRY_VERIFY(opened);
     }
 
+    // Whatever the desktop's theme (run again under GTK's dark theme), the buttons keep the
+    // form's light face and the option buttons' markers stay white on the black window.
+    void buttonsAndMarkersKeepTheFormColours()
+    {
+        const QImage image = shot(form.get());
+        const auto lightness = [&](const char *name, QPoint inside) {
+            return qGray(image.pixel(control(form.get(), name)->geometry().topLeft() + inside));
+        };
+        QVERIFY2(lightness("makeButton", QPoint(20, 10)) > 200, "Make");
+        QVERIFY2(lightness("saveAsButton", QPoint(3, 8)) > 200, "...");
+        QVERIFY2(lightness("nameOption", QPoint(7, 8)) > 200, "the Name marker");
+    }
+
     // On the black window, the keyboard's place and the folder list's scroll thumb show in the
     // designed yellow: a dotted frame round the focused caption, a yellow thumb.
     void focusAndScrollThumbShowInYellow()
