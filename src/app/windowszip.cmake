@@ -1,14 +1,10 @@
 # SPDX-License-Identifier: MIT
-# The Windows distribution: the program, stripped, in a zip with its licence, the licence texts
+# The Windows distribution: the program in a zip with its licence, the licence texts
 # of the static Qt it carries, and a short read-me. Built by `cmake --build . --target zip`.
 set(zip_stage ${CMAKE_CURRENT_BINARY_DIR}/zip)
 # The licence texts come with the static Qt (see tools/windows/build-qt.sh).
 set(qt_licences ${QT6_INSTALL_PREFIX}/licenses)
 configure_file(windows-readme.txt.in ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
-
-if(CMAKE_BUILD_TYPE STREQUAL "Release")
-    target_link_options(tintforge PRIVATE -s)
-endif()
 
 add_custom_target(zip
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${zip_stage}

@@ -99,8 +99,8 @@ QString swatchName(const Swatch &swatch)
 // or the code's own swatch while it has none.
 QString colourNameOf(const Segment &segment)
 {
+    const PreviewColour &preview = segment.previewColour();
     for (const Swatch &swatch : Palette) {
-        const PreviewColour &preview = segment.previewColour();
         if (swatch.code == segment.colourCode() && (!preview || *preview == swatch.preview))
             return swatchName(swatch);
     }
