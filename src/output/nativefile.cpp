@@ -14,4 +14,10 @@ NativeFile::~NativeFile()
     close();
 }
 
+bool NativeFile::endsWhereOurWritesLeftIt(std::int64_t oldSize)
+{
+    const std::optional<std::int64_t> size = regularFileSize();
+    return size && *size == oldSize + m_written;
+}
+
 } // namespace tintforge

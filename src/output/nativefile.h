@@ -50,6 +50,9 @@ public:
     // Writes every byte, retrying after a short write, so a full disk or a size limit shows as
     // the system's error and never as a silently short file.
     bool writeAll(std::string_view bytes);
+    // Whether a file that was `oldSize` long still ends exactly where this handle's writes left
+    // it: false once another program has written to it as well, or it is not an ordinary file.
+    bool endsWhereOurWritesLeftIt(std::int64_t oldSize);
     bool readByteAt(std::int64_t offset, char &byte);
     bool truncate(std::int64_t size);
     // Flushes the file's data to the disk.
@@ -65,6 +68,7 @@ private:
     // A file descriptor, or a Windows file handle.
     static constexpr std::intptr_t InvalidHandle = -1;
     std::intptr_t m_handle = InvalidHandle;
+    std::int64_t m_written = 0;
     bool m_nameTaken = false;
     QString m_error;
 };

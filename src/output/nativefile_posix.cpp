@@ -136,6 +136,7 @@ bool NativeFile::writeAll(std::string_view bytes)
             errno = ENOSPC;
             return fail();
         }
+        m_written += written;
         bytes.remove_prefix(std::size_t(written));
     }
     return true;

@@ -133,6 +133,7 @@ bool NativeFile::writeAll(std::string_view bytes)
             SetLastError(ERROR_DISK_FULL);
             return fail();
         }
+        m_written += written;
         bytes.remove_prefix(written);
     }
     return true;

@@ -128,7 +128,7 @@ bool endsWithWholeLine(const QString &path, std::optional<std::int64_t> size)
 // file rewritten meanwhile are never overwritten. Unless the file is known to end with a whole
 // line, the exec line starts on a line of its own: the game never sees it glued to the end of
 // another line, and an empty line is harmless to it. A failed append is cut back: config.cfg is
-// then byte for byte as it was.
+// then byte for byte as it was, unless another program has written to it meanwhile.
 std::optional<FileError> appendExecLine(const QString &path)
 {
     NativeFile file(path, NativeFile::Mode::Append);
@@ -145,9 +145,16 @@ std::optional<FileError> appendExecLine(const QString &path)
     addition.append(ExecLine).append(LineEnd);
 
     if (!file.writeAll(addition)) {
-        const FileError error{path, file.errorString()};
-        if (oldSize)
+        FileError error{path, file.errorString()};
+        if (!oldSize)
+            return error;
+        // Cutting back to the old size would also remove what another program (the game) has
+        // appended meanwhile, so the file is then left as it is.
+        if (file.endsWhereOurWritesLeftIt(*oldSize))
             file.truncate(*oldSize);
+        else
+            error.reason += QStringLiteral(
+                "; another program wrote to it meanwhile, so the part already written was left in it");
         return error;
     }
     if ((oldSize && !file.sync()) || !file.close())

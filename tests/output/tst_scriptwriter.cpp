@@ -336,6 +336,45 @@ private slots:
         QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
     }
 
+    // A failed append is cut back only while config.cfg ends with its own bytes: a line another
+    // program (the game) has appended before or after them stays.
+    void cutBackNeverRemovesAnotherProgramsLines_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("ownBytesLast");
+        QTest::newRow("nobody else wrote") << QByteArray() << QByteArray() << true;
+        QTest::newRow("another program appended first")
+            << QByteArray("seta name x\n") << QByteArray() << false;
+        QTest::newRow("another program appended after")
+            << QByteArray() << QByteArray("seta name x\n") << false;
+    }
+    void cutBackNeverRemovesAnotherProgramsLines()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(bool, ownBytesLast);
+        QTemporaryDir dir;
+        const QString config = dir.filePath(QStringLiteral("config.cfg"));
+        const QByteArray oldConfig = "bind x\r\n";
+        writeFile(config, oldConfig);
+        const auto appendAsAnotherProgram = [&](const QByteArray &bytes) {
+            QFile other(config);
+            QVERIFY(other.open(QIODevice::Append));
+            QCOMPARE(other.write(bytes), bytes.size());
+        };
+
+        NativeFile ours(config, NativeFile::Mode::Append);
+        const std::optional<std::int64_t> oldSize = ours.regularFileSize();
+        QCOMPARE(oldSize, oldConfig.size());
+        appendAsAnotherProgram(before);
+        const QByteArray partial = "exec co";
+        QVERIFY(ours.writeAll(partial.toStdString()));
+        appendAsAnotherProgram(after);
+        QCOMPARE(ours.endsWhereOurWritesLeftIt(*oldSize), ownBytesLast);
+        QCOMPARE(readAll(config), oldConfig + before + partial + after);
+    }
+
     // A config.cfg the user may append to but not read: its last byte is unknown, so the exec line
     // starts on a line of its own.
     void writeOnlyConfigGetsExecLineOnALineOfItsOwn()
