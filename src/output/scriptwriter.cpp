@@ -153,8 +153,8 @@ std::optional<FileError> appendExecLine(const QString &path)
         if (file.endsWhereOurWritesLeftIt(*oldSize))
             file.truncate(*oldSize);
         else
-            error.reason += QStringLiteral(
-                "; another program wrote to it meanwhile, so the part already written was left in it");
+            error.reason += QStringLiteral("; another program wrote to it meanwhile, so the part "
+                                           "already written was left in it");
         return error;
     }
     if ((oldSize && !file.sync()) || !file.close())

@@ -40,12 +40,15 @@ inline constexpr ControlPlace messageField{"messageField", 4440, 3360, 2655, 285
 inline constexpr ControlPlace makeButton{"makeButton", 120, 3720, 7575, 315};
 inline constexpr ControlPlace saveAsButton{"saveAsButton", 7800, 3720, 255, 255};
 
-// Swatch n (1 to 29) lies over square n of the palette strip, named "swatch" and its position.
-inline constexpr int SwatchTop = 2400;
+// Swatch n (1 to 29) lies over square n of the palette strip, named "swatch" and its position;
+// the first at the strip's top-left corner, each next one a step to the right.
+inline constexpr int SwatchStep = 240;
 inline constexpr int SwatchSize = 255;
 constexpr QRect swatchRect(int position)
 {
-    return ControlPlace{"", 240 + 240 * (position - 1), SwatchTop, SwatchSize, SwatchSize}.rect();
+    return ControlPlace{"", paletteStrip.left + SwatchStep * (position - 1), paletteStrip.top,
+                        SwatchSize, SwatchSize}
+        .rect();
 }
 
 // The "Save as..." window.

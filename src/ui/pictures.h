@@ -14,8 +14,8 @@ QImage paletteStripImage();
 // window holds it for displays with a colour palette; today's displays never show it.
 QImage colourKeyImage();
 
-// The banner as the window shows it: the 548 by 150 artwork stretched to 548 by 158, drawn at
-// build time; the doubled picture on scaled displays, so it stays crisp.
+// The banner as the window shows it, filling its place: the artwork kept in the tree, drawn there
+// by its generator; the doubled picture on scaled displays, so it stays crisp.
 QImage bannerImage(qreal devicePixelRatio);
 
 } // namespace tintforge

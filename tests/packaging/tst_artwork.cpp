@@ -38,9 +38,7 @@ private slots:
     {
         QTemporaryDir dir;
         QByteArray errors;
-        QVERIFY2(
-            runTool(MAKEBANNER, {dir.path(), QStringLiteral("548"), QStringLiteral("158")}, errors),
-            errors.constData());
+        QVERIFY2(runTool(MAKEBANNER, {dir.path()}, errors), errors.constData());
         for (const char *name : {"banner.rgb32", "banner@2x.rgb32"}) {
             const QByteArray kept =
                 contentOf(QStringLiteral(BANNER_DIR "/") + QString::fromLatin1(name));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "bannerart.h"
 
+#include "ui/identity.h"
 #include "ui/links.h"
 
 #include <QFontMetrics>
@@ -14,7 +15,8 @@ namespace tintforge {
 
 namespace {
 
-constexpr QSize BannerSize{548, 150};
+// The artwork's own units: as wide as the banner's place, a little lower (it is stretched).
+constexpr QSize BannerSize{layout::banner.rect().width(), 150};
 
 QFont bannerFont(const char *family, int pixelSize, int weight, bool italic = false)
 {
@@ -63,8 +65,7 @@ void drawTitle(QPainter &p)
     gold.setColorAt(0.0, QColor(0xff, 0xf4, 0xb0));
     gold.setColorAt(0.5, QColor(0xe8, 0xa8, 0x28));
     gold.setColorAt(1.0, QColor(0x8a, 0x50, 0x08));
-    drawOutlinedText(p, QStringLiteral("Orv Vorlix's Tintforge"),
-                     bannerFont("DejaVu Serif", 27, 800), QPointF(274, 21), gold,
+    drawOutlinedText(p, ProgramTitle, bannerFont("DejaVu Serif", 27, 800), QPointF(274, 21), gold,
                      QColor(0x30, 0x08, 0x00));
 
     QLinearGradient rule(40, 0, 508, 0);
@@ -235,7 +236,7 @@ QImage drawBanner(QSize size, qreal devicePixelRatio)
     QImage banner(size * devicePixelRatio, QImage::Format_RGB32);
     banner.setDevicePixelRatio(devicePixelRatio);
     QPainter p(&banner);
-    // The artwork is drawn in its own 548 by 150 units and stretched to the size asked for.
+    // The artwork is drawn in its own units and stretched to the size asked for.
     p.scale(qreal(size.width()) / BannerSize.width(), qreal(size.height()) / BannerSize.height());
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

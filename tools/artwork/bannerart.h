@@ -9,12 +9,12 @@ namespace tintforge {
 
 // The banner artwork: the product title, a dedication line and the maker's web address across
 // the top, a round emblem at the left, soldier figures in the middle and at the right, the game's
-// name and the maker's mail address. Drawn in 548 by 150 units, stretched to the given size, at
+// name and the maker's mail address. Drawn in units of its own, stretched to the given size, at
 // the given device pixel ratio.
 QImage drawBanner(QSize size, qreal devicePixelRatio);
 
 // The mail link area the window lays over the banner, in the banner's units: the window's own
-// place for it, its rows squeezed as the 158 rows shown are drawn in 150.
+// place for it, its rows squeezed as the banner's rows are in the artwork's units.
 inline constexpr QRect MailArea{layout::mailLink.rect().left(), 114,
                                 layout::mailLink.rect().width(), 16};
 // The box the mail address is centred in, and the horizontal extent of its ink within it (the

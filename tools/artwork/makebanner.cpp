@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Draws the banner once, at build time, for ordinary and for doubled displays. The pictures are
-// written as raw 32-bit pixel rows, which the program shows straight from its own binary: nothing
-// to decode or copy at start.
+// Draws the banner at the size of its place in the window, for ordinary and for doubled displays,
+// into the tree (`make artwork`). The pictures are written as raw 32-bit pixel rows, which the
+// program shows straight from its own binary: nothing to decode or copy at start.
 //
-// usage: makebanner OUTDIR WIDTH HEIGHT
+// usage: makebanner OUTDIR
 
 #include "bannerart.h"
 
@@ -14,12 +14,12 @@
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fputs("usage: makebanner OUTDIR WIDTH HEIGHT\n", stderr);
+    if (argc != 2) {
+        std::fputs("usage: makebanner OUTDIR\n", stderr);
         return 2;
     }
     const QString outDir = QString::fromLocal8Bit(argv[1]);
-    const QSize size(std::atoi(argv[2]), std::atoi(argv[3]));
+    const QSize size = tintforge::layout::banner.rect().size();
     for (const auto &[ratio, name] :
          {std::pair{1, "banner.rgb32"}, std::pair{2, "banner@2x.rgb32"}}) {
         const QString path = outDir + QLatin1Char('/') + QLatin1String(name);

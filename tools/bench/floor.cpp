@@ -4,6 +4,9 @@
 // line of text in the font the program uses, so that it pays the font system's start-up too, and
 // once (CONTROLS_FLOOR) showing besides one control of each standard kind the main window is
 // made of, so that it pays for the toolkit's code for them and nothing of the program's own.
+#include "ui/identity.h"
+#include "ui/layout.h"
+
 #include <QApplication>
 #include <QWidget>
 #if defined(TEXT_FLOOR) || defined(CONTROLS_FLOOR)
@@ -28,10 +31,11 @@ int main(int argc, char *argv[])
     QApplication::setFont(font);
 #endif
     QWidget window;
-    window.setWindowTitle(QStringLiteral("Orv Vorlix's Tintforge"));
-    window.setFixedSize(545, 270);
+    window.setWindowTitle(tintforge::ProgramTitle);
+    window.setFixedSize(tintforge::pixels(tintforge::layout::MainWindowWidth),
+                        tintforge::pixels(tintforge::layout::MainWindowHeight));
 #if defined(TEXT_FLOOR) || defined(CONTROLS_FLOOR)
-    QLabel label(QStringLiteral("Orv Vorlix's Tintforge"), &window);
+    QLabel label(tintforge::ProgramTitle, &window);
     label.move(8, 8);
 #endif
 #ifdef CONTROLS_FLOOR

@@ -13,6 +13,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include "median.h"
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -121,13 +123,6 @@ Sample runOnce(Display *display, const char *program, const std::vector<char> &r
     // Let it settle before taking the peak.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     return {mappedMs, paintedMs, stop(child)};
-}
-
-template <typename T> T median(std::vector<T> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 template <typename Field> std::vector<double> column(const std::vector<Sample> &samples, Field f)

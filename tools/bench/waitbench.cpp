@@ -9,6 +9,8 @@
 #include "ui/saveaswindow.h"
 #include "ui/windowlook.h"
 
+#include "median.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <QApplication>
@@ -28,12 +30,6 @@ double makeOnce(tintforge::MainWindow &form)
     timer.start();
     form.findChild<QPushButton *>(QStringLiteral("makeButton"))->click();
     return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 double openOnce(tintforge::MainWindow &form)
