@@ -15,37 +15,29 @@ class Composition
 public:
     Composition();
 
-    void selectSegment(std::string_view key);
-    void selectSegment(SegmentId id) { selectSegment(SegmentKinds[std::size_t(id)].key); }
-    // Switching off empties the clan text; the clan colour and the active key stay.
+    void selectSegment(SegmentId id) { m_active = id; }
+    // Switching off empties the clan text; the clan colour and the active segment stay.
     void setClanSwitch(bool on);
-    // Ignored when the active key names no segment, or when the code is no colour code.
+    // Ignored when the code is no colour code.
     void applyColour(char code, PreviewColour preview);
     void appendToActive(std::string_view text);
     // The user's editing of a field; the switched-off clan field takes no typing.
-    void setSegmentText(std::string_view key, std::string_view text);
-    void setSegmentText(SegmentId id, std::string_view text)
-    {
-        setSegmentText(SegmentKinds[std::size_t(id)].key, text);
-    }
+    void setSegmentText(SegmentId id, std::string_view text);
 
-    const SegmentKey &activeKey() const { return m_activeKey; }
+    SegmentId activeSegment() const { return m_active; }
     bool clanSwitch() const { return m_clanSwitch; }
-    bool isActive(SegmentId id) const { return m_activeKey == SegmentKinds[std::size_t(id)].key; }
     const std::array<Segment, SegmentKinds.size()> &segments() const { return m_segments; }
-    const Segment &segment(SegmentId id) const { return m_segments[static_cast<std::size_t>(id)]; }
-    // Null when no segment has this key.
-    const Segment *findSegment(std::string_view key) const;
+    const Segment &segment(SegmentId id) const { return m_segments[index(id)]; }
 
     friend bool operator==(const Composition &, const Composition &) = default;
 
 private:
-    Segment *mutableSegment(std::string_view key);
-    Segment *activeSegment() { return mutableSegment(m_activeKey); }
+    static constexpr std::size_t index(SegmentId id) { return static_cast<std::size_t>(id); }
+    Segment &active() { return m_segments[index(m_active)]; }
 
     std::array<Segment, SegmentKinds.size()> m_segments;
     bool m_clanSwitch = true;
-    SegmentKey m_activeKey{SegmentKinds[0].key};
+    SegmentId m_active = SegmentId::Clan;
 };
 
 } // namespace tintforge

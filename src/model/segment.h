@@ -10,10 +10,11 @@
 
 namespace tintforge {
 
-// Keys are whole strings compared exactly: "Clan" names no segment.
+// A segment's name as the game's users and the colour script's comments know it.
 using SegmentKey = std::string;
 
-// The five segments in their fixed order, with the most characters each may hold.
+// The five segments in their fixed order, with their names and the most characters each may
+// hold. SegmentId names them in code, in the same order.
 struct SegmentKind {
     std::string_view key;
     std::size_t maxLength;

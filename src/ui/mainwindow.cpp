@@ -55,14 +55,6 @@ constexpr std::array<SegmentControls, SegmentKinds.size()> SegmentControlTable{{
 
 constexpr std::size_t ClanIndex = static_cast<std::size_t>(SegmentId::Clan);
 
-// Tab and Shift+Tab follow this order, wrapping at both ends.
-constexpr std::array<const ControlPlace *, 15> FocusOrder{
-    &layout::makeButton,    &layout::nameField,   &layout::clanSwitch,   &layout::clanOption,
-    &layout::nameOption,    &layout::clanField,   &layout::glyphBox,     &layout::appendGlyphButton,
-    &layout::name2Field,    &layout::name2Option, &layout::hostField,    &layout::messageField,
-    &layout::messageOption, &layout::hostOption,  &layout::saveAsButton,
-};
-
 constexpr QRgb Silver = 0xC0C0C0;
 constexpr QRgb Grey = 0x808080;
 constexpr QRgb LightGrey = 0xE0E0E0;
@@ -294,10 +286,28 @@ std::unique_ptr<QMenu> MainWindow::segmentMenu(std::size_t index)
 
 void MainWindow::setTabOrder()
 {
-    for (std::size_t i = 0; i + 1 < FocusOrder.size(); ++i) {
-        QWidget::setTabOrder(findChild<QWidget *>(name(FocusOrder[i]->name)),
-                             findChild<QWidget *>(name(FocusOrder[i + 1]->name)));
-    }
+    const auto field = [this](SegmentId id) { return m_fields[std::size_t(id)]; };
+    const auto option = [this](SegmentId id) { return m_options[std::size_t(id)]; };
+    // Tab and Shift+Tab follow this order, wrapping at both ends.
+    const std::array<QWidget *, 15> order{
+        m_make,
+        field(SegmentId::Name),
+        m_clanSwitch,
+        option(SegmentId::Clan),
+        option(SegmentId::Name),
+        field(SegmentId::Clan),
+        m_glyphCombo,
+        m_appendGlyph,
+        field(SegmentId::Name2),
+        option(SegmentId::Name2),
+        field(SegmentId::Host),
+        field(SegmentId::Mess),
+        option(SegmentId::Mess),
+        option(SegmentId::Host),
+        m_saveAs,
+    };
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 void MainWindow::connectEvents()
@@ -352,14 +362,6 @@ void MainWindow::makeScriptClicked()
         m_showMessage(this, error->message());
 }
 
-const QImage &MainWindow::colourKey() const
-{
-    // Made when first asked for: no display of today shows it, so start-up does not pay for it.
-    if (m_colourKey.isNull())
-        m_colourKey = colourKeyImage();
-    return m_colourKey;
-}
-
 SaveAsWindow *MainWindow::folderChooser() const
 {
     return m_chooser;
@@ -398,7 +400,7 @@ void MainWindow::refresh()
     const QSignalBlocker blockSwitch(m_clanSwitch);
     m_clanSwitch->setChecked(m_composition.clanSwitch());
     for (std::size_t i = 0; i < m_options.size(); ++i) {
-        const bool selected = m_composition.isActive(SegmentId(i));
+        const bool selected = m_composition.activeSegment() == SegmentId(i);
         const QSignalBlocker blockOption(m_options[i]);
         m_options[i]->setChecked(selected);
         // Only the selected option button is a stop for Tab; the arrow keys move between them.

@@ -42,8 +42,6 @@ public:
     const Composition &composition() const { return m_composition; }
     void setMessageSink(MessageSink sink) { m_showMessage = std::move(sink); }
     void setLinkOpener(LinkOpener opener) { m_openLink = std::move(opener); }
-    // For displays with a colour palette; never drawn.
-    const QImage &colourKey() const;
     // The open folder chooser, or null.
     SaveAsWindow *folderChooser() const;
 
@@ -82,7 +80,6 @@ private:
     QPointer<SaveAsWindow> m_chooser;
 
     QImage m_paletteStrip;
-    mutable QImage m_colourKey;
     QImage m_banner; // rendered for the device pixel ratio it was last painted at
 };
 

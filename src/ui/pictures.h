@@ -9,11 +9,6 @@ namespace tintforge {
 // x = 2 + 16 (n - 1), y = 1. Drawn unscaled, so its pixels are exact.
 QImage paletteStripImage();
 
-// The colour key: 65 by 240, a row of 8 pixels for each code 01 to 12 and 14 to 31, showing a
-// square in the code's chart colour, the code, and the code with "abc" in that colour. The
-// window holds it for displays with a colour palette; today's displays never show it.
-QImage colourKeyImage();
-
 // The banner as the window shows it, filling its place: the artwork kept in the tree, drawn there
 // by its generator; the doubled picture on scaled displays, so it stays crisp.
 QImage bannerImage(qreal devicePixelRatio);

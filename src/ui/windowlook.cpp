@@ -130,8 +130,6 @@ QPalette lightPalette()
     return palette;
 }
 
-} // namespace
-
 // The first of the faces the layout was made for that is installed and can be drawn at the
 // layout's size. Asking for one that is not installed costs the font system a substitution over
 // every installed font, at every lookup. A face kept only as fixed bitmap sizes (Windows' and
@@ -152,6 +150,8 @@ QString controlFamily()
     }();
     return family;
 }
+
+} // namespace
 
 QFont controlFont(bool bold)
 {

@@ -214,10 +214,10 @@ QByteArray scriptOf(const Composition &c)
 Composition typicalRun()
 {
     Composition c;
-    c.setSegmentText("clan", "XYZ");
+    c.setSegmentText(SegmentId::Clan, "XYZ");
     c.applyColour(Palette[1].code, Palette[1].preview);
-    c.selectSegment("name");
-    c.setSegmentText("name", "Player");
+    c.selectSegment(SegmentId::Name);
+    c.setSegmentText(SegmentId::Name, "Player");
     c.applyColour(Palette[4].code, Palette[4].preview);
     c.appendToActive(FirstGlyph);
     return c;
@@ -315,8 +315,8 @@ private slots:
         s.key(QStringLiteral("shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab Tab"));
         s.key(QStringLiteral("Return"));
         Composition expected;
-        expected.setSegmentText("name", "Nm");
-        expected.setSegmentText("clan", "Cl");
+        expected.setSegmentText(SegmentId::Name, "Nm");
+        expected.setSegmentText(SegmentId::Clan, "Cl");
         QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(expected), 5000);
     }
 
@@ -365,8 +365,8 @@ private slots:
         s.type(QStringLiteral("0123456789abcdefgh"));
         s.click(Make);
         Composition expected;
-        expected.setSegmentText("clan", "ABCDEF\xC0");
-        expected.setSegmentText("name2", "0123456789abcde");
+        expected.setSegmentText(SegmentId::Clan, "ABCDEF\xC0");
+        expected.setSegmentText(SegmentId::Name2, "0123456789abcde");
         QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(expected), 5000);
     }
 

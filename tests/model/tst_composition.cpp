@@ -25,7 +25,7 @@ private slots:
     void startsWithClanActiveSwitchOnAndCodeEight()
     {
         const Composition c;
-        QCOMPARE(c.activeKey(), bytes("clan"));
+        QCOMPARE(c.activeSegment(), SegmentId::Clan);
         QVERIFY(c.clanSwitch());
         for (const Segment &s : c.segments()) {
             QVERIFY(s.text().empty());
@@ -35,22 +35,22 @@ private slots:
         QCOMPARE(c.segment(SegmentId::Mess).key(), bytes("mess"));
     }
 
-    void selectingChangesOnlyTheActiveKey()
+    void selectingChangesOnlyTheActiveSegment()
     {
         Composition c;
-        c.setSegmentText("clan", "ABC");
+        c.setSegmentText(SegmentId::Clan, "ABC");
         c.applyColour(0x02, Red);
         Composition before = c;
-        c.selectSegment("host");
-        QCOMPARE(c.activeKey(), bytes("host"));
-        c.selectSegment("clan");
+        c.selectSegment(SegmentId::Host);
+        QCOMPARE(c.activeSegment(), SegmentId::Host);
+        c.selectSegment(SegmentId::Clan);
         QVERIFY(c == before);
     }
 
     void colourIsReplacedNeverAccumulated()
     {
         Composition c;
-        c.selectSegment("name");
+        c.selectSegment(SegmentId::Name);
         c.applyColour(0x02, Red);
         c.applyColour(0x05, Blue);
         QCOMPARE(c.segment(SegmentId::Name).colourCode(), '\x05');
@@ -58,24 +58,31 @@ private slots:
         QCOMPARE(c.segment(SegmentId::Clan).colourCode(), '\x08');
     }
 
-    void actionsOnAnUnknownKeyDoNothing_data()
+    // Colour and glyphs go to the active segment and leave the other four as they were.
+    void actionsGoToTheActiveSegmentOnly_data()
     {
-        QTest::addColumn<QByteArray>("key");
-        QTest::newRow("capital") << QByteArray("Clan");
-        QTest::newRow("empty") << QByteArray("");
-        QTest::newRow("trailing blank") << QByteArray("mess ");
-        QTest::newRow("prefix") << QByteArray("nam");
-        QTest::newRow("other") << QByteArray("seta");
+        QTest::addColumn<int>("active");
+        for (std::size_t i = 0; i < SegmentKinds.size(); ++i)
+            QTest::newRow(SegmentKinds[i].key.data()) << int(i);
     }
-    void actionsOnAnUnknownKeyDoNothing()
+    void actionsGoToTheActiveSegmentOnly()
     {
-        QFETCH(QByteArray, key);
+        QFETCH(int, active);
         Composition c;
-        c.selectSegment(key.toStdString());
+        c.selectSegment(SegmentId(active));
         const Composition before = c;
         c.applyColour(0x02, Red);
         c.appendToActive("xy");
-        QVERIFY(c == before);
+        for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
+            const Segment &now = c.segments()[i];
+            if (int(i) != active) {
+                QVERIFY(now == before.segments()[i]);
+                continue;
+            }
+            QCOMPARE(now.colourCode(), '\x02');
+            QCOMPARE(now.previewColour(), PreviewColour(Red));
+            QCOMPARE(now.text(), bytes("xy"));
+        }
     }
 
     void codesThatCouldBreakTheScriptAreRefused_data()
@@ -99,14 +106,14 @@ private slots:
     void clanSwitchOffClearsTextKeepsColour()
     {
         Composition c;
-        c.setSegmentText("clan", "XYZ");
+        c.setSegmentText(SegmentId::Clan, "XYZ");
         c.applyColour(0x02, Red);
         c.setClanSwitch(false);
         const Segment &clan = c.segment(SegmentId::Clan);
         QVERIFY(clan.text().empty());
         QCOMPARE(clan.colourCode(), '\x02');
         QCOMPARE(clan.previewColour(), PreviewColour(Red));
-        QCOMPARE(c.activeKey(), bytes("clan"));
+        QCOMPARE(c.activeSegment(), SegmentId::Clan);
 
         c.setClanSwitch(true);
         QVERIFY(c.segment(SegmentId::Clan).text().empty());
@@ -118,46 +125,49 @@ private slots:
         c.setClanSwitch(false);
         c.applyColour(0x05, Blue);
         c.appendToActive("\xC0");
-        c.setSegmentText("clan", "typed");
+        c.setSegmentText(SegmentId::Clan, "typed");
         QCOMPARE(c.segment(SegmentId::Clan).colourCode(), '\x05');
         QCOMPARE(c.segment(SegmentId::Clan).text(), bytes("\xC0"));
     }
 
     void textsAreCutToTheirLimit_data()
     {
-        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<int>("segment");
         QTest::addColumn<int>("limit");
-        for (const SegmentKind &kind : SegmentKinds)
-            QTest::newRow(kind.key.data()) << QByteArray(kind.key.data()) << int(kind.maxLength);
+        QTest::newRow("clan") << int(SegmentId::Clan) << 7;
+        QTest::newRow("name") << int(SegmentId::Name) << 15;
+        QTest::newRow("name2") << int(SegmentId::Name2) << 15;
+        QTest::newRow("host") << int(SegmentId::Host) << 25;
+        QTest::newRow("mess") << int(SegmentId::Mess) << 30;
     }
     void textsAreCutToTheirLimit()
     {
-        QFETCH(QByteArray, key);
+        QFETCH(int, segment);
         QFETCH(int, limit);
+        const auto id = SegmentId(segment);
         const std::string longText(100, 'a');
         Composition c;
-        c.setSegmentText(key.toStdString(), longText);
-        const Segment *segment = c.findSegment(key.toStdString());
-        QVERIFY(segment);
-        QCOMPARE(int(segment->text().size()), limit);
+        c.setSegmentText(id, longText);
+        const std::string &text = c.segment(id).text();
+        QCOMPARE(int(text.size()), limit);
 
         // One short fills exactly; full stays full.
-        c.selectSegment(key.toStdString());
-        c.setSegmentText(key.toStdString(), std::string(limit - 1, 'b'));
+        c.selectSegment(id);
+        c.setSegmentText(id, std::string(limit - 1, 'b'));
         c.appendToActive("xy");
-        QCOMPARE(segment->text(), std::string(limit - 1, 'b') + 'x');
+        QCOMPARE(text, std::string(limit - 1, 'b') + 'x');
         c.appendToActive("z");
-        QCOMPARE(segment->text(), std::string(limit - 1, 'b') + 'x');
+        QCOMPARE(text, std::string(limit - 1, 'b') + 'x');
     }
 
     void controlCodesNeverEnterAText()
     {
         Composition c;
-        c.setSegmentText("name", std::string("a\tb\r\nc\x7f"
-                                             "d\x01",
-                                             9));
+        c.setSegmentText(SegmentId::Name, std::string("a\tb\r\nc\x7f"
+                                                      "d\x01",
+                                                      9));
         QCOMPARE(c.segment(SegmentId::Name).text(), bytes("abcd"));
-        c.selectSegment("name");
+        c.selectSegment(SegmentId::Name);
         c.appendToActive(std::string("\0e\x1f", 3));
         QCOMPARE(c.segment(SegmentId::Name).text(), bytes("abcde"));
     }
@@ -165,7 +175,7 @@ private slots:
     void quotesAndHighBytesAreKept()
     {
         Composition c;
-        c.setSegmentText("mess", "say \"hi\" \xFF\x80");
+        c.setSegmentText(SegmentId::Mess, "say \"hi\" \xFF\x80");
         QCOMPARE(c.segment(SegmentId::Mess).text(), bytes("say \"hi\" \xFF\x80"));
     }
 };

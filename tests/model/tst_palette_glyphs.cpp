@@ -91,40 +91,40 @@ private slots:
 
     void appendingTheGlyphBoxText_data()
     {
-        QTest::addColumn<QByteArray>("active");
+        QTest::addColumn<int>("active");
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QByteArray>("boxText");
         QTest::addColumn<QByteArray>("after");
+        const int name = int(SegmentId::Name);
+        const int clan = int(SegmentId::Clan);
         QTest::newRow("untouched box appends A grave")
-            << QByteArray("name") << QByteArray("") << QByteArray("\xC0") << QByteArray("\xC0");
-        QTest::newRow("e acute after Abc") << QByteArray("name") << QByteArray("Abc")
-                                           << QByteArray("\xE9") << QByteArray("Abc\xE9");
+            << name << QByteArray("") << QByteArray("\xC0") << QByteArray("\xC0");
+        QTest::newRow("e acute after Abc")
+            << name << QByteArray("Abc") << QByteArray("\xE9") << QByteArray("Abc\xE9");
         QTest::newRow("empty box")
-            << QByteArray("host") << QByteArray("h") << QByteArray("") << QByteArray("h");
+            << int(SegmentId::Host) << QByteArray("h") << QByteArray("") << QByteArray("h");
         QTest::newRow("typed text fits")
-            << QByteArray("mess") << QByteArray("m") << QByteArray("xy") << QByteArray("mxy");
-        QTest::newRow("clan one short") << QByteArray("clan") << QByteArray("123456")
-                                        << QByteArray("xy") << QByteArray("123456x");
-        QTest::newRow("full segment") << QByteArray("clan") << QByteArray("1234567")
-                                      << QByteArray("\xFF") << QByteArray("1234567");
-        QTest::newRow("unknown key")
-            << QByteArray("Name") << QByteArray("") << QByteArray("\xFF") << QByteArray("");
+            << int(SegmentId::Mess) << QByteArray("m") << QByteArray("xy") << QByteArray("mxy");
+        QTest::newRow("clan one short")
+            << clan << QByteArray("123456") << QByteArray("xy") << QByteArray("123456x");
+        QTest::newRow("full segment")
+            << clan << QByteArray("1234567") << QByteArray("\xFF") << QByteArray("1234567");
+        QTest::newRow("second name") << int(SegmentId::Name2) << QByteArray("N")
+                                     << QByteArray("\xFF") << QByteArray("N\xFF");
     }
+    // Only the active segment changes; the others keep the same text.
     void appendingTheGlyphBoxText()
     {
-        QFETCH(QByteArray, active);
+        QFETCH(int, active);
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, boxText);
         QFETCH(QByteArray, after);
         Composition c;
-        c.setSegmentText("name", before.toStdString());
-        c.setSegmentText("clan", before.toStdString());
-        c.setSegmentText("host", before.toStdString());
-        c.setSegmentText("mess", before.toStdString());
-        c.selectSegment(active.toStdString());
+        for (std::size_t i = 0; i < SegmentKinds.size(); ++i)
+            c.setSegmentText(SegmentId(i), before.toStdString());
+        c.selectSegment(SegmentId(active));
         Composition expected = c;
-        const std::string target = active == "Name" ? "name" : active.toStdString();
-        expected.setSegmentText(target, after.toStdString());
+        expected.setSegmentText(SegmentId(active), after.toStdString());
 
         c.appendToActive(boxText.toStdString());
         QVERIFY(c == expected);

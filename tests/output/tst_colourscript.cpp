@@ -37,10 +37,10 @@ QList<QByteArray> linesOf(const QByteArray &file)
 Composition workedExample()
 {
     Composition c;
-    c.setSegmentText("clan", "XYZ");
+    c.setSegmentText(SegmentId::Clan, "XYZ");
     c.applyColour(0x02, Rgb::fromHex(0xFF0000));
-    c.selectSegment("name");
-    c.setSegmentText("name", "Player");
+    c.selectSegment(SegmentId::Name);
+    c.setSegmentText(SegmentId::Name, "Player");
     c.applyColour(0x05, Rgb::fromHex(0x0000FF));
     return c;
 }
@@ -117,7 +117,7 @@ private slots:
         QFETCH(bool, clanSwitch);
         Composition c;
         for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
-            c.selectSegment(SegmentKinds[i].key);
+            c.selectSegment(SegmentId(i));
             const Swatch &swatch = Palette[std::size_t(positions[i] - 1)];
             c.applyColour(swatch.code, swatch.preview);
             c.appendToActive(texts[i]);
@@ -193,8 +193,8 @@ private slots:
     void textsAreWrittenAsTheyStand()
     {
         Composition c;
-        c.selectSegment("host");
-        c.setSegmentText("host", "a \"quoted\" \xE9\xFF");
+        c.selectSegment(SegmentId::Host);
+        c.setSegmentText(SegmentId::Host, "a \"quoted\" \xE9\xFF");
         c.applyColour(0x1F, std::nullopt);
         QCOMPARE(linesOf(render(c))[32], QByteArray("hostname \"\x1F"
                                                     "a \"quoted\" \xE9\xFF\""));
@@ -203,8 +203,8 @@ private slots:
     void fullTextsStillGiveThirtyFiveLines()
     {
         Composition c;
-        for (const SegmentKind &kind : SegmentKinds) {
-            c.selectSegment(kind.key);
+        for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
+            c.selectSegment(SegmentId(i));
             c.applyColour(0x1A, std::nullopt);
             for (int i = 0; i < 40; ++i)
                 c.appendToActive(std::string_view(&GlyphList[i % 64], 1));

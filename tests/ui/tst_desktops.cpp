@@ -218,7 +218,7 @@ private slots:
         QCOMPARE(square.pixel(6, 6) & 0xFFFFFF, 0x9F0050u); // the red purple square
 
         actions[21]->trigger(); // red purple
-        QCOMPARE(form->composition().activeKey(), std::string("host"));
+        QCOMPARE(form->composition().activeSegment(), SegmentId::Host);
         QCOMPARE(form->composition().segment(SegmentId::Host).colourCode(), '\x18');
         QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x08');
         QCOMPARE(accessible(control(form.get(), "hostField"))->text(QAccessible::Description),

@@ -157,7 +157,7 @@ private slots:
     void eachSwatchAppliesItsColourToTheActiveSegment()
     {
         clickAt(*form, control("hostOption")->geometry().center()); // Host
-        QCOMPARE(form->composition().activeKey(), std::string("host"));
+        QCOMPARE(form->composition().activeSegment(), SegmentId::Host);
         for (const Swatch &swatch : Palette) {
             // The black frame of the area counts as much as the square.
             clickAt(*form, squareTopLeft(swatch.position) + QPoint(-1, 15));
@@ -208,18 +208,18 @@ private slots:
     void stripsLastColumnBelongsToTheOptionButtons_data()
     {
         QTest::addColumn<QPoint>("point");
-        QTest::addColumn<QByteArray>("selected");
-        QTest::newRow("under Clan") << QPoint(481, 165) << QByteArray("clan");
-        QTest::newRow("under Name") << QPoint(481, 177) << QByteArray("name");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("under Clan") << QPoint(481, 165) << int(SegmentId::Clan);
+        QTest::newRow("under Name") << QPoint(481, 177) << int(SegmentId::Name);
     }
     void stripsLastColumnBelongsToTheOptionButtons()
     {
         QFETCH(QPoint, point);
-        QFETCH(QByteArray, selected);
+        QFETCH(int, selected);
         control<QRadioButton>("messageOption")->click();
-        QCOMPARE(form->composition().activeKey(), std::string("mess"));
+        QCOMPARE(form->composition().activeSegment(), SegmentId::Mess);
         Composition expected = form->composition();
-        expected.selectSegment(selected.toStdString());
+        expected.selectSegment(SegmentId(selected));
         clickAt(*form, point);
         QVERIFY(form->composition() == expected);
     }
@@ -455,9 +455,9 @@ private slots:
     {
         control("clanOption")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(form->composition().activeKey(), std::string("name"));
+        QCOMPARE(form->composition().activeSegment(), SegmentId::Name);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QCOMPARE(form->composition().activeKey(), std::string("name2"));
+        QCOMPARE(form->composition().activeSegment(), SegmentId::Name2);
         QVERIFY(control<QRadioButton>("name2Option")->isChecked());
     }
 
@@ -522,15 +522,6 @@ private slots:
         QVERIFY(shown.startsWith(
             QStringLiteral("Could not write \"%1\": ").arg(game.file("color.cfg"))));
         QCOMPARE(format, Qt::PlainText);
-    }
-
-    void colourKeyHasARowPerCode()
-    {
-        const QImage &key = form->colourKey();
-        QCOMPARE(key.size(), QSize(65, 240));
-        QCOMPARE(key.pixel(3, 3) & 0xFFFFFF, 0xFFFFFFu);          // 01 bright white
-        QCOMPARE(key.pixel(3, 8 + 3) & 0xFFFFFF, 0xFF0000u);      // 02 bright red
-        QCOMPARE(key.pixel(3, 8 * 29 + 3) & 0xFFFFFF, 0xFF8020u); // 31 orange, last row
     }
 
     void scaledDisplayKeepsLayoutWithCrispStrip()
