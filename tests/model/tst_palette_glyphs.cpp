@@ -2,6 +2,7 @@
 #include "model/composition.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
+#include "support/files.h"
 
 #include <QFile>
 #include <QTest>
@@ -9,8 +10,6 @@
 #include <vector>
 
 using namespace tintforge;
-
-namespace {} // namespace
 
 class TestPaletteGlyphs : public QObject
 {
@@ -42,9 +41,8 @@ private slots:
 
     void glyphListIsTheListedBytes()
     {
-        QFile file(QFINDTESTDATA("data/glyphs.bin"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QByteArray(GlyphList.data(), qsizetype(GlyphList.size())), file.readAll());
+        QCOMPARE(QByteArray(GlyphList.data(), qsizetype(GlyphList.size())),
+                 testing::readAll(QFINDTESTDATA("data/glyphs.bin")));
     }
 
     void paletteUsesEveryCodeButNineTenThirteen()

@@ -4,10 +4,10 @@
 #include "model/palette.h"
 #include "output/colourchart.h"
 #include "output/colourscript.h"
+#include "support/files.h"
 
 #include <array>
 #include <QByteArray>
-#include <QFile>
 #include <QList>
 #include <QTest>
 
@@ -47,8 +47,7 @@ Composition workedExample()
 
 QByteArray goldenFile(const QString &name)
 {
-    QFile file(QFINDTESTDATA(QStringLiteral("data/") + name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return testing::readAll(QFINDTESTDATA(QStringLiteral("data/") + name));
 }
 
 std::string glyphs(std::size_t from, std::size_t to)

@@ -456,10 +456,11 @@ private slots:
         for (const std::string &home : {named, lookAlike})
             QVERIFY(std::filesystem::create_directories(home + "/.loki/sof"));
 
-        const QByteArray oldHome = qgetenv("HOME");
-        qputenv("HOME", QByteArray::fromStdString(named));
-        const std::optional<FileError> error = makeScript(sample());
-        qputenv("HOME", oldHome);
+        std::optional<FileError> error;
+        {
+            const testing::HomeSetting home(QByteArray::fromStdString(named));
+            error = makeScript(sample());
+        }
         QVERIFY(error.has_value());
         QVERIFY(error->path.endsWith(QStringLiteral("/.loki/sof/color.cfg")));
         QVERIFY(error->message().contains(QStringLiteral("home folder")));
@@ -489,14 +490,8 @@ private slots:
         const QString expected =
             QDir::cleanPath(QFile::decodeName(account->pw_dir) + QStringLiteral("/.loki/sof"));
 
-        const QByteArray oldHome = qgetenv("HOME");
-        if (unset)
-            qunsetenv("HOME");
-        else
-            qputenv("HOME", home);
-        const QString folder = DefaultGameFolder().path;
-        qputenv("HOME", oldHome);
-        QCOMPARE(folder, expected);
+        const testing::HomeSetting setting(unset ? std::nullopt : std::optional(home));
+        QCOMPARE(DefaultGameFolder().path, expected);
 #else
         QSKIP("Windows has no HOME: Make writes into the standard install path");
 #endif

@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "bannerart.h"
+#include "support/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+using tintforge::testing::readAll;
 
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+namespace {
 
 bool runTool(const char *program, const QStringList &arguments, QByteArray &errors)
 {
@@ -41,9 +37,9 @@ private slots:
         QVERIFY2(runTool(MAKEBANNER, {dir.path()}, errors), errors.constData());
         for (const char *name : {"banner.rgb32", "banner@2x.rgb32"}) {
             const QByteArray kept =
-                contentOf(QStringLiteral(BANNER_DIR "/") + QString::fromLatin1(name));
+                readAll(QStringLiteral(BANNER_DIR "/") + QString::fromLatin1(name));
             QVERIFY2(!kept.isEmpty(), name);
-            QVERIFY2(contentOf(dir.filePath(QString::fromLatin1(name))) == kept, name);
+            QVERIFY2(readAll(dir.filePath(QString::fromLatin1(name))) == kept, name);
         }
     }
 
@@ -75,7 +71,7 @@ private slots:
                 QCOMPARE(QImage(dir.filePath(name)).convertToFormat(QImage::Format_ARGB32),
                          keptImage.convertToFormat(QImage::Format_ARGB32));
             } else {
-                QVERIFY2(contentOf(dir.filePath(name)) == contentOf(kept), qPrintable(name));
+                QVERIFY2(readAll(dir.filePath(name)) == readAll(kept), qPrintable(name));
             }
         }
     }

@@ -1,13 +1,39 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The game folder that Make writes into, set up for one test.
+// The game folder that Make writes into, set up for one test, and the home folder it lies in.
 
+#include <optional>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 namespace tintforge::testing {
+
+// Sets HOME, or unsets it, for one test, and puts it back as it was (unset included) whatever
+// the test's outcome.
+class HomeSetting
+{
+public:
+    explicit HomeSetting(const std::optional<QByteArray> &home)
+        : m_old(qEnvironmentVariableIsSet("HOME") ? std::optional(qgetenv("HOME")) : std::nullopt)
+    {
+        set(home);
+    }
+    ~HomeSetting() { set(m_old); }
+    HomeSetting(const HomeSetting &) = delete;
+    HomeSetting &operator=(const HomeSetting &) = delete;
+
+private:
+    static void set(const std::optional<QByteArray> &home)
+    {
+        if (home)
+            qputenv("HOME", *home);
+        else
+            qunsetenv("HOME");
+    }
+    std::optional<QByteArray> m_old;
+};
 
 // On Windows the game's standard install path itself, "C:\Program Files\Raven\SOF\user", which
 // the test removes again; where a game is installed there already, the test must leave it
@@ -28,14 +54,7 @@ public:
         return QStringLiteral("C:\\Program Files\\Raven\\SOF\\user");
     }
 #else
-    TestGameFolder() : m_oldHome(qgetenv("HOME"))
-    {
-        qputenv("HOME", QFile::encodeName(m_home.path()));
-    }
-    ~TestGameFolder()
-    {
-        qputenv("HOME", m_oldHome);
-    }
+    TestGameFolder() : m_setting(QFile::encodeName(m_home.path())) {}
     QString path() const
     {
         return m_home.filePath(QStringLiteral(".loki/sof"));
@@ -63,7 +82,7 @@ private:
     static constexpr QLatin1StringView Owned{"C:/Program Files/Raven"};
 #else
     QTemporaryDir m_home;
-    QByteArray m_oldHome;
+    HomeSetting m_setting;
 #endif
     bool m_usable = true;
 };

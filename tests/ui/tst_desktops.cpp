@@ -2,6 +2,7 @@
 // Both windows on any desktop: the same look under a light and a dark colour scheme, placed
 // wholly on the screen, and usable by keyboard and screen reader.
 #include "model/palette.h"
+#include "support/widgets.h"
 #include "ui/folderlist.h"
 #include "ui/mainwindow.h"
 #include "ui/placement.h"
@@ -23,6 +24,7 @@
 #include <QTimer>
 
 using namespace tintforge;
+using tintforge::testing::control;
 
 namespace {
 
@@ -65,10 +67,6 @@ class TestDesktops : public QObject
     std::unique_ptr<MainWindow> form;
     QPalette desktop;
 
-    template <typename T = QWidget> T *control(QWidget *window, const char *name)
-    {
-        return window->findChild<T *>(QString::fromLatin1(name));
-    }
     SaveAsWindow *openChooser()
     {
         form->openFolderChooser();
@@ -200,7 +198,7 @@ private slots:
     void eachFieldsMenuColoursItsSegment()
     {
         const std::unique_ptr<QMenu> menu = form->segmentMenu(3); // host
-        auto *colours = menu->findChild<QMenu *>(QStringLiteral("colourMenu"));
+        auto *colours = control<QMenu>(menu.get(), "colourMenu");
         QVERIFY(colours);
         QCOMPARE(colours->title(), QStringLiteral("Colour"));
         const QList<QAction *> actions = colours->actions();

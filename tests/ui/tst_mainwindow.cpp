@@ -4,9 +4,12 @@
 #include "support/files.h"
 #include "support/gamefolder.h"
 #include "support/listeddata.h"
+#include "support/widgets.h"
 #include "ui/mainwindow.h"
 #include "ui/windowlook.h"
 
+#include <cerrno>
+#include <cstring>
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -62,10 +65,7 @@ class TestMainWindow : public QObject
 
     template <typename T = QWidget> T *control(const char *name)
     {
-        T *widget = form->findChild<T *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
+        return testing::control<T>(form.get(), name);
     }
     QString focusName() const { return QApplication::focusWidget()->objectName(); }
 
@@ -397,9 +397,8 @@ private slots:
     // The box lists the 64 glyphs in order, as the data file has them, and keeps its text.
     void glyphBoxHoldsTheListedGlyphs()
     {
-        QFile file(QFINDTESTDATA("../model/data/glyphs.bin"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray glyphs = file.readAll();
+        const QByteArray glyphs = readAll(QFINDTESTDATA("../model/data/glyphs.bin"));
+        QVERIFY(!glyphs.isEmpty());
         auto *combo = control<QComboBox>("glyphBox");
         QCOMPARE(combo->count(), int(glyphs.size()));
         for (int i = 0; i < combo->count(); ++i)
@@ -495,7 +494,8 @@ private slots:
         QVERIFY(messages[0].startsWith(
             QStringLiteral("Could not write \"%1\": ").arg(game.file("color.cfg"))));
 #ifndef Q_OS_WIN
-        QVERIFY(messages[0].contains(QStringLiteral("No such file or directory")));
+        // In the system's own words, in whatever language it speaks.
+        QVERIFY(messages[0].contains(QString::fromLocal8Bit(std::strerror(ENOENT))));
 #endif
         QVERIFY(form->composition() == before);
         QCOMPARE(control<QLineEdit>("nameField")->text(), QStringLiteral("Player"));
@@ -518,7 +518,7 @@ private slots:
             format = box->textFormat();
             box->accept();
         });
-        window.findChild<QPushButton *>(QStringLiteral("makeButton"))->click();
+        testing::control<QPushButton>(&window, "makeButton")->click();
         QVERIFY(shown.startsWith(
             QStringLiteral("Could not write \"%1\": ").arg(game.file("color.cfg"))));
         QCOMPARE(format, Qt::PlainText);

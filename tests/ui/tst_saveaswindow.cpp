@@ -2,6 +2,7 @@
 #include "output/colourscript.h"
 #include "output/gamefolder.h"
 #include "support/files.h"
+#include "support/widgets.h"
 #include "ui/folderlist.h"
 #include "ui/mainwindow.h"
 #include "ui/saveaswindow.h"
@@ -23,6 +24,7 @@
 #endif
 
 using namespace tintforge;
+using tintforge::testing::control;
 using tintforge::testing::readAll;
 
 namespace {
@@ -47,15 +49,11 @@ class TestSaveAsWindow : public QObject
 
     SaveAsWindow *openChooser()
     {
-        main->findChild<QPushButton *>(QStringLiteral("saveAsButton"))->click();
+        control<QPushButton>(main.get(), "saveAsButton")->click();
         SaveAsWindow *chooser = main->folderChooser();
         if (chooser && !QTest::qWaitForWindowExposed(chooser))
             return nullptr;
         return chooser;
-    }
-    template <typename T> T *in(SaveAsWindow *chooser, const char *name)
-    {
-        return chooser->findChild<T *>(QString::fromLatin1(name));
     }
     QString folder(const char *name) const
     {
@@ -77,7 +75,7 @@ private slots:
         main->setMessageSink([this](QWidget *, const QString &message) { messages << message; });
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-        main->findChild<QLineEdit *>(QStringLiteral("nameField"))->insert(QStringLiteral("Player"));
+        control<QLineEdit>(main.get(), "nameField")->insert(QStringLiteral("Player"));
     }
     void cleanup()
     {
@@ -96,12 +94,12 @@ private slots:
         QCOMPARE(chooser->windowType(), Qt::Tool);
         QVERIFY(!chooser->parentWidget());
         QVERIFY(chooser->windowIcon().isNull());
-        QCOMPARE(in<QWidget>(chooser, "folderList")->geometry(), QRect(8, 32, 273, 171));
-        QCOMPARE(in<QWidget>(chooser, "driveList")->geometry(), QRect(8, 8, 273, 21));
-        QCOMPARE(in<QWidget>(chooser, "saveButton")->geometry(), QRect(8, 208, 273, 17));
-        QCOMPARE(in<QPushButton>(chooser, "saveButton")->text(), QStringLiteral("Save"));
+        QCOMPARE(control<QWidget>(chooser, "folderList")->geometry(), QRect(8, 32, 273, 171));
+        QCOMPARE(control<QWidget>(chooser, "driveList")->geometry(), QRect(8, 8, 273, 21));
+        QCOMPARE(control<QWidget>(chooser, "saveButton")->geometry(), QRect(8, 208, 273, 17));
+        QCOMPARE(control<QPushButton>(chooser, "saveButton")->text(), QStringLiteral("Save"));
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
-        QVERIFY(!in<QComboBox>(chooser, "driveList")->currentText().isEmpty());
+        QVERIFY(!control<QComboBox>(chooser, "driveList")->currentText().isEmpty());
 
         QVERIFY(QTest::qWaitForWindowActive(chooser));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("folderList"));
@@ -114,7 +112,7 @@ private slots:
     void aSingleClickHighlightsADoubleClickOpens()
     {
         SaveAsWindow *chooser = openChooser();
-        auto *list = in<FolderList>(chooser, "folderList");
+        auto *list = control<FolderList>(chooser, "folderList");
         QListWidgetItem *game = entryNamed(list, QStringLiteral("game"));
         QVERIFY(game);
         const QRect place = list->visualItemRect(game);
@@ -134,11 +132,11 @@ private slots:
     void saveWritesIntoTheOpenedFolderNotTheHighlightedOne()
     {
         SaveAsWindow *chooser = openChooser();
-        auto *list = in<FolderList>(chooser, "folderList");
+        auto *list = control<FolderList>(chooser, "folderList");
         QVERIFY(list->setPath(folder("game/user")));
         list->setCurrentItem(entryNamed(list, QStringLiteral("game")));
         QPointer<SaveAsWindow> guard(chooser);
-        in<QPushButton>(chooser, "saveButton")->click();
+        control<QPushButton>(chooser, "saveButton")->click();
         QTRY_VERIFY(!guard);
         QCOMPARE(readAll(folder("game/user/color.cfg")),
                  QByteArray::fromStdString(renderColourScript(main->composition())));
@@ -150,10 +148,10 @@ private slots:
     void failedSaveKeepsTheChooserOpenAndSaysWhy()
     {
         SaveAsWindow *chooser = openChooser();
-        QVERIFY(in<FolderList>(chooser, "folderList")->setPath(folder("other")));
+        QVERIFY(control<FolderList>(chooser, "folderList")->setPath(folder("other")));
         QVERIFY(QDir(folder("other")).removeRecursively()); // gone from under the list
         const Composition before = main->composition();
-        in<QPushButton>(chooser, "saveButton")->click();
+        control<QPushButton>(chooser, "saveButton")->click();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(joinPath(folder("other"), ScriptFileName)));
         QCOMPARE(main->folderChooser(), chooser);
@@ -171,8 +169,8 @@ private slots:
         QVERIFY(QDir(folder("gone")).removeRecursively());
         SaveAsWindow *chooser = openChooser();
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
-        QVERIFY(entryNamed(in<FolderList>(chooser, "folderList"), QStringLiteral("game")));
-        in<QPushButton>(chooser, "saveButton")->click();
+        QVERIFY(entryNamed(control<FolderList>(chooser, "folderList"), QStringLiteral("game")));
+        control<QPushButton>(chooser, "saveButton")->click();
         QCOMPARE(readAll(dir->filePath(QStringLiteral("config.cfg"))),
                  QByteArray("exec color.cfg\r\n"));
 #else
@@ -200,13 +198,13 @@ private slots:
         SaveAsWindow *chooser = openChooser();
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
 
-        auto *list = in<FolderList>(chooser, "folderList");
+        auto *list = control<FolderList>(chooser, "folderList");
         QCOMPARE(list->findItems(QStringLiteral("bad"), Qt::MatchStartsWith).size(), 1);
         QTest::keyClick(list, Qt::Key_Home);
         list->setCurrentItem(entryNamed(list, lookAlike));
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->filePath(lookAlike)));
-        in<QPushButton>(chooser, "saveButton")->click();
+        control<QPushButton>(chooser, "saveButton")->click();
         QVERIFY(QFileInfo::exists(dir->filePath(lookAlike + QStringLiteral("/color.cfg"))));
         QCOMPARE(::access((base + "/bad\xff/color.cfg").constData(), F_OK), -1);
 #else
@@ -227,7 +225,7 @@ private slots:
     void aDriveThatCannotBeOpenedFallsBackSilently()
     {
         SaveAsWindow *chooser = openChooser();
-        auto *drives = in<QComboBox>(chooser, "driveList");
+        auto *drives = control<QComboBox>(chooser, "driveList");
         const int before = drives->currentIndex();
         drives->addItem(QStringLiteral("/media/gone"), dir->filePath(QStringLiteral("unmounted")));
         drives->setCurrentIndex(drives->count() - 1);
@@ -242,7 +240,7 @@ private slots:
     void drivesShowAsLettersInOrder()
     {
         SaveAsWindow *chooser = openChooser();
-        auto *drives = in<QComboBox>(chooser, "driveList");
+        auto *drives = control<QComboBox>(chooser, "driveList");
         QCOMPARE(drives->count(), QDir::drives().size());
         const QRegularExpression shape(QStringLiteral("^[a-z]:( \\[.+\\])?$"));
         for (int i = 0; i < drives->count(); ++i) {
@@ -266,7 +264,7 @@ private slots:
     void aRootFolderJoinsWithOneSeparator()
     {
         SaveAsWindow *chooser = openChooser();
-        QVERIFY(in<FolderList>(chooser, "folderList")->setPath(QDir::rootPath()));
+        QVERIFY(control<FolderList>(chooser, "folderList")->setPath(QDir::rootPath()));
         const QString root = chooser->currentFolder();
         QCOMPARE(root, QDir::toNativeSeparators(QDir::rootPath()));
         QCOMPARE(joinPath(root, ScriptFileName), root + QStringLiteral("color.cfg"));
@@ -275,7 +273,7 @@ private slots:
     void theButtonTwiceGivesOneChooser()
     {
         SaveAsWindow *first = openChooser();
-        in<FolderList>(first, "folderList")->setPath(folder("other"));
+        control<FolderList>(first, "folderList")->setPath(folder("other"));
         SaveAsWindow *second = openChooser();
         QCOMPARE(second, first);
         QCOMPARE(second->currentFolder(), folder("other"));
@@ -295,8 +293,8 @@ private slots:
         QTimer::singleShot(0, main.get(), [this] { main->close(); });
         QTimer::singleShot(100, chooser, [&] {
             runningWithoutMain = !main->isVisible() && chooser->isVisible();
-            in<FolderList>(chooser, "folderList")->setPath(folder("game/user"));
-            in<QPushButton>(chooser, "saveButton")->click();
+            control<FolderList>(chooser, "folderList")->setPath(folder("game/user"));
+            control<QPushButton>(chooser, "saveButton")->click();
         });
         QTimer watchdog;
         watchdog.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
