@@ -1,17 +1,18 @@
 # SPDX-License-Identifier: MIT
 # The two everyday commands: `make run` and `make test`. Both install what is missing first;
-# `make run` only what building and running the program needs.
-BUILD_DIR ?= build
-BUILD_TYPE ?= RelWithDebInfo
+# `make run` only what building and running the program needs. `make check` before every commit.
+# Each build is a preset of CMakePresets.json, so an IDE opens the very same builds.
+PRESET ?= default
+# Where a preset builds: build for the default one, build-<name> for the others.
+preset_dir = $(if $(filter default,$(1)),build,build-$(1))
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 BENCH_RUNS ?= 31
 # Extra configure options, e.g. CMAKE_ARGS=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON as CI sets.
 CMAKE_ARGS ?=
+STRICT = -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
-WINDOWS_DIR ?= build-windows
-
-.PHONY: all run test build sanitize fuzz bench artwork windows windows-test clean
+.PHONY: all run test build check sanitize fuzz bench artwork windows windows-test clean
 
 all: build
 
@@ -19,44 +20,46 @@ all: build
 # nothing changed compiles and links nothing.
 run:
 	@tools/install-deps.sh run
-	@test -f $(BUILD_DIR)/CMakeCache.txt || \
-	    cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=OFF \
-	        $(CMAKE_ARGS) >/dev/null
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tintforge
-	@$(BUILD_DIR)/tintforge
+	@test -f $(call preset_dir,$(PRESET))/CMakeCache.txt || \
+	    cmake --preset $(PRESET) -DBUILD_TESTING=OFF $(CMAKE_ARGS) >/dev/null
+	@cmake --build --preset $(PRESET) -j $(JOBS) --target tintforge
+	@$(call preset_dir,$(PRESET))/tintforge
 
 build:
 	@tools/install-deps.sh test
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DBUILD_TESTING=ON \
-	    $(CMAKE_ARGS) >/dev/null
-	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@cmake --preset $(PRESET) -DBUILD_TESTING=ON $(CMAKE_ARGS) >/dev/null
+	@cmake --build --preset $(PRESET) -j $(JOBS)
 
 test: build
-	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	@ctest --preset $(PRESET) -j $(JOBS)
+
+# Before every commit, and in CI: every C++ file as .clang-format lays it out, the whole tree
+# built with clang and the strict warning set as errors, and clang-tidy over all it compiled.
+check:
+	@tools/install-deps.sh test
+	@git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+	@cmake --preset clang $(STRICT) $(CMAKE_ARGS) >/dev/null
+	@cmake --build --preset clang -j $(JOBS)
+	@run-clang-tidy -quiet -j $(JOBS) -p build-clang '$(CURDIR)/(src|tests|tools)/.*\.cpp$$' \
+	    >build-clang/clang-tidy.log 2>&1 || { grep -v -e '^clang-tidy-' -e 'warnings generated' build-clang/clang-tidy.log; exit 1; }
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails.
 # Leaks inside system libraries are suppressed by name (tests/sanitizers/lsan.supp).
 sanitize:
 	@tools/install-deps.sh test
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug $(CMAKE_ARGS) \
-	    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all" \
-	    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
-	@cmake --build build-asan -j $(JOBS)
-	@cd build-asan && ASAN_OPTIONS=detect_leaks=1 \
-	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
-	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	@cmake --preset sanitizers $(CMAKE_ARGS) >/dev/null
+	@cmake --build --preset sanitizers -j $(JOBS)
+	@ctest --preset sanitizers -j $(JOBS)
 
 # libFuzzer over the composition's operations, the script writer with injected faults, the
 # fields' character filter and path joining; every layer is instrumented. FUZZ_SECONDS=600 for a
 # long run.
 fuzz:
 	@tools/install-deps.sh test
-	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTINTFORGE_FUZZ=ON -DBUILD_TESTING=OFF \
-	    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" \
-	    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target fuzz_operations
-	@mkdir -p build-fuzz/corpus
-	@build-fuzz/fuzz_operations -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus
+	@cmake --preset fuzzing $(CMAKE_ARGS) >/dev/null
+	@cmake --build --preset fuzzing -j $(JOBS)
+	@mkdir -p build-fuzzing/corpus
+	@build-fuzzing/fuzz_operations -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzzing/corpus
 
 # Under Xvfb: time to the first complete paint and peak memory of the program against three
 # floors (a bare window, one showing a line of text, one showing a control of each kind besides);
@@ -66,43 +69,36 @@ fuzz:
 # floors under Wine, and the size of the exe.
 bench:
 	@tools/install-deps.sh test
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTINTFORGE_BENCH=ON >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target tintforge bench_floor bench_floor_text bench_floor_controls \
-	    startbench waitbench
+	@cmake --preset bench >/dev/null
+	@cmake --build --preset bench -j $(JOBS)
 	@export XDG_RUNTIME_DIR=$$(mktemp -d) && \
 	    xvfb-run -a -s "-screen 0 1024x768x24" build-bench/startbench $(BENCH_RUNS) \
 	        build-bench/bench_floor build-bench/bench_floor_text build-bench/bench_floor_controls \
 	        build-bench/tintforge && \
 	    QT_QPA_PLATFORM=offscreen build-bench/waitbench 5 5000 100000; \
 	    status=$$?; rm -rf "$$XDG_RUNTIME_DIR"; exit $$status
-	@if [ -f $(WINDOWS_DIR)/CMakeCache.txt ]; then tools/windows/bench-wine.sh $(WINDOWS_DIR) $(BENCH_RUNS); fi
+	@if [ -f build-windows/CMakeCache.txt ]; then tools/windows/bench-wine.sh build-windows $(BENCH_RUNS); fi
 
 # The Windows program, "VorlixOrv's Tintforge.exe", and its zip, cross-built with MinGW-w64
 # against a static Qt. That Qt is built once per machine from Debian's qt6-base source into a
 # cache outside the clone (the first run takes about 25 minutes on two cores; see README).
 windows:
 	@tools/install-deps.sh windows
-	@qt=$$(tools/windows/build-qt.sh) && \
-	    cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	        -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
-	        -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
-	        "-DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/tools/windows/wine-run.sh;$(CURDIR)/$(WINDOWS_DIR)/wineprefix" \
-	        -DTINTFORGE_HOST_ENDTOEND=$(CURDIR)/$(BUILD_DIR)/tst_endtoend -DTINTFORGE_BENCH=ON \
-	        $(CMAKE_ARGS) >/dev/null
-	@cmake --build $(WINDOWS_DIR) -j $(JOBS)
-	@cmake --build $(WINDOWS_DIR) --target zip
+	@export TINTFORGE_WINDOWS_QT=$$(tools/windows/build-qt.sh) && \
+	    cmake --preset windows $(CMAKE_ARGS) >/dev/null
+	@cmake --build --preset windows -j $(JOBS)
+	@cmake --build --preset windows-zip
 
 # The model, output and window tests under Wine, then the Windows program end to end in Wine,
 # driven by the end-to-end test of the Linux tree.
 windows-test: windows build
-	@cd $(WINDOWS_DIR) && xvfb-run -a -s "-screen 0 1024x768x24" ctest --output-on-failure -j $(JOBS)
+	@xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows -j $(JOBS)
 
 # Draws the banner and the icons again into the tree, after a change to their generators.
 artwork:
 	@tools/install-deps.sh test
-	@cmake -S . -B build-artwork -DBUILD_TESTING=OFF -DTINTFORGE_ARTWORK=ON >/dev/null
-	@cmake --build build-artwork -j $(JOBS) --target artwork
+	@cmake --preset artwork >/dev/null
+	@cmake --build --preset artwork
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench build-artwork build-release build-clang \
-	    $(WINDOWS_DIR)
+	rm -rf build build-*

@@ -13,7 +13,7 @@ run_packages=(
     fonts-liberation fonts-dejavu-core
 )
 test_packages=(
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format clang-tidy git
     binutils-mingw-w64-x86-64 desktop-file-utils appstream
     xvfb xauth xdotool imagemagick libx11-dev openbox
     dbus-daemon at-spi2-core python3-pyatspi qt6-gtk-platformtheme

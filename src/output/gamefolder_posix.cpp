@@ -16,7 +16,7 @@ namespace {
 // wherever the program was started. As the system's bytes.
 QByteArray homeFolder()
 {
-    const QByteArray home = qgetenv("HOME");
+    QByteArray home = qgetenv("HOME");
     if (home.startsWith('/'))
         return home;
 

@@ -19,7 +19,7 @@ QImage bannerImage(qreal devicePixelRatio)
     const QSize size = layout::banner.rect().size() * scale;
     const QResource pixels(scale == 2 ? QStringLiteral(":/banner@2x.rgb32")
                                       : QStringLiteral(":/banner.rgb32"));
-    const qsizetype rowBytes = size.width() * 4;
+    const qsizetype rowBytes = qsizetype{size.width()} * 4;
     if (pixels.size() != rowBytes * size.height())
         return {};
     // Shown in place, from the program's own read-only data.

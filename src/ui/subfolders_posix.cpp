@@ -72,7 +72,7 @@ QString faithfulCurrentFolder()
     if (path.isEmpty())
         return {};
     while (path.size() > 1) {
-        const QString decoded = QFile::decodeName(path);
+        QString decoded = QFile::decodeName(path);
         if (QFile::encodeName(decoded) == path)
             return decoded;
         path.truncate(std::max<qsizetype>(1, path.lastIndexOf('/')));

@@ -142,7 +142,7 @@ QString controlFamily()
         // alias, which is the very substitution this avoids.
         const QStringList installed = QFontDatabase::families();
         for (const char *name : {"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"}) {
-            const QString candidate = QString::fromLatin1(name);
+            QString candidate = QString::fromLatin1(name);
             if (installed.contains(candidate) && QFontDatabase::isSmoothlyScalable(candidate))
                 return candidate;
         }
@@ -208,6 +208,8 @@ void styleCaption(QWidget *widget)
     widget->setAutoFillBackground(true);
 }
 
+namespace {
+
 // The platform's style, unless it draws controls from the system's visual theme, which ignores
 // the windows' colours (the drive list would be yellow on white): Windows' themed style is then
 // replaced by the classic Windows style it builds on, which draws in the windows' colours.
@@ -219,6 +221,8 @@ QStyle *platformStyle()
         return QStyleFactory::create(QStringLiteral("Windows"));
     return nullptr;
 }
+
+} // namespace
 
 void installFormStyle()
 {

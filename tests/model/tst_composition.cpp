@@ -153,11 +153,11 @@ private slots:
 
         // One short fills exactly; full stays full.
         c.selectSegment(id);
-        c.setSegmentText(id, std::string(limit - 1, 'b'));
+        c.setSegmentText(id, std::string(std::size_t(limit - 1), 'b'));
         c.appendToActive("xy");
-        QCOMPARE(text, std::string(limit - 1, 'b') + 'x');
+        QCOMPARE(text, std::string(std::size_t(limit - 1), 'b') + 'x');
         c.appendToActive("z");
-        QCOMPARE(text, std::string(limit - 1, 'b') + 'x');
+        QCOMPARE(text, std::string(std::size_t(limit - 1), 'b') + 'x');
     }
 
     void controlCodesNeverEnterAText()

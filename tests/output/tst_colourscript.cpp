@@ -205,8 +205,8 @@ private slots:
         for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
             c.selectSegment(SegmentId(i));
             c.applyColour(0x1A, std::nullopt);
-            for (int i = 0; i < 40; ++i)
-                c.appendToActive(std::string_view(&GlyphList[i % 64], 1));
+            for (std::size_t glyph = 0; glyph < 40; ++glyph)
+                c.appendToActive(std::string_view(&GlyphList[glyph % GlyphList.size()], 1));
         }
         const QByteArray file = render(c);
         QCOMPARE(file.count("\r\n"), 35);

@@ -309,12 +309,15 @@ private slots:
             for (int i = 0; i < Rounds; ++i)
                 writeColourScript(dir.path(), c);
         };
+        constexpr int Writers = 3;
         std::vector<std::thread> writers;
-        for (int i = 0; i < 3; ++i)
+        writers.reserve(Writers);
+        for (int i = 0; i < Writers; ++i)
             writers.emplace_back(makeRepeatedly);
         for (std::thread &writer : writers)
             writer.join();
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), Exec.repeated(3 * Rounds));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))),
+                 Exec.repeated(qsizetype{Writers} * Rounds));
         QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
         QCOMPARE(snapshot(dir.path()).size(), 2);
     }

@@ -69,7 +69,8 @@ struct Block {
     QList<Block> children;
 };
 
-Block parseBlock(const Reader &r, qsizetype at)
+// Recursive as the blocks nest; the resource compiler nests them two levels deep.
+Block parseBlock(const Reader &r, qsizetype at) // NOLINT(misc-no-recursion)
 {
     const qsizetype end = at + r.u16(at);
     const quint16 valueLength = r.u16(at + 2);

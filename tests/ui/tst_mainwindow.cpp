@@ -440,11 +440,11 @@ private slots:
         control<QCheckBox>("clanSwitch")->setChecked(clanOn);
         control<QRadioButton>(selected.toLatin1().constData())->click();
         control("makeButton")->setFocus();
-        for (int i = 1; i <= order.size(); ++i) {
+        for (qsizetype i = 1; i <= order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(focusName(), order[i % order.size()]);
         }
-        for (int i = order.size() - 1; i >= 0; --i) {
+        for (qsizetype i = order.size() - 1; i >= 0; --i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
             QCOMPARE(focusName(), order[i]);
         }

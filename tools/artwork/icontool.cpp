@@ -75,7 +75,7 @@ QByteArray iconImage(const QImage &icon)
         for (int x = 0; x < IconSize; x += 2)
             w.u8(quint8(paletteIndex(icon.pixel(x, y)) << 4 | paletteIndex(icon.pixel(x + 1, y))));
     }
-    w.raw(QByteArray(maskRow * IconSize, '\0'));
+    w.raw(QByteArray(qsizetype{maskRow} * IconSize, '\0'));
     return w.bytes();
 }
 

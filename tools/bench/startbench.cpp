@@ -128,6 +128,7 @@ Sample runOnce(Display *display, const char *program, const std::vector<char> &r
 template <typename Field> std::vector<double> column(const std::vector<Sample> &samples, Field f)
 {
     std::vector<double> values;
+    values.reserve(samples.size());
     for (const Sample &s : samples)
         values.push_back(double(s.*f));
     return values;
@@ -166,6 +167,7 @@ int main(int argc, char *argv[])
 
     const std::vector<const char *> programs(argv + 2, argv + argc);
     std::vector<std::vector<char>> references;
+    references.reserve(programs.size());
     for (const char *program : programs)
         references.push_back(referenceOf(display, program));
     std::vector<std::vector<Sample>> samples(programs.size());
