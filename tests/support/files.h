@@ -38,21 +38,29 @@ inline constexpr bool CanLimitFileSize = true;
 inline constexpr bool CanLimitFileSize = false;
 #endif
 
+#ifdef Q_OS_UNIX
+// Lowers this process's file size limit to `limit` bytes; returns the limits it replaced.
+inline rlimit limitFileSize(unsigned limit)
+{
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = limit;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    return old;
+}
+#endif
+
 // Writes the script while the process may not make any file longer than `limit` bytes, so the
-// write fails part-way (EFBIG) instead of killing the process. Only where CanLimitFileSize holds.
+// write fails part-way (EFBIG); the writer holds off the signal that would otherwise end the
+// process. Only where CanLimitFileSize holds.
 inline std::optional<FileError> writeUnderFileSizeLimit(const QString &folder, const Composition &c,
                                                         unsigned limit)
 {
 #ifdef Q_OS_UNIX
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &small);
+    const rlimit old = limitFileSize(limit);
     auto error = writeColourScript(folder, c);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    ::setrlimit(RLIMIT_FSIZE, &old);
     return error;
 #else
     Q_UNUSED(limit);
@@ -76,10 +84,7 @@ inline std::optional<FileError> writeInChildUnderFileSizeLimit(const QString &fo
     if (child == 0) {
         ::close(report[0]);
         std::signal(SIGXFSZ, SIG_DFL);
-        rlimit small{};
-        ::getrlimit(RLIMIT_FSIZE, &small);
-        small.rlim_cur = limit;
-        ::setrlimit(RLIMIT_FSIZE, &small);
+        limitFileSize(limit);
         const std::optional<FileError> error = writeColourScript(folder, c);
         const QByteArray text = error ? (error->path + u'\n' + error->reason).toUtf8() : "";
         const bool sent =
