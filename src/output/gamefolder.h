@@ -3,13 +3,13 @@
 
 #include <optional>
 #include <QString>
+#include <QStringList>
 #include <string_view>
+#include <vector>
 
 namespace tintforge {
 
-// The game's user folder where Make writes: the standard install path on Windows, the Linux
-// release's user folder (~/.loki/sof) elsewhere. The home folder is HOME, read each time it is
-// asked for, or the account's home from the user database when HOME is unset, empty or relative.
+// A place where the game's user folder may be.
 struct GameFolder {
     QString path;
     // Why the folder cannot be written to, when its name cannot be held exactly (bytes that are
@@ -17,7 +17,38 @@ struct GameFolder {
     // folder, or none, and the program never writes into a folder other than the one named.
     std::optional<QString> unreachable;
 };
+
+// The places where Make looks for the game's user folder, in order. First the standard one: the
+// standard install path on Windows, the Linux release's user folder (~/.loki/sof) elsewhere.
+// Then where players have the game today: on Windows the same folder under the system's folder
+// for 32-bit programs, where the game's installer puts it on 64-bit Windows; elsewhere the
+// Windows game under Wine, in $WINEPREFIX and then ~/.wine, under both program folder names.
+// The home folder is HOME, read each time, or the account's home from the user database when
+// HOME is unset, empty or relative.
+std::vector<GameFolder> gameFolderCandidates();
+
+// The standard place, the first of gameFolderCandidates().
 GameFolder DefaultGameFolder();
+
+// For a folder that Windows redirects the game's writes out of (the program folders and the
+// Windows folder: the game is an old 32-bit program, which Windows redirects when it may not
+// write there), the folder the game's writes go to instead: its twin in the player's
+// VirtualStore, whose files the game reads wherever they exist. Nothing for any other folder,
+// and on other systems.
+std::optional<QString> redirectedTwin(const QString &folder);
+
+// Whether the game sees a folder at `path`: the folder itself, or its redirected twin.
+bool gameSeesFolder(const QString &path);
+
+// Where Make writes: the first place the game sees a folder at, or the standard place when the
+// game sees none.
+struct MakeFolder {
+    GameFolder folder;
+    bool found = false;
+    // Every place looked in, the standard one first.
+    QStringList lookedIn;
+};
+MakeFolder locateGameFolder();
 
 // The folder, the platform's separator and the file name. A folder that already ends with a
 // separator (a drive's root, or "/") gets no second one.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gamefolder.h"
 
+#include <algorithm>
 #include <pwd.h>
 #include <QDir>
 #include <QFile>
@@ -30,18 +31,55 @@ QByteArray homeFolder()
     return QByteArrayLiteral("/");
 }
 
+// The folder named by the system's bytes `below` then `path`; unreachable, with `whose` name
+// blamed, when the name cannot be held exactly.
+GameFolder folderAt(const QByteArray &below, const char *path, const char *whose)
+{
+    const QByteArray bytes = below + '/' + path;
+    const QString decoded = QFile::decodeName(bytes);
+    GameFolder folder{QDir::cleanPath(decoded), std::nullopt};
+    if (QFile::encodeName(decoded) != bytes)
+        folder.unreachable = QStringLiteral("the %1's name is not valid in the system's file name "
+                                            "encoding")
+                                 .arg(QLatin1StringView(whose));
+    return folder;
+}
+
+// Where the Windows game's installer puts the user folder inside a Wine prefix.
+constexpr const char *WineGameFolders[] = {
+    "drive_c/Program Files (x86)/Raven/SOF/user",
+    "drive_c/Program Files/Raven/SOF/user",
+};
+
 } // namespace
 
-// The Linux release of the game keeps its user folder in the home folder.
-GameFolder DefaultGameFolder()
+// The Linux release of the game keeps its user folder in the home folder; the Windows release
+// under Wine keeps it in the Wine prefix: the one WINEPREFIX names, else ~/.wine.
+std::vector<GameFolder> gameFolderCandidates()
 {
     const QByteArray home = homeFolder();
-    const QString decoded = QFile::decodeName(home);
-    GameFolder folder{QDir::cleanPath(decoded + QStringLiteral("/.loki/sof")), std::nullopt};
-    if (QFile::encodeName(decoded) != home)
-        folder.unreachable = QStringLiteral("the home folder's name is not valid in the system's "
-                                            "file name encoding");
-    return folder;
+    std::vector<GameFolder> candidates{folderAt(home, ".loki/sof", "home folder")};
+    const QByteArray winePrefix = qgetenv("WINEPREFIX");
+    std::vector<std::pair<QByteArray, const char *>> prefixes;
+    if (winePrefix.startsWith('/'))
+        prefixes.emplace_back(winePrefix, "Wine prefix (WINEPREFIX)");
+    prefixes.emplace_back(home + "/.wine", "home folder");
+    for (const auto &[prefix, whose] : prefixes) {
+        for (const char *game : WineGameFolders) {
+            GameFolder candidate = folderAt(prefix, game, whose);
+            const bool known = std::any_of(candidates.begin(), candidates.end(),
+                                           [&](auto &c) { return c.path == candidate.path; });
+            if (!known)
+                candidates.push_back(std::move(candidate));
+        }
+    }
+    return candidates;
+}
+
+// Only Windows redirects a program's writes.
+std::optional<QString> redirectedTwin(const QString &)
+{
+    return std::nullopt;
 }
 
 } // namespace tintforge

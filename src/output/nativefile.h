@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "fileerror.h"
+
 #include <cstdint>
 #include <optional>
 #include <QString>
@@ -32,6 +34,10 @@ public:
     QString errorString() const { return m_error; }
     // Whether the last failure was a CreateNew that found the name taken.
     bool nameTaken() const { return m_nameTaken; }
+    // Whether the system refused this user the last step (see FileError::accessDenied).
+    bool accessDenied() const { return m_accessDenied; }
+    // The last failure, naming `path`.
+    FileError errorAt(const QString &path) const { return {path, m_error, m_accessDenied}; }
 
     // Waits until no other writer of this program holds the file, and holds it until closed: two
     // Makes into one folder take turns at config.cfg, and a temporary script being written is
@@ -70,6 +76,7 @@ private:
     std::intptr_t m_handle = InvalidHandle;
     std::int64_t m_written = 0;
     bool m_nameTaken = false;
+    bool m_accessDenied = false;
     QString m_error;
 };
 
@@ -80,9 +87,9 @@ private:
 std::optional<QString> writeProtection(const QString &path);
 
 // Gives `to` the file at `from` in one step: the name `to` itself is replaced, so a symbolic link
-// there is replaced by the file and its target is never touched. Returns the system's reason on
-// failure.
-std::optional<QString> replaceName(const QString &from, const QString &to);
+// there is replaced by the file and its target is never touched. On failure, the system's reason,
+// naming `to`.
+std::optional<FileError> replaceName(const QString &from, const QString &to);
 
 // Removes a file; used to clean up after a failure, so its own failure is not reported.
 void removeQuietly(const QString &path);

@@ -84,6 +84,7 @@ bool NativeFile::fail()
 {
     const int error = errno;
     m_nameTaken = error == EEXIST;
+    m_accessDenied = error == EACCES || error == EPERM;
     m_error = systemReason(error);
     return false;
 }
@@ -191,10 +192,10 @@ void NativeFile::takePermissionsOf(const QString &path)
         ::fchmod(descriptor(m_handle), status.st_mode & 07777);
 }
 
-std::optional<QString> replaceName(const QString &from, const QString &to)
+std::optional<FileError> replaceName(const QString &from, const QString &to)
 {
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        return systemReason(errno);
+        return FileError{to, systemReason(errno), errno == EACCES || errno == EPERM};
     return std::nullopt;
 }
 

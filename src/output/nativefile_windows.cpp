@@ -81,6 +81,7 @@ bool NativeFile::fail()
 {
     const DWORD error = GetLastError();
     m_nameTaken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+    m_accessDenied = error == ERROR_ACCESS_DENIED;
     m_error = systemReason(error);
     return false;
 }
@@ -189,7 +190,7 @@ std::optional<QString> writeProtection(const QString &path)
 void NativeFile::takePermissionsOf(const QString &) {}
 
 // The rename reaches the disk before it returns, so no folder flush is needed afterwards.
-std::optional<QString> replaceName(const QString &from, const QString &to)
+std::optional<FileError> replaceName(const QString &from, const QString &to)
 {
     // Another program replacing the same name at that moment, or a virus scanner looking at the
     // new file, holds the names for a moment: the rename is tried again for a fifth of a second.
@@ -198,7 +199,7 @@ std::optional<QString> replaceName(const QString &from, const QString &to)
             return std::nullopt;
         const DWORD error = GetLastError();
         if (attempt == 20 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
-            return systemReason(error);
+            return FileError{to, systemReason(error), error == ERROR_ACCESS_DENIED};
         Sleep(10);
     }
 }

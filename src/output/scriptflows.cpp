@@ -2,22 +2,68 @@
 #include "scriptflows.h"
 
 #include "colourscript.h"
+#include "gamecopies.h"
 #include "gamefolder.h"
-#include "scriptwriter.h"
 
 namespace tintforge {
 
-std::optional<FileError> makeScript(const Composition &composition)
+namespace {
+
+const QString ChooseAnother = QStringLiteral("Use \"...\" to choose another folder.");
+
+// The places after the standard one, each quoted on a line of its own.
+QString otherPlaces(const MakeFolder &make)
 {
-    const GameFolder folder = DefaultGameFolder();
-    if (folder.unreachable)
-        return FileError{joinPath(folder.path, ScriptFileName), *folder.unreachable};
-    return writeColourScript(folder.path, composition);
+    QStringList quoted;
+    for (const QString &place : make.lookedIn.mid(1))
+        quoted << QStringLiteral("\"%1\"").arg(place);
+    return quoted.join(u'\n');
 }
 
-std::optional<FileError> saveScript(const QString &folder, const Composition &composition)
+std::optional<WriteFailure> writeInto(const QString &folder, const Composition &composition)
 {
-    return writeColourScript(folder, composition);
+    std::vector<FileError> failed =
+        writeWhereTheGameReads(folder, redirectedTwin(folder), composition);
+    if (failed.empty())
+        return std::nullopt;
+    return WriteFailure{std::move(failed), QString()};
+}
+
+} // namespace
+
+std::optional<WriteFailure> makeScript(const Composition &composition)
+{
+    const MakeFolder make = locateGameFolder();
+    const GameFolder &folder = make.folder;
+    std::optional<WriteFailure> failure =
+        folder.unreachable
+            ? WriteFailure{{{joinPath(folder.path, ScriptFileName), *folder.unreachable}},
+                           QString()}
+            : writeInto(folder.path, composition);
+    if (failure && !make.found) {
+        failure->advice = make.lookedIn.size() > 1
+                              ? QStringLiteral("The game's folder was not found there, nor in:\n") +
+                                    otherPlaces(make) + u'\n' + ChooseAnother
+                              : ChooseAnother;
+    }
+    return failure;
+}
+
+std::optional<WriteFailure> saveScript(const QString &folder, const Composition &composition)
+{
+    return writeInto(folder, composition);
+}
+
+QString makeDestination()
+{
+    const MakeFolder make = locateGameFolder();
+    if (make.found)
+        return QStringLiteral("Writes color.cfg into \"%1\".").arg(make.folder.path);
+    QString text =
+        QStringLiteral("The game's folder was not found in \"%1\"").arg(make.lookedIn.front());
+    if (make.lookedIn.size() > 1)
+        text += QStringLiteral(", nor in:\n") + otherPlaces(make);
+    return text + QStringLiteral(".\n") + ChooseAnother;
 }
 
 } // namespace tintforge

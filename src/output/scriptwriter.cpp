@@ -57,13 +57,15 @@ void removeLeftTemporaries(const QString &folder, const QString &path)
     }
 }
 
-// Creates the new script under a fresh name, with the old one's permission bits, flushes it to
-// the disk, then renames it over the old one. The rename replaces the name itself: a symbolic
-// link there becomes an ordinary file and whatever it pointed to stays untouched. A script its
-// owner made read-only is left alone. On any failure the old script is left as it was and the
-// temporary file is removed.
-std::optional<FileError> replaceScript(const QString &folder, const QString &path,
-                                       std::string_view script)
+} // namespace
+
+// Creates the new file under a fresh name, with the old one's permission bits, flushes it to the
+// disk, then renames it over the old one. The rename replaces the name itself: a symbolic link
+// there becomes an ordinary file and whatever it pointed to stays untouched. A file its owner
+// made read-only is left alone. On any failure the old file is left as it was and the temporary
+// file is removed.
+std::optional<FileError> replaceFile(const QString &folder, const QString &path,
+                                     std::string_view bytes)
 {
     if (const std::optional<QString> reason = writeProtection(path))
         return FileError{path, *reason};
@@ -75,7 +77,7 @@ std::optional<FileError> replaceScript(const QString &folder, const QString &pat
         if (!file.isOpen()) {
             if (file.nameTaken())
                 continue;
-            return FileError{path, file.errorString()};
+            return file.errorAt(path);
         }
         // Held from a handle of its own until after the rename, so that no other writer takes
         // the new script for one left behind. Another writer may have done so in the moment
@@ -85,21 +87,23 @@ std::optional<FileError> replaceScript(const QString &folder, const QString &pat
         if (!keeper.isNamed(temporary))
             continue;
         file.takePermissionsOf(path);
-        if (!file.writeAll(script) || !file.sync() || !file.close()) {
-            const FileError error{path, file.errorString()};
+        if (!file.writeAll(bytes) || !file.sync() || !file.close()) {
+            const FileError error = file.errorAt(path);
             file.close();
             removeQuietly(temporary);
             return error;
         }
-        if (const auto reason = replaceName(temporary, path)) {
+        if (auto error = replaceName(temporary, path)) {
             removeQuietly(temporary);
-            return FileError{path, *reason};
+            return error;
         }
         syncFolder(folder);
         return std::nullopt;
     }
     return FileError{path, QStringLiteral("no free temporary name beside it")};
 }
+
+namespace {
 
 // The last byte of config.cfg, read through a handle of its own, since the append handle may be
 // write only; nothing when it cannot be read.
@@ -124,28 +128,31 @@ bool endsWithWholeLine(const QString &path, std::optional<std::int64_t> size)
     return last && *last == '\n';
 }
 
-// Appends the exec line in the system's append mode, so that a concurrent writer's lines and a
-// file rewritten meanwhile are never overwritten. Unless the file is known to end with a whole
-// line, the exec line starts on a line of its own: the game never sees it glued to the end of
-// another line, and an empty line is harmless to it. A failed append is cut back: config.cfg is
-// then byte for byte as it was, unless another program has written to it meanwhile.
+} // namespace
+
+std::string execLineAddition(bool endsWithWholeLine)
+{
+    std::string addition;
+    if (!endsWithWholeLine)
+        addition += LineEnd;
+    return addition.append(ExecLine).append(LineEnd);
+}
+
+// Appends in the system's append mode, so that a concurrent writer's lines and a file rewritten
+// meanwhile are never overwritten. A failed append is cut back: config.cfg is then byte for byte
+// as it was, unless another program has written to it meanwhile.
 std::optional<FileError> appendExecLine(const QString &path)
 {
     NativeFile file(path, NativeFile::Mode::Append);
     if (!file.isOpen())
-        return FileError{path, file.errorString()};
+        return file.errorAt(path);
     // The size and last byte read below stay true until this append is done or cut back.
     file.holdAgainstOurOtherWriters();
 
     // Devices such as /dev/full have no size or last byte to look at, and cannot be cut back.
     const std::optional<std::int64_t> oldSize = file.regularFileSize();
-    std::string addition;
-    if (!endsWithWholeLine(path, oldSize))
-        addition += LineEnd;
-    addition.append(ExecLine).append(LineEnd);
-
-    if (!file.writeAll(addition)) {
-        FileError error{path, file.errorString()};
+    if (!file.writeAll(execLineAddition(endsWithWholeLine(path, oldSize)))) {
+        FileError error = file.errorAt(path);
         if (!oldSize)
             return error;
         // Cutting back to the old size would also remove what another program (the game) has
@@ -158,16 +165,14 @@ std::optional<FileError> appendExecLine(const QString &path)
         return error;
     }
     if ((oldSize && !file.sync()) || !file.close())
-        return FileError{path, file.errorString()};
+        return file.errorAt(path);
     return std::nullopt;
 }
 
-} // namespace
-
 std::optional<FileError> writeColourScript(const QString &folder, const Composition &composition)
 {
-    if (auto error = replaceScript(folder, joinPath(folder, ScriptFileName),
-                                   renderColourScript(composition)))
+    if (auto error =
+            replaceFile(folder, joinPath(folder, ScriptFileName), renderColourScript(composition)))
         return error;
     return appendExecLine(joinPath(folder, ConfigFileName));
 }

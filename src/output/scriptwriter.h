@@ -5,6 +5,8 @@
 
 #include <optional>
 #include <QString>
+#include <string>
+#include <string_view>
 
 namespace tintforge {
 
@@ -15,5 +17,19 @@ class Composition;
 // is either replaced whole or left byte for byte; config.cfg is touched only once the script is
 // in place. Returns the first step that failed; the composition is only read.
 std::optional<FileError> writeColourScript(const QString &folder, const Composition &composition);
+
+// The writer's two steps, for a caller that writes more than one copy of the files.
+
+// Replaces the file at `path`, in `folder`, with `bytes` whole, through a temporary file beside
+// it and one rename; a file its owner made read-only is refused. Creates it when missing.
+std::optional<FileError> replaceFile(const QString &folder, const QString &path,
+                                     std::string_view bytes);
+// Appends the exec line to the config.cfg at `path`, creating it when missing; a failed append
+// is cut back.
+std::optional<FileError> appendExecLine(const QString &path);
+// What is added to a config.cfg: the exec line, started on a line of its own unless the file is
+// known to end with a whole line, so the game never sees it glued to another line (an empty line
+// is harmless to it).
+std::string execLineAddition(bool endsWithWholeLine);
 
 } // namespace tintforge

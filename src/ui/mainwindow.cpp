@@ -31,6 +31,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace tintforge {
@@ -248,7 +249,11 @@ void MainWindow::createControls()
 
     m_make = place(new QPushButton(QStringLiteral("Make"), this), layout::makeButton);
     styleButton(m_make);
-    m_make->setAccessibleDescription(QStringLiteral("write color.cfg into the game's folder"));
+    // Where Make writes can change while the program runs (a game installed meanwhile, a
+    // Wine prefix made), so it is looked up again whenever the button's tip or description is
+    // about to be shown or heard.
+    m_make->installEventFilter(this);
+    showMakeDestination();
     m_saveAs = place(new QPushButton(QStringLiteral("..."), this), layout::saveAsButton);
     styleButton(m_saveAs);
     m_saveAs->setAccessibleName(QStringLiteral("save in another folder"));
@@ -354,6 +359,22 @@ void MainWindow::appendGlyph()
 {
     m_composition.appendToActive(toCodePage(m_glyphCombo->currentText()));
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
+}
+
+void MainWindow::showMakeDestination()
+{
+    const QString destination = makeDestination();
+    // As plain text: a folder's name may look like markup.
+    m_make->setToolTip(Qt::convertFromPlainText(destination));
+    m_make->setAccessibleDescription(destination);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_make && (event->type() == QEvent::ToolTip ||
+                              event->type() == QEvent::FocusIn || event->type() == QEvent::Enter))
+        showMakeDestination();
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::makeScriptClicked()

@@ -53,6 +53,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -65,6 +66,7 @@ private:
     void fillGlyphBox();
     void appendGlyph();
     void makeScriptClicked();
+    void showMakeDestination();
     void openLink(const QUrl &address);
 
     Composition m_composition;

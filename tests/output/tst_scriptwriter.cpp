@@ -434,9 +434,10 @@ private slots:
         QCOMPARE(DefaultGameFolder().path, game.path());
 
         // No game folder yet: Make reports it and creates nothing.
-        const std::optional<FileError> missing = makeScript(sample());
+        const std::optional<WriteFailure> missing = makeScript(sample());
         QVERIFY(missing.has_value());
-        QCOMPARE(missing->path, game.file("color.cfg"));
+        QCOMPARE(missing->files.size(), 1u);
+        QCOMPARE(missing->files[0].path, game.file("color.cfg"));
         QVERIFY(!QFileInfo::exists(QFileInfo(game.path()).path()));
 
         QVERIFY(game.create());
@@ -459,13 +460,15 @@ private slots:
         for (const std::string &home : {named, lookAlike})
             QVERIFY(std::filesystem::create_directories(home + "/.loki/sof"));
 
-        std::optional<FileError> error;
+        std::optional<WriteFailure> error;
         {
             const testing::HomeSetting home(QByteArray::fromStdString(named));
+            const testing::EnvironmentSetting noPrefix("WINEPREFIX", {});
             error = makeScript(sample());
         }
         QVERIFY(error.has_value());
-        QVERIFY(error->path.endsWith(QStringLiteral("/.loki/sof/color.cfg")));
+        QCOMPARE(error->files.size(), 1u);
+        QVERIFY(error->files[0].path.endsWith(QStringLiteral("/.loki/sof/color.cfg")));
         QVERIFY(error->message().contains(QStringLiteral("home folder")));
         for (const std::string &home : {named, lookAlike})
             QVERIFY(std::filesystem::is_empty(home + "/.loki/sof"));

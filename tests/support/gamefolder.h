@@ -10,40 +10,55 @@
 
 namespace tintforge::testing {
 
-// Sets HOME, or unsets it, for one test, and puts it back as it was (unset included) whatever
-// the test's outcome.
-class HomeSetting
+// Sets an environment variable, or unsets it, for one test, and puts it back as it was (unset
+// included) whatever the test's outcome.
+class EnvironmentSetting
 {
 public:
-    explicit HomeSetting(const std::optional<QByteArray> &home)
-        : m_old(qEnvironmentVariableIsSet("HOME") ? std::optional(qgetenv("HOME")) : std::nullopt)
+    EnvironmentSetting(const char *name, const std::optional<QByteArray> &value)
+        : m_name(name),
+          m_old(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt)
     {
-        set(home);
+        set(value);
     }
-    ~HomeSetting() { set(m_old); }
-    HomeSetting(const HomeSetting &) = delete;
-    HomeSetting &operator=(const HomeSetting &) = delete;
+    ~EnvironmentSetting() { set(m_old); }
+    EnvironmentSetting(const EnvironmentSetting &) = delete;
+    EnvironmentSetting &operator=(const EnvironmentSetting &) = delete;
 
 private:
-    static void set(const std::optional<QByteArray> &home)
+    void set(const std::optional<QByteArray> &value) const
     {
-        if (home)
-            qputenv("HOME", *home);
+        if (value)
+            qputenv(m_name, *value);
         else
-            qunsetenv("HOME");
+            qunsetenv(m_name);
     }
+    const char *m_name;
     std::optional<QByteArray> m_old;
 };
 
+// HOME for one test.
+class HomeSetting : public EnvironmentSetting
+{
+public:
+    explicit HomeSetting(const std::optional<QByteArray> &home) : EnvironmentSetting("HOME", home)
+    {}
+};
+
 // On Windows the game's standard install path itself, "C:\Program Files\Raven\SOF\user", which
-// the test removes again; where a game is installed there already, the test must leave it
-// alone and usable() is false. Elsewhere the Linux release's ~/.loki/sof below a temporary home
-// folder (HOME), restored whatever the test's outcome.
+// the test removes again; where a game is installed there or in the folder for 32-bit programs
+// already, the test must leave it alone and usable() is false. Elsewhere the Linux release's
+// ~/.loki/sof below a temporary home folder (HOME), restored whatever the test's outcome, with no
+// Wine prefix named (WINEPREFIX), so that Make never finds a game installed on the machine.
 class TestGameFolder
 {
 public:
 #ifdef Q_OS_WIN
-    TestGameFolder() : m_usable(!QFileInfo::exists(Owned)) {}
+    TestGameFolder()
+        : m_usable(!QFileInfo::exists(Owned) &&
+                   !QFileInfo::exists(qEnvironmentVariable("ProgramFiles(x86)") +
+                                      QStringLiteral("/Raven")))
+    {}
     ~TestGameFolder()
     {
         if (m_usable)
@@ -54,7 +69,7 @@ public:
         return QStringLiteral("C:\\Program Files\\Raven\\SOF\\user");
     }
 #else
-    TestGameFolder() : m_setting(QFile::encodeName(m_home.path())) {}
+    TestGameFolder() : m_setting(QFile::encodeName(m_home.path())), m_noPrefix("WINEPREFIX", {}) {}
     QString path() const
     {
         return m_home.filePath(QStringLiteral(".loki/sof"));
@@ -83,6 +98,7 @@ private:
 #else
     QTemporaryDir m_home;
     HomeSetting m_setting;
+    EnvironmentSetting m_noPrefix;
 #endif
     bool m_usable = true;
 };

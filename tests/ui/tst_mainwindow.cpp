@@ -502,6 +502,26 @@ private slots:
         QVERIFY(!QFileInfo::exists(game.path()));
     }
 
+    // Make's tip and description say where it will write, as things stand when they are shown.
+    void makeSaysWhereItWillWrite()
+    {
+        testing::TestGameFolder game; // not created yet
+        if (!game.usable())
+            QSKIP("the game is installed in its standard folder; the test leaves it alone");
+        auto *make = control<QPushButton>("makeButton");
+        const auto shown = [make] {
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(make, &enter);
+            return make->accessibleDescription();
+        };
+        QVERIFY(shown().startsWith(
+            QStringLiteral("The game's folder was not found in \"%1\"").arg(game.path())));
+        QVERIFY(shown().endsWith(QStringLiteral("Use \"...\" to choose another folder.")));
+        QVERIFY(game.create());
+        QCOMPARE(shown(), QStringLiteral("Writes color.cfg into \"%1\".").arg(game.path()));
+        QVERIFY(make->toolTip().contains(game.path().toHtmlEscaped()));
+    }
+
     // The box the user sees shows the message as it stands, markup and all.
     void theMessageBoxShowsPlainText()
     {

@@ -1,0 +1,324 @@
+// SPDX-License-Identifier: MIT
+// Where Make finds the game's folder, and the copies of the files that the game reads.
+#include "model/composition.h"
+#include "output/colourscript.h"
+#include "output/gamecopies.h"
+#include "output/gamefolder.h"
+#include "output/scriptflows.h"
+#include "support/files.h"
+#include "support/gamefolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTest>
+
+using namespace tintforge;
+using tintforge::testing::readAll;
+
+namespace {
+
+const QByteArray Exec = "exec color.cfg\r\n";
+const QByteArray OldScript = "//old script\r\n";
+const QByteArray OwnConfig = "seta own 1\r\n";
+const QByteArray StaleScript = "//stale script\r\n";
+const QByteArray StaleConfig = "seta stale 1\r\n";
+
+Composition sample()
+{
+    Composition c;
+    c.setSegmentText(SegmentId::Clan, "XYZ");
+    c.applyColour(0x02, std::nullopt);
+    c.setSegmentText(SegmentId::Name, "Player");
+    return c;
+}
+
+QByteArray script()
+{
+    return QByteArray::fromStdString(renderColourScript(sample()));
+}
+
+QString inFolder(const QString &folder, const char *name)
+{
+    return QDir::toNativeSeparators(folder + u'/' + QString::fromLatin1(name));
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Whether this process may create a file in the folder.
+bool canWriteInto(const QString &folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/probe-XXXXXX"));
+    return probe.open();
+}
+
+#ifdef Q_OS_WIN
+// The game's folder under the folder for 32-bit programs, and its twin in VirtualStore, spelled
+// from the system's environment.
+QString programs32Game()
+{
+    return QDir::toNativeSeparators(qEnvironmentVariable("ProgramFiles(x86)") +
+                                    QStringLiteral("/Raven/SOF/user"));
+}
+QString virtualStoreOf(const QString &path)
+{
+    return QDir::toNativeSeparators(qEnvironmentVariable("LOCALAPPDATA")) +
+           QStringLiteral("\\VirtualStore") + path.mid(2);
+}
+#endif
+
+#ifdef Q_OS_UNIX
+// Hands a folder and everything in it to the account the tests drop to as root.
+bool handOverTree(const QString &folder)
+{
+    bool handed = testing::handOver(folder);
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        handed = testing::handOver(it.next()) && handed;
+    return handed;
+}
+#endif
+
+} // namespace
+
+class TestGameFolders : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Make writes into the first of the places players have the game that exists, the standard
+    // one first; when there is none, the message names the standard one with the system's
+    // reason, lists the others and points at "...". "~" stands for the home folder, "$P" for the
+    // Wine prefix that WINEPREFIX names.
+    void makeFindsTheGameWherePlayersHaveIt_data()
+    {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<bool>("prefixNamed");
+        QTest::addColumn<QString>("expected");
+#ifdef Q_OS_WIN
+        QTest::newRow("32-bit program folder")
+            << QStringList{QStringLiteral("%X")} << false << QStringLiteral("%X");
+        QTest::newRow("nowhere") << QStringList() << false << QString();
+#else
+        const QString release = QStringLiteral("~/.loki/sof");
+        const QString x86 = QStringLiteral("/drive_c/Program Files (x86)/Raven/SOF/user");
+        const QString programs = QStringLiteral("/drive_c/Program Files/Raven/SOF/user");
+        const QString wine = QStringLiteral("~/.wine");
+        const QString prefix = QStringLiteral("$P");
+        QTest::newRow("Linux release first")
+            << QStringList{release, wine + x86} << false << release;
+        QTest::newRow("~/.wine, 32-bit program folder first")
+            << QStringList{wine + x86, wine + programs} << false << wine + x86;
+        QTest::newRow("~/.wine, program folder")
+            << QStringList{wine + programs} << false << wine + programs;
+        QTest::newRow("WINEPREFIX before ~/.wine")
+            << QStringList{prefix + programs, wine + x86} << true << prefix + programs;
+        QTest::newRow("WINEPREFIX without the game")
+            << QStringList{wine + programs} << true << wine + programs;
+        QTest::newRow("nowhere") << QStringList() << true << QString();
+#endif
+    }
+    void makeFindsTheGameWherePlayersHaveIt()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(bool, prefixNamed);
+        QFETCH(QString, expected);
+
+        testing::TestGameFolder game;
+        if (!game.usable())
+            QSKIP("the game is installed on this machine; the test leaves it alone");
+        QTemporaryDir root;
+        const QString prefix = root.filePath(QStringLiteral("prefix"));
+        const testing::EnvironmentSetting winePrefix(
+            "WINEPREFIX", prefixNamed ? std::optional(QFile::encodeName(prefix)) : std::nullopt);
+        const QString home = QDir::homePath();
+        const auto expand = [&](QString place) {
+            place.replace(QStringLiteral("~"), home).replace(QStringLiteral("$P"), prefix);
+#ifdef Q_OS_WIN
+            place.replace(QStringLiteral("%X"), programs32Game());
+#endif
+            return QDir::toNativeSeparators(place);
+        };
+#ifdef Q_OS_WIN
+        const auto removeGame = qScopeGuard(
+            [] { QDir(QFileInfo(QFileInfo(programs32Game()).path()).path()).removeRecursively(); });
+#endif
+        for (const QString &folder : folders)
+            QVERIFY(QDir().mkpath(expand(folder)));
+
+        const std::optional<WriteFailure> failure = makeScript(sample());
+        if (!expected.isEmpty()) {
+            QVERIFY2(!failure, qPrintable(failure ? failure->message() : QString()));
+            QCOMPARE(readAll(inFolder(expand(expected), "color.cfg")), script());
+            QCOMPARE(readAll(inFolder(expand(expected), "config.cfg")), Exec);
+            QCOMPARE(makeDestination(),
+                     QStringLiteral("Writes color.cfg into \"%1\".").arg(expand(expected)));
+            return;
+        }
+        QVERIFY(failure.has_value());
+        QStringList others;
+#ifdef Q_OS_WIN
+        const QString standard = QStringLiteral("C:\\Program Files\\Raven\\SOF\\user");
+        others << programs32Game();
+#else
+        const QString standard = game.path();
+        for (const QString &place : {QStringLiteral("$P"), QStringLiteral("~/.wine")})
+            others << expand(place + QStringLiteral("/drive_c/Program Files (x86)/Raven/SOF/user"))
+                   << expand(place + QStringLiteral("/drive_c/Program Files/Raven/SOF/user"));
+#endif
+        QStringList quoted;
+        for (const QString &place : others)
+            quoted << u'"' + place + u'"';
+        const QString message = failure->message();
+        QVERIFY2(
+            message.startsWith(
+                QStringLiteral("Could not write \"%1\": ").arg(inFolder(standard, "color.cfg"))),
+            qPrintable(message));
+        QCOMPARE(message.section(u'\n', 1),
+                 QStringLiteral("\nThe game's folder was not found there, nor in:\n") +
+                     quoted.join(u'\n') +
+                     QStringLiteral("\nUse \"...\" to choose another folder."));
+        QCOMPARE(
+            makeDestination(),
+            QStringLiteral("The game's folder was not found in \"%1\", nor in:\n").arg(standard) +
+                quoted.join(u'\n') + QStringLiteral(".\nUse \"...\" to choose another folder."));
+        QVERIFY(!QFileInfo::exists(standard));
+    }
+
+    // Where Windows redirects the game's writes, each file goes into every copy the game reads:
+    // its copy in the player's VirtualStore where one exists or where the player may not write
+    // the real one, the real one where the player may. Under Windows this is Make into the
+    // folder for 32-bit programs; elsewhere the same rules with a folder and its twin. A real
+    // folder the player may not write needs a standard user: root drops to one for it, and under
+    // Wine it runs in a prefix of that user's (tst_gamefolders_standard_user).
+    void everyCopyTheGameReadsIsWritten_data()
+    {
+        QTest::addColumn<QString>("real");
+        QTest::addColumn<QString>("copies");
+        QTest::addColumn<bool>("realWritten");
+        QTest::addColumn<QString>("twinScript");
+        QTest::addColumn<QString>("twinConfig");
+        QTest::newRow("writable, no copies")
+            << QStringLiteral("writable") << QStringLiteral("none") << true
+            << QStringLiteral("absent") << QStringLiteral("absent");
+        QTest::newRow("writable, stale copies of both")
+            << QStringLiteral("writable") << QStringLiteral("both") << true << QStringLiteral("new")
+            << QStringLiteral("stale+exec");
+        QTest::newRow("writable, stale copy of config.cfg")
+            << QStringLiteral("writable") << QStringLiteral("config") << true
+            << QStringLiteral("absent") << QStringLiteral("stale+exec");
+        QTest::newRow("only in VirtualStore")
+            << QStringLiteral("missing") << QStringLiteral("folder") << false
+            << QStringLiteral("new") << QStringLiteral("exec");
+        QTest::newRow("locked, no copies")
+            << QStringLiteral("locked") << QStringLiteral("none") << false << QStringLiteral("new")
+            << QStringLiteral("own+exec");
+        QTest::newRow("locked, stale copies of both")
+            << QStringLiteral("locked") << QStringLiteral("both") << false << QStringLiteral("new")
+            << QStringLiteral("stale+exec");
+    }
+    void everyCopyTheGameReadsIsWritten()
+    {
+        QFETCH(QString, real);
+        QFETCH(QString, copies);
+        QFETCH(bool, realWritten);
+        QFETCH(QString, twinScript);
+        QFETCH(QString, twinConfig);
+        const bool locked = real == QStringLiteral("locked");
+
+#ifdef Q_OS_WIN
+        const QString folder = programs32Game();
+        const QString twin = virtualStoreOf(folder);
+        const QString ravenTwin = QFileInfo(QFileInfo(twin).path()).path();
+        const bool present = QFileInfo::exists(folder);
+        if (QFileInfo::exists(QStringLiteral("C:/Program Files/Raven")) ||
+            QFileInfo::exists(ravenTwin) || (present && canWriteInto(folder)))
+            QSKIP("the game is installed on this machine; the test leaves it alone");
+        if (locked && !present)
+            QSKIP("an administrator may write every program folder: this case runs as a standard "
+                  "user (tst_gamefolders_standard_user)");
+        if (!locked && present)
+            QSKIP("the game's folder is there and may not be written; the test leaves it alone");
+        const auto removeMade = qScopeGuard([&] {
+            QDir(ravenTwin).removeRecursively();
+            if (!present)
+                QDir(QFileInfo(QFileInfo(folder).path()).path()).removeRecursively();
+        });
+#else
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("real"));
+        const QString twin = dir.filePath(QStringLiteral("twin"));
+        const auto writable = qScopeGuard([&] {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+#endif
+        if (real != QStringLiteral("missing") && !QFileInfo::exists(folder)) {
+            QVERIFY(QDir().mkpath(folder));
+            writeFile(inFolder(folder, "color.cfg"), OldScript);
+            writeFile(inFolder(folder, "config.cfg"), OwnConfig);
+        }
+        if (copies != QStringLiteral("none"))
+            QVERIFY(QDir().mkpath(twin));
+        if (copies == QStringLiteral("both"))
+            writeFile(inFolder(twin, "color.cfg"), StaleScript);
+        if (copies == QStringLiteral("both") || copies == QStringLiteral("config"))
+            writeFile(inFolder(twin, "config.cfg"), StaleConfig);
+        const QByteArray ownScript = readAll(inFolder(folder, "color.cfg"));
+        const QByteArray ownConfig = readAll(inFolder(folder, "config.cfg"));
+
+#ifdef Q_OS_WIN
+        const std::optional<WriteFailure> failure = makeScript(sample());
+        QVERIFY2(!failure, qPrintable(failure ? failure->message() : QString()));
+#else
+        if (locked) {
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner |
+                                                      QFile::ReadOther | QFile::ExeOther));
+            QVERIFY(testing::handOver(dir.path()));
+            if (QFileInfo::exists(twin))
+                QVERIFY(handOverTree(twin));
+        }
+        const auto write = [&] { return writeWhereTheGameReads(folder, twin, sample()).empty(); };
+        QVERIFY(locked ? testing::runWherePermissionsHold(
+                             [&] { return !canWriteInto(folder) && write(); })
+                       : write());
+#endif
+
+        if (realWritten) {
+            QCOMPARE(readAll(inFolder(folder, "color.cfg")), script());
+            QCOMPARE(readAll(inFolder(folder, "config.cfg")), ownConfig + Exec);
+        } else if (real == QStringLiteral("missing")) {
+            QVERIFY(!QFileInfo::exists(folder));
+        } else {
+            QCOMPARE(readAll(inFolder(folder, "color.cfg")), ownScript);
+            QCOMPARE(readAll(inFolder(folder, "config.cfg")), ownConfig);
+        }
+        if (twinScript == QStringLiteral("absent"))
+            QVERIFY(!QFileInfo::exists(inFolder(twin, "color.cfg")));
+        else
+            QCOMPARE(readAll(inFolder(twin, "color.cfg")), script());
+        const QMap<QString, QByteArray> configs{
+            {QStringLiteral("exec"), Exec},
+            {QStringLiteral("stale+exec"), StaleConfig + Exec},
+            {QStringLiteral("own+exec"), ownConfig + Exec},
+        };
+        if (twinConfig == QStringLiteral("absent"))
+            QVERIFY(!QFileInfo::exists(inFolder(twin, "config.cfg")));
+        else
+            QCOMPARE(readAll(inFolder(twin, "config.cfg")), configs.value(twinConfig));
+        // Nothing is made where nothing is needed.
+        if (copies == QStringLiteral("none") && !locked)
+            QVERIFY(!QFileInfo::exists(twin));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameFolders)
+#include "tst_gamefolders.moc"
