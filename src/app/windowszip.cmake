@@ -4,6 +4,8 @@
 set(zip_stage ${CMAKE_CURRENT_BINARY_DIR}/zip)
 # The licence texts come with the static Qt (see tools/windows/build-qt.sh).
 set(qt_licences ${QT6_INSTALL_PREFIX}/licenses)
+string(LENGTH "${TINTFORGE_TITLE} ${TINTFORGE_VERSION_TEXT}" title_length)
+string(REPEAT "=" ${title_length} README_UNDERLINE)
 configure_file(windows-readme.txt.in ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
 
 add_custom_target(zip
@@ -13,6 +15,8 @@ add_custom_target(zip
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${zip_stage}/LICENSE.txt
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${zip_stage}/
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${qt_licences} ${zip_stage}/Qt-licences
+    # Text files with Windows' line ends, so that Notepad of every version shows their lines.
+    COMMAND ${CMAKE_COMMAND} -DFOLDER=${zip_stage} -P ${CMAKE_CURRENT_SOURCE_DIR}/crlf.cmake
     COMMAND ${CMAKE_COMMAND} -E chdir ${zip_stage} ${CMAKE_COMMAND} -E tar cf
             ${CMAKE_BINARY_DIR}/${TINTFORGE_ZIP_NAME} --format=zip
             "$<TARGET_FILE_NAME:tintforge>" LICENSE.txt README.txt Qt-licences

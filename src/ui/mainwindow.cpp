@@ -31,7 +31,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTextDocument>
 #include <QTimer>
 
 namespace tintforge {
@@ -364,8 +363,11 @@ void MainWindow::appendGlyph()
 void MainWindow::showMakeDestination()
 {
     const QString destination = makeDestination();
-    // As plain text: a folder's name may look like markup.
-    m_make->setToolTip(Qt::convertFromPlainText(destination));
+    // Escaped, since a folder's name may look like markup, and each line unbroken, since the
+    // tip would otherwise wrap paths at every slash.
+    m_make->setToolTip(
+        QStringLiteral("<p style='white-space:pre'>%1</p>")
+            .arg(destination.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"))));
     m_make->setAccessibleDescription(destination);
 }
 
