@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +36,13 @@ struct Target {
     {
         return underWine() ? winePrefix + QStringLiteral("/drive_c/Program Files/Raven/SOF/user")
                            : home + QStringLiteral("/.loki/sof");
+    }
+    // Where the game's installer puts it on 64-bit Windows: the folder for 32-bit programs, in
+    // the test's prefix, or in ~/.wine for this tree's program.
+    QString programs32Raven(const QString &home) const
+    {
+        return (underWine() ? winePrefix : home + QStringLiteral("/.wine")) +
+               QStringLiteral("/drive_c/Program Files (x86)/Raven");
     }
 };
 
@@ -89,6 +97,7 @@ public:
             createGameFolder();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_home.path());
+        env.remove(QStringLiteral("WINEPREFIX"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         if (screenReader)
             env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
@@ -121,6 +130,7 @@ public:
         return m_gameFolder + u'/' + QString::fromLatin1(name);
     }
     QString workFile(const char *name) const { return m_work.filePath(QString::fromLatin1(name)); }
+    QString home() const { return m_home.path(); }
     void createGameFolder() const { QDir().mkpath(m_gameFolder); }
 
     static QStringList findWindow(const QString &pattern)
@@ -400,6 +410,24 @@ private slots:
         QTRY_VERIFY(run(XDOTOOL, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                   QStringLiteral("--name"), QStringLiteral("^Save as")})
                         .isEmpty());
+    }
+
+    // With no game in the standard folder, Make finds it where the installer puts it on 64-bit
+    // Windows.
+    void makeFindsTheGameInTheFolderFor32BitPrograms()
+    {
+        Session s(false);
+        QVERIFY(s.started());
+        const QString raven = target().programs32Raven(s.home());
+        const QString folder = raven + QStringLiteral("/SOF/user/");
+        QVERIFY(QDir().mkpath(folder));
+        const auto removeGame = qScopeGuard([&] { QDir(raven).removeRecursively(); });
+        doTypicalRun(s);
+        s.click(Make);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(folder + QStringLiteral("color.cfg")),
+                                  scriptOf(typicalRun()), 5000);
+        QCOMPARE(readAll(folder + QStringLiteral("config.cfg")), QByteArray("exec color.cfg\r\n"));
+        QVERIFY(!QFileInfo::exists(s.gameFile("color.cfg")));
     }
 
     // Through the desktop's accessibility bus, as a screen reader works: every swatch is a button

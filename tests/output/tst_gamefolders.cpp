@@ -18,6 +18,7 @@
 
 using namespace tintforge;
 using tintforge::testing::readAll;
+using tintforge::testing::writeFile;
 
 namespace {
 
@@ -27,30 +28,14 @@ const QByteArray OwnConfig = "seta own 1\r\n";
 const QByteArray StaleScript = "//stale script\r\n";
 const QByteArray StaleConfig = "seta stale 1\r\n";
 
-Composition sample()
-{
-    Composition c;
-    c.setSegmentText(SegmentId::Clan, "XYZ");
-    c.applyColour(0x02, std::nullopt);
-    c.setSegmentText(SegmentId::Name, "Player");
-    return c;
-}
-
 QByteArray script()
 {
-    return QByteArray::fromStdString(renderColourScript(sample()));
+    return QByteArray::fromStdString(renderColourScript(testing::sampleComposition()));
 }
 
 QString inFolder(const QString &folder, const char *name)
 {
     return QDir::toNativeSeparators(folder + u'/' + QString::fromLatin1(name));
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // Whether this process may create a file in the folder.
@@ -155,7 +140,7 @@ private slots:
         for (const QString &folder : folders)
             QVERIFY(QDir().mkpath(expand(folder)));
 
-        const std::optional<WriteFailure> failure = makeScript(sample());
+        const std::optional<WriteFailure> failure = makeScript(testing::sampleComposition());
         if (!expected.isEmpty()) {
             QVERIFY2(!failure, qPrintable(failure ? failure->message() : QString()));
             QCOMPARE(readAll(inFolder(expand(expected), "color.cfg")), script());
@@ -276,7 +261,7 @@ private slots:
         const QByteArray ownConfig = readAll(inFolder(folder, "config.cfg"));
 
 #ifdef Q_OS_WIN
-        const std::optional<WriteFailure> failure = makeScript(sample());
+        const std::optional<WriteFailure> failure = makeScript(testing::sampleComposition());
         QVERIFY2(!failure, qPrintable(failure ? failure->message() : QString()));
 #else
         if (locked) {
@@ -286,7 +271,9 @@ private slots:
             if (QFileInfo::exists(twin))
                 QVERIFY(handOverTree(twin));
         }
-        const auto write = [&] { return writeWhereTheGameReads(folder, twin, sample()).empty(); };
+        const auto write = [&] {
+            return writeWhereTheGameReads(folder, twin, testing::sampleComposition()).empty();
+        };
         QVERIFY(locked ? testing::runWherePermissionsHold(
                              [&] { return !canWriteInto(folder) && write(); })
                        : write());

@@ -26,30 +26,15 @@
 
 using namespace tintforge;
 using tintforge::testing::readAll;
+using tintforge::testing::writeFile;
 
 namespace {
 
 const QByteArray Exec = "exec color.cfg\r\n";
 
-Composition sample()
-{
-    Composition c;
-    c.setSegmentText(SegmentId::Clan, "XYZ");
-    c.applyColour(0x02, std::nullopt);
-    c.setSegmentText(SegmentId::Name, "Player");
-    return c;
-}
-
 QByteArray expectedScript(const Composition &c)
 {
     return QByteArray::fromStdString(renderColourScript(c));
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 // Every entry of a folder with its content, so a test can see that nothing else changed and no
@@ -95,7 +80,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath(subfolder.isEmpty() ? QStringLiteral(".") : subfolder));
         const QString folder = QDir::toNativeSeparators(QDir(dir.path()).filePath(subfolder));
-        const Composition c = sample();
+        const Composition c = testing::sampleComposition();
         QCOMPARE(writeColourScript(folder, c), std::nullopt);
         QMap<QString, QByteArray> expected;
         expected.insert(QStringLiteral("color.cfg"), expectedScript(c));
@@ -107,7 +92,7 @@ private slots:
     {
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("color.cfg")), QByteArray(5000, 'o'));
-        const Composition c = sample();
+        const Composition c = testing::sampleComposition();
         QCOMPARE(writeColourScript(dir.path(), c), std::nullopt);
         QCOMPARE(writeColourScript(dir.path(), c), std::nullopt);
         QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
@@ -134,7 +119,7 @@ private slots:
         QFETCH(QByteArray, expected);
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("config.cfg")), config);
-        QCOMPARE(writeColourScript(dir.path(), sample()), std::nullopt);
+        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
         QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), expected);
     }
 
@@ -216,7 +201,7 @@ private slots:
             [&] { QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner); });
         if (fault == QStringLiteral("script-read-only"))
             QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ReadUser));
-        const Composition c = sample();
+        const Composition c = testing::sampleComposition();
         QMap<QString, QByteArray> expected = snapshot(dir.path());
         std::optional<testing::HeldWithoutSharing> held;
         if (fault == QStringLiteral("script-held"))
@@ -256,7 +241,7 @@ private slots:
         NativeFile running(dir.filePath(others.last()), NativeFile::Mode::Read);
         running.holdAgainstOurOtherWriters();
 
-        QCOMPARE(writeColourScript(dir.path(), sample()), std::nullopt);
+        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
         QStringList expected = others;
         expected << QStringLiteral("color.cfg") << QStringLiteral("config.cfg");
         expected.sort();
@@ -274,8 +259,8 @@ private slots:
         writeFile(script, "old script\r\n");
         const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
         QVERIFY(QFile::setPermissions(script, mode));
-        QCOMPARE(writeColourScript(dir.path(), sample()), std::nullopt);
-        QCOMPARE(readAll(script), expectedScript(sample()));
+        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
+        QCOMPARE(readAll(script), expectedScript(testing::sampleComposition()));
         QCOMPARE(QFile::permissions(script) & ~(QFile::ReadUser | QFile::WriteUser), mode);
 #else
         QSKIP("Windows files carry no permission bits; the read-only attribute is tested above");
@@ -291,11 +276,11 @@ private slots:
         writeFile(target, "keep me\n");
         QVERIFY(QFile::link(target, dir.filePath(QStringLiteral("color.cfg"))));
 
-        QCOMPARE(writeColourScript(dir.path(), sample()), std::nullopt);
+        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
         const QFileInfo script(dir.filePath(QStringLiteral("color.cfg")));
         QVERIFY(!script.isSymLink());
         QVERIFY(script.isFile());
-        QCOMPARE(readAll(script.filePath()), expectedScript(sample()));
+        QCOMPARE(readAll(script.filePath()), expectedScript(testing::sampleComposition()));
         QCOMPARE(readAll(target), QByteArray("keep me\n"));
     }
 
@@ -304,7 +289,7 @@ private slots:
     {
         QTemporaryDir dir;
         constexpr int Rounds = 300;
-        const Composition c = sample();
+        const Composition c = testing::sampleComposition();
         const auto makeRepeatedly = [&] {
             for (int i = 0; i < Rounds; ++i)
                 writeColourScript(dir.path(), c);
@@ -330,7 +315,7 @@ private slots:
         QTemporaryDir dir;
         const QByteArray oldConfig = QByteArray(2000, 'b') + "\r\nbind x";
         writeFile(dir.filePath(QStringLiteral("config.cfg")), oldConfig);
-        const Composition c = sample();
+        const Composition c = testing::sampleComposition();
         const auto error =
             testing::writeInChildUnderFileSizeLimit(dir.path(), c, unsigned(oldConfig.size()) + 5);
         QVERIFY(error.has_value());
@@ -391,7 +376,7 @@ private slots:
         QVERIFY(testing::handOver(dir.path()));
         QVERIFY(testing::handOver(config));
         QVERIFY(QFile::setPermissions(config, QFile::WriteOwner));
-        const Composition c = sample();
+        const Composition c = testing::sampleComposition();
         QVERIFY(testing::runWherePermissionsHold([&] {
             const bool unreadable = ::access(QFile::encodeName(config).constData(), R_OK) != 0;
             return unreadable && !writeColourScript(dir.path(), c).has_value();
@@ -434,15 +419,15 @@ private slots:
         QCOMPARE(DefaultGameFolder().path, game.path());
 
         // No game folder yet: Make reports it and creates nothing.
-        const std::optional<WriteFailure> missing = makeScript(sample());
+        const std::optional<WriteFailure> missing = makeScript(testing::sampleComposition());
         QVERIFY(missing.has_value());
         QCOMPARE(missing->files.size(), 1u);
         QCOMPARE(missing->files[0].path, game.file("color.cfg"));
         QVERIFY(!QFileInfo::exists(QFileInfo(game.path()).path()));
 
         QVERIFY(game.create());
-        QCOMPARE(makeScript(sample()), std::nullopt);
-        QCOMPARE(readAll(game.file("color.cfg")), expectedScript(sample()));
+        QCOMPARE(makeScript(testing::sampleComposition()), std::nullopt);
+        QCOMPARE(readAll(game.file("color.cfg")), expectedScript(testing::sampleComposition()));
         QCOMPARE(readAll(game.file("config.cfg")), Exec);
     }
 
@@ -464,7 +449,7 @@ private slots:
         {
             const testing::HomeSetting home(QByteArray::fromStdString(named));
             const testing::EnvironmentSetting noPrefix("WINEPREFIX", {});
-            error = makeScript(sample());
+            error = makeScript(testing::sampleComposition());
         }
         QVERIFY(error.has_value());
         QCOMPARE(error->files.size(), 1u);

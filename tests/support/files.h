@@ -3,11 +3,13 @@
 
 // Reading files back, and real file faults that hold for root too.
 
+#include "model/composition.h"
 #include "output/scriptwriter.h"
 
 #include <functional>
 #include <QByteArray>
 #include <QFile>
+#include <QTest>
 
 #ifdef Q_OS_WIN
 #define WIN32_LEAN_AND_MEAN
@@ -29,6 +31,24 @@ inline QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes a file with exactly these bytes, failing the test when it cannot.
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// What the writer tests write: a red clan tag "XYZ" and the name "Player".
+inline Composition sampleComposition()
+{
+    Composition c;
+    c.setSegmentText(SegmentId::Clan, "XYZ");
+    c.applyColour(0x02, std::nullopt);
+    c.setSegmentText(SegmentId::Name, "Player");
+    return c;
 }
 
 #ifdef Q_OS_UNIX
