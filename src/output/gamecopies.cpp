@@ -34,8 +34,7 @@ bool goesToTwin(const FileError &error, const QString &folder, const QString &tw
 
 // config.cfg's first copy in the twin: the folder's own content with the exec line added, made
 // whole in one rename, as the game's first write to it would copy it there.
-std::optional<FileError> copyConfigWithExecLine(const QString &real, const QString &twin,
-                                                const QString &copy)
+std::optional<FileError> copyConfigWithExecLine(const QString &real, const QString &twin)
 {
     QFile file(real);
     if (!QFileInfo(real).isFile() || !file.open(QIODevice::ReadOnly))
@@ -45,7 +44,7 @@ std::optional<FileError> copyConfigWithExecLine(const QString &real, const QStri
         return FileError{real, file.errorString()};
     std::string bytes = content.toStdString();
     bytes += execLineAddition(content.isEmpty() || content.endsWith('\n'));
-    return replaceFile(twin, copy, bytes);
+    return replaceFile(twin, QString::fromLatin1(ConfigFileName), bytes);
 }
 
 } // namespace
@@ -61,11 +60,12 @@ std::vector<FileError> writeWhereTheGameReads(const QString &folder,
         return failed;
     }
 
-    const QString script = joinPath(folder, ScriptFileName);
     const QString scriptCopy = joinPath(*twin, ScriptFileName);
     const std::string rendered = renderColourScript(composition);
     bool scriptIntoTwin = exists(scriptCopy);
-    if (auto error = replaceFile(folder, script, rendered)) {
+    const QString scriptName = QString::fromLatin1(ScriptFileName);
+    const QString configName = QString::fromLatin1(ConfigFileName);
+    if (auto error = replaceFile(folder, scriptName, rendered)) {
         if (goesToTwin(*error, folder, *twin))
             scriptIntoTwin = true;
         else
@@ -73,7 +73,7 @@ std::vector<FileError> writeWhereTheGameReads(const QString &folder,
     }
     if (scriptIntoTwin) {
         QDir().mkpath(*twin);
-        if (auto error = replaceFile(*twin, scriptCopy, rendered))
+        if (auto error = replaceFile(*twin, scriptName, rendered))
             failed.push_back(*error);
     }
     if (!failed.empty())
@@ -84,7 +84,7 @@ std::vector<FileError> writeWhereTheGameReads(const QString &folder,
     const bool copyExists = exists(configCopy);
     bool configIntoTwin = copyExists;
     bool startFromOwn = false;
-    if (auto error = appendExecLine(config)) {
+    if (auto error = appendExecLine(folder, configName)) {
         if (goesToTwin(*error, folder, *twin)) {
             configIntoTwin = true;
             startFromOwn = !copyExists && exists(config);
@@ -94,8 +94,8 @@ std::vector<FileError> writeWhereTheGameReads(const QString &folder,
     }
     if (configIntoTwin) {
         QDir().mkpath(*twin);
-        if (auto error = startFromOwn ? copyConfigWithExecLine(config, *twin, configCopy)
-                                      : appendExecLine(configCopy))
+        if (auto error = startFromOwn ? copyConfigWithExecLine(config, *twin)
+                                      : appendExecLine(*twin, configName))
             failed.push_back(*error);
     }
     return failed;

@@ -13,8 +13,9 @@ namespace tintforge {
 struct GameFolder {
     QString path;
     // Why the folder cannot be written to, when its name cannot be held exactly (bytes that are
-    // not valid in the system's file name encoding): shown as text it would name a look-alike
-    // folder, or none, and the program never writes into a folder other than the one named.
+    // not valid UTF-8, in which the program names files on POSIX systems): shown as text it would
+    // name a look-alike folder, or none, and the program never writes into a folder other than
+    // the one named.
     std::optional<QString> unreachable;
 };
 
@@ -52,6 +53,7 @@ MakeFolder locateGameFolder();
 
 // The folder, the platform's separator and the file name. A folder that already ends with a
 // separator (a drive's root, or "/") gets no second one.
+QString joinPath(const QString &folder, const QString &fileName);
 QString joinPath(const QString &folder, std::string_view fileName);
 
 } // namespace tintforge

@@ -39,8 +39,8 @@ GameFolder folderAt(const QByteArray &below, const char *path, const char *whose
     const QString decoded = QFile::decodeName(bytes);
     GameFolder folder{QDir::cleanPath(decoded), std::nullopt};
     if (QFile::encodeName(decoded) != bytes)
-        folder.unreachable = QStringLiteral("the %1's name is not valid in the system's file name "
-                                            "encoding")
+        folder.unreachable = QStringLiteral("the %1's name is not valid UTF-8, which the program "
+                                            "needs to name it exactly")
                                  .arg(QLatin1StringView(whose));
     return folder;
 }

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "nativefile.h"
 
+#include "gamefolder.h"
+
 namespace tintforge {
 
-NativeFile::NativeFile(const QString &path, Mode mode) : m_handle(openHandle(path, mode))
+FileError NativeFolder::errorAt(const QString &name) const
 {
-    if (!isOpen())
-        fail();
+    return {pathOf(name), m_error, m_accessDenied};
+}
+
+QString NativeFolder::pathOf(const QString &name) const
+{
+    return joinPath(m_path, name);
 }
 
 NativeFile::~NativeFile()

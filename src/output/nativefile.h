@@ -6,15 +6,61 @@
 #include <cstdint>
 #include <optional>
 #include <QString>
+#include <QStringList>
 #include <string_view>
 
 namespace tintforge {
+
+// A folder held open while the files of one write are made, renamed and cleaned up in it: each
+// step names its file relative to the folder, so a long path is resolved once (a temporary name
+// beside a script near the path length limit still fits), and every step lands in the same
+// folder even if its path is swapped meanwhile. Where the system offers no such handle (Windows),
+// the steps join the folder's path and the name.
+class NativeFolder
+{
+public:
+    explicit NativeFolder(const QString &path);
+    ~NativeFolder();
+    NativeFolder(const NativeFolder &) = delete;
+    NativeFolder &operator=(const NativeFolder &) = delete;
+
+    bool isOpen() const { return m_handle != InvalidHandle; }
+    // Why the folder could not be opened, naming the file `name` in it.
+    FileError errorAt(const QString &name) const;
+    // The path of a file in the folder, as messages name it.
+    QString pathOf(const QString &name) const;
+
+    // The names of the ordinary files in the folder (no links); none when it cannot be listed.
+    QStringList fileNames() const;
+    // The system's reason not to replace the file `name` when its owner has made it read-only
+    // (no write permission for its owner; the read-only attribute on Windows): a user who did so
+    // meant it not to change, and deleting it would fail on Windows too. Nothing otherwise, also
+    // when there is no file or a link is there.
+    std::optional<QString> writeProtection(const QString &name) const;
+    // Gives `to` the file `from` in one step: the name `to` itself is replaced, so a symbolic link
+    // there is replaced by the file and its target is never touched.
+    std::optional<FileError> replaceName(const QString &from, const QString &to) const;
+    // Removes a file; used to clean up, so its own failure is not reported.
+    void remove(const QString &name) const;
+    // Flushes the folder's list of names to the disk, so a rename in it survives a crash. Does
+    // nothing where the system offers no such flush.
+    void sync() const;
+
+private:
+    friend class NativeFile;
+    static constexpr std::intptr_t InvalidHandle = -1;
+    QString m_path;
+    std::intptr_t m_handle = InvalidHandle;
+    QString m_error;
+    bool m_accessDenied = false;
+};
 
 // One open file of the system, closed when it goes out of scope. The writer needs what Qt's file
 // classes do not offer together: the system's append mode, creating a name that must not exist
 // yet, flushing to the disk, and cutting a file back. Every failure keeps the system's own
 // reason, for the message the user sees. Each platform has a file of its own that implements
-// all of this over its native calls (names in the wide-character API on Windows).
+// all of this over its native calls (names in the wide-character API on Windows). No open and no
+// write ever waits: a FIFO or a full pipe fails at once, like any file that cannot be written.
 class NativeFile
 {
 public:
@@ -25,6 +71,7 @@ public:
     };
 
     NativeFile(const QString &path, Mode mode);
+    NativeFile(const NativeFolder &folder, const QString &name, Mode mode);
     ~NativeFile();
     NativeFile(const NativeFile &) = delete;
     NativeFile &operator=(const NativeFile &) = delete;
@@ -39,18 +86,22 @@ public:
     // The last failure, naming `path`.
     FileError errorAt(const QString &path) const { return {path, m_error, m_accessDenied}; }
 
-    // Waits until no other writer of this program holds the file, and holds it until closed: two
-    // Makes into one folder take turns at config.cfg, and a temporary script being written is
-    // never taken for one left behind. Other programs are not held up. Best effort: where the
-    // system cannot hold a file, writing goes on without.
-    void holdAgainstOurOtherWriters();
+    // Holds the file against the other writers of this program until closed: two Makes into one
+    // folder take turns at config.cfg, and a temporary script being written is never taken for
+    // one left behind. Waits a second at most, then fails as a file in use: a lock that another
+    // program holds (and never lets go of) never freezes the window. Where the system cannot
+    // hold a file at all, writing goes on without.
+    bool holdAgainstOurOtherWriters();
     // The same without waiting: false when another writer holds the file.
     bool tryHoldAgainstOurOtherWriters();
-    // Whether `path` still names this very file (not removed, not replaced by another).
-    bool isNamed(const QString &path);
-    // Gives this file the permission bits of the ordinary file at `path`, where there is one: a
-    // script that replaces another keeps who may read and write it.
-    void takePermissionsOf(const QString &path);
+    // Whether the file `name` in the folder is still this very file (not removed or replaced).
+    bool isNamed(const NativeFolder &folder, const QString &name);
+    // Gives this file the access control of the ordinary file `name` in the folder, where there
+    // is one: its permission bits and, where the file system has one, its access control list,
+    // so a script that replaces another keeps who may read and write it. A file with nothing to
+    // take from is made readable and writable by its owner whatever the umask says, so that the
+    // program never locks itself out of a file it made.
+    void takeAccessOf(const NativeFolder &folder, const QString &name);
     // Whether the file is an ordinary file (not a device or a pipe), and its size then.
     std::optional<std::int64_t> regularFileSize();
     // Writes every byte, retrying after a short write, so a full disk or a size limit shows as
@@ -66,8 +117,9 @@ public:
     bool close();
 
 private:
-    // The platform's open; InvalidHandle on failure, with the system's error to be recorded.
-    static std::intptr_t openHandle(const QString &path, Mode mode);
+    // The platform's open of `name` in the folder (or of a whole path where the folder has no
+    // handle); InvalidHandle on failure, with the system's error to be recorded.
+    static std::intptr_t openHandle(std::intptr_t folder, const QString &name, Mode mode);
     // Records the system's last error; always returns false.
     bool fail();
 
@@ -79,23 +131,5 @@ private:
     bool m_accessDenied = false;
     QString m_error;
 };
-
-// The system's reason not to replace the file at `path` when its owner has made it read-only
-// (no write permission for its owner; the read-only attribute on Windows): a user who did so
-// meant it not to change, and deleting it would fail on Windows too. Nothing otherwise, also
-// when there is no file or a link is there.
-std::optional<QString> writeProtection(const QString &path);
-
-// Gives `to` the file at `from` in one step: the name `to` itself is replaced, so a symbolic link
-// there is replaced by the file and its target is never touched. On failure, the system's reason,
-// naming `to`.
-std::optional<FileError> replaceName(const QString &from, const QString &to);
-
-// Removes a file; used to clean up after a failure, so its own failure is not reported.
-void removeQuietly(const QString &path);
-
-// Flushes a folder's list of names to the disk, so a rename in it survives a crash. Does nothing
-// where the system offers no such flush.
-void syncFolder(const QString &folder);
 
 } // namespace tintforge

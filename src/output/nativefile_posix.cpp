@@ -1,98 +1,247 @@
 // SPDX-License-Identifier: MIT
 #include "nativefile.h"
 
+#include "localetext.h"
+
 #include <cerrno>
+#include <chrono>
 #include <csignal>
-#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pthread.h>
 #include <QFile>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace tintforge {
 
 namespace {
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 int descriptor(std::intptr_t handle)
 {
     return int(handle);
 }
 
-// A process that writes past its file-size limit (ulimit -f) is ended by SIGXFSZ unless the signal
-// is blocked or ignored; blocked, the write fails with EFBIG like a full disk, and the writer
-// cleans up and reports it. Held for one write on this thread; the signal the write left pending
-// is taken back before the thread's signal mask is restored.
-class FileSizeSignalHeld
+bool isRefusal(int error)
+{
+    return error == EACCES || error == EPERM;
+}
+
+// A process that writes past its file-size limit (ulimit -f) is ended by SIGXFSZ, and one that
+// writes into a pipe nobody reads any longer by SIGPIPE, unless the signal is blocked or ignored;
+// blocked, the write fails with EFBIG or EPIPE like a full disk, and the writer cleans up and
+// reports it. Held for one write on this thread; the signals the write left pending are taken
+// back before the thread's signal mask is restored.
+class WriteSignalsHeld
 {
 public:
-    FileSizeSignalHeld()
+    WriteSignalsHeld()
     {
-        ::sigemptyset(&m_signal);
-        ::sigaddset(&m_signal, SIGXFSZ);
-        ::pthread_sigmask(SIG_BLOCK, &m_signal, &m_previous);
+        ::sigemptyset(&m_signals);
+        ::sigaddset(&m_signals, SIGXFSZ);
+        ::sigaddset(&m_signals, SIGPIPE);
+        ::pthread_sigmask(SIG_BLOCK, &m_signals, &m_previous);
     }
-    ~FileSizeSignalHeld()
+    ~WriteSignalsHeld()
     {
         const timespec now{};
-        while (::sigtimedwait(&m_signal, nullptr, &now) == SIGXFSZ) {
+        while (::sigtimedwait(&m_signals, nullptr, &now) > 0) {
         }
         ::pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
     }
-    FileSizeSignalHeld(const FileSizeSignalHeld &) = delete;
-    FileSizeSignalHeld &operator=(const FileSizeSignalHeld &) = delete;
+    WriteSignalsHeld(const WriteSignalsHeld &) = delete;
+    WriteSignalsHeld &operator=(const WriteSignalsHeld &) = delete;
 
 private:
-    sigset_t m_signal{};
+    sigset_t m_signals{};
     sigset_t m_previous{};
 };
 
+// The access control list of a file, as the file system keeps it, read through the folder's own
+// handle so that a long path is never spelled out; empty where there is none.
+std::vector<char> accessListOf(int folder, const QString &name)
+{
+    const QByteArray path =
+        "/proc/self/fd/" + QByteArray::number(folder) + '/' + QFile::encodeName(name);
+    std::vector<char> list(256);
+    for (;;) {
+        const ssize_t size =
+            ::lgetxattr(path.constData(), "system.posix_acl_access", list.data(), list.size());
+        if (size >= 0) {
+            list.resize(std::size_t(size));
+            return list;
+        }
+        if (errno != ERANGE || list.size() > 65536)
+            return {};
+        list.resize(list.size() * 4);
+    }
+}
+
 } // namespace
 
-// No open waits: a FIFO with no program reading it fails at once (ENXIO) instead of holding the
-// window until one comes. Once open, the file is used as usual.
-std::intptr_t NativeFile::openHandle(const QString &path, Mode mode)
+NativeFolder::NativeFolder(const QString &path) : m_path(path)
 {
-    int flags = O_CLOEXEC | O_NONBLOCK;
+    // A handle that only names the folder: it needs no read permission on it, as creating and
+    // renaming files in it do not.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        m_error = systemReason(errno);
+        m_accessDenied = isRefusal(errno);
+    }
+    m_handle = fd;
+}
+
+NativeFolder::~NativeFolder()
+{
+    if (isOpen())
+        ::close(descriptor(m_handle));
+}
+
+QStringList NativeFolder::fileNames() const
+{
+    QStringList names;
+    const int fd = ::openat(descriptor(m_handle), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *entries = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!entries) {
+        if (fd >= 0)
+            ::close(fd);
+        return names;
+    }
+    while (const dirent *entry = ::readdir(entries)) {
+        struct stat status {
+        };
+        if (entry->d_type == DT_REG ||
+            (entry->d_type == DT_UNKNOWN &&
+             ::fstatat(fd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+             S_ISREG(status.st_mode)))
+            names << QFile::decodeName(entry->d_name);
+    }
+    ::closedir(entries);
+    return names;
+}
+
+std::optional<QString> NativeFolder::writeProtection(const QString &name) const
+{
+    struct stat status {
+    };
+    if (::fstatat(descriptor(m_handle), QFile::encodeName(name).constData(), &status,
+                  AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(status.st_mode) && !(status.st_mode & S_IWUSR))
+        return systemReason(EACCES);
+    return std::nullopt;
+}
+
+std::optional<FileError> NativeFolder::replaceName(const QString &from, const QString &to) const
+{
+    if (::renameat(descriptor(m_handle), QFile::encodeName(from).constData(), descriptor(m_handle),
+                   QFile::encodeName(to).constData()) != 0)
+        return FileError{pathOf(to), systemReason(errno), isRefusal(errno)};
+    return std::nullopt;
+}
+
+void NativeFolder::remove(const QString &name) const
+{
+    ::unlinkat(descriptor(m_handle), QFile::encodeName(name).constData(), 0);
+}
+
+void NativeFolder::sync() const
+{
+    const int fd = ::openat(descriptor(m_handle), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+NativeFile::NativeFile(const QString &path, Mode mode) : m_handle(openHandle(AT_FDCWD, path, mode))
+{
+    if (!isOpen())
+        fail();
+}
+
+NativeFile::NativeFile(const NativeFolder &folder, const QString &name, Mode mode)
+    : m_handle(folder.isOpen() ? openHandle(folder.m_handle, name, mode) : InvalidHandle)
+{
+    if (!folder.isOpen()) {
+        m_error = folder.m_error;
+        m_accessDenied = folder.m_accessDenied;
+    } else if (!isOpen()) {
+        fail();
+    }
+}
+
+// No open waits: a FIFO with no program reading it fails at once (ENXIO) instead of holding the
+// window until one comes, and the file stays non-blocking, so a full pipe fails the write
+// (EAGAIN) instead of holding it; ordinary files are not affected. A config.cfg that the append
+// creates is made writable by its owner, whatever the umask says.
+std::intptr_t NativeFile::openHandle(std::intptr_t folder, const QString &name, Mode mode)
+{
+    const QByteArray path = QFile::encodeName(name);
+    const auto open = [&](int flags) {
+        int fd = -1;
+        do {
+            fd = ::openat(descriptor(folder), path.constData(), flags | O_CLOEXEC | O_NONBLOCK,
+                          0666);
+        } while (fd < 0 && errno == EINTR);
+        return fd;
+    };
     switch (mode) {
     case Mode::CreateNew:
-        flags |= O_WRONLY | O_CREAT | O_EXCL;
-        break;
-    case Mode::Append:
-        flags |= O_WRONLY | O_CREAT | O_APPEND;
-        break;
+        return open(O_WRONLY | O_CREAT | O_EXCL);
     case Mode::Read:
-        flags |= O_RDONLY;
-        break;
+        return open(O_RDONLY);
+    case Mode::Append:
+        for (;;) {
+            const int fd = open(O_WRONLY | O_APPEND);
+            if (fd >= 0 || errno != ENOENT)
+                return fd;
+            const int made = open(O_WRONLY | O_APPEND | O_CREAT | O_EXCL);
+            if (made >= 0) {
+                struct stat status {
+                };
+                if (::fstat(made, &status) == 0)
+                    ::fchmod(made, (status.st_mode & 07777) | S_IRUSR | S_IWUSR);
+                return made;
+            }
+            if (errno != EEXIST)
+                return made;
+            // Another program made it in between: open what it made.
+        }
     }
-    int fd = -1;
-    do {
-        fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
-    } while (fd < 0 && errno == EINTR);
-    if (fd >= 0)
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
+    return InvalidHandle;
 }
 
 bool NativeFile::fail()
 {
     const int error = errno;
     m_nameTaken = error == EEXIST;
-    m_accessDenied = error == EACCES || error == EPERM;
+    m_accessDenied = isRefusal(error);
     m_error = systemReason(error);
     return false;
 }
 
-void NativeFile::holdAgainstOurOtherWriters()
+bool NativeFile::holdAgainstOurOtherWriters()
 {
-    while (::flock(descriptor(m_handle), LOCK_EX) != 0 && errno == EINTR) {
+    using namespace std::chrono_literals;
+    const auto giveUp = std::chrono::steady_clock::now() + 1s;
+    for (;;) {
+        if (::flock(descriptor(m_handle), LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            return true; // a file system that cannot lock: go on without
+        if (std::chrono::steady_clock::now() >= giveUp)
+            break;
+        std::this_thread::sleep_for(10ms);
     }
+    m_error = QStringLiteral("another program is using it");
+    m_accessDenied = false;
+    return false;
 }
 
 bool NativeFile::tryHoldAgainstOurOtherWriters()
@@ -104,14 +253,15 @@ bool NativeFile::tryHoldAgainstOurOtherWriters()
     return result == 0;
 }
 
-bool NativeFile::isNamed(const QString &path)
+bool NativeFile::isNamed(const NativeFolder &folder, const QString &name)
 {
     struct stat open {
     };
     struct stat named {
     };
-    return ::fstat(descriptor(m_handle), &open) == 0 &&
-           ::lstat(QFile::encodeName(path).constData(), &named) == 0 &&
+    return folder.isOpen() && ::fstat(descriptor(m_handle), &open) == 0 &&
+           ::fstatat(descriptor(folder.m_handle), QFile::encodeName(name).constData(), &named,
+                     AT_SYMLINK_NOFOLLOW) == 0 &&
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
@@ -126,7 +276,7 @@ std::optional<std::int64_t> NativeFile::regularFileSize()
 
 bool NativeFile::writeAll(std::string_view bytes)
 {
-    const FileSizeSignalHeld sizeLimitFailsTheWrite;
+    const WriteSignalsHeld limitsFailTheWrite;
     while (!bytes.empty()) {
         const ssize_t written = ::write(descriptor(m_handle), bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
@@ -174,44 +324,25 @@ bool NativeFile::close()
     return result == 0 || (errno != EINTR ? fail() : true);
 }
 
-std::optional<QString> writeProtection(const QString &path)
+void NativeFile::takeAccessOf(const NativeFolder &folder, const QString &name)
 {
     struct stat status {
     };
-    if (::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
-        !(status.st_mode & S_IWUSR))
-        return systemReason(EACCES);
-    return std::nullopt;
-}
-
-void NativeFile::takePermissionsOf(const QString &path)
-{
-    struct stat status {
-    };
-    if (::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode))
-        ::fchmod(descriptor(m_handle), status.st_mode & 07777);
-}
-
-std::optional<FileError> replaceName(const QString &from, const QString &to)
-{
-    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        return FileError{to, systemReason(errno), errno == EACCES || errno == EPERM};
-    return std::nullopt;
-}
-
-void removeQuietly(const QString &path)
-{
-    ::unlink(QFile::encodeName(path).constData());
-}
-
-void syncFolder(const QString &folder)
-{
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+    const int fd = descriptor(m_handle);
+    if (!folder.isOpen() ||
+        ::fstatat(descriptor(folder.m_handle), QFile::encodeName(name).constData(), &status,
+                  AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(status.st_mode)) {
+        if (::fstat(fd, &status) == 0)
+            ::fchmod(fd, (status.st_mode & 07777) | S_IRUSR | S_IWUSR);
+        return;
     }
+    // The bits first: setting the list afterwards gives the group bits its mask, as on the old
+    // file.
+    ::fchmod(fd, status.st_mode & 07777);
+    const std::vector<char> list = accessListOf(descriptor(folder.m_handle), name);
+    if (!list.empty())
+        ::fsetxattr(fd, "system.posix_acl_access", list.data(), list.size(), 0);
 }
 
 } // namespace tintforge

@@ -2,6 +2,7 @@
 #include "nativefile.h"
 
 #include <algorithm>
+#include <QDir>
 #include <windows.h>
 
 namespace tintforge {
@@ -54,9 +55,63 @@ OVERLAPPED turnByte()
 
 } // namespace
 
+// Windows has no handle to name files relative to: every step joins the folder's path and the
+// name, and the folder's own failures show at the first file step.
+NativeFolder::NativeFolder(const QString &path) : m_path(path), m_handle(0) {}
+
+NativeFolder::~NativeFolder() = default;
+
+QStringList NativeFolder::fileNames() const
+{
+    // No name filter: Qt matches those with regular expressions whose per-thread stack, in the
+    // static build, crashed threads of other programs' making as they ended.
+    return QDir(m_path).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+}
+
+std::optional<QString> NativeFolder::writeProtection(const QString &name) const
+{
+    const DWORD attributes = GetFileAttributesW(wide(pathOf(name)));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return systemReason(ERROR_ACCESS_DENIED);
+    return std::nullopt;
+}
+
+// The rename reaches the disk before it returns, so no folder flush is needed afterwards.
+std::optional<FileError> NativeFolder::replaceName(const QString &from, const QString &to) const
+{
+    // Another program replacing the same name at that moment, or a virus scanner looking at the
+    // new file, holds the names for a moment: the rename is tried again for a fifth of a second.
+    for (int attempt = 0;; ++attempt) {
+        if (MoveFileExW(wide(pathOf(from)), wide(pathOf(to)),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return std::nullopt;
+        const DWORD error = GetLastError();
+        if (attempt == 20 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
+            return FileError{pathOf(to), systemReason(error), error == ERROR_ACCESS_DENIED};
+        Sleep(10);
+    }
+}
+
+void NativeFolder::remove(const QString &name) const
+{
+    DeleteFileW(wide(pathOf(name)));
+}
+
+void NativeFolder::sync() const {}
+
+NativeFile::NativeFile(const QString &path, Mode mode) : m_handle(openHandle(0, path, mode))
+{
+    if (!isOpen())
+        fail();
+}
+
+NativeFile::NativeFile(const NativeFolder &folder, const QString &name, Mode mode)
+    : NativeFile(folder.pathOf(name), mode)
+{}
+
 // Other programs may read, write and rename the files while they are open here, as a running
 // game may; a program that holds one open without sharing makes the open fail instead.
-std::intptr_t NativeFile::openHandle(const QString &path, Mode mode)
+std::intptr_t NativeFile::openHandle(std::intptr_t, const QString &path, Mode mode)
 {
     DWORD access = GENERIC_WRITE;
     DWORD disposition = OPEN_ALWAYS;
@@ -86,10 +141,19 @@ bool NativeFile::fail()
     return false;
 }
 
-void NativeFile::holdAgainstOurOtherWriters()
+bool NativeFile::holdAgainstOurOtherWriters()
 {
-    OVERLAPPED position = turnByte();
-    LockFileEx(fileHandle(m_handle), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &position);
+    // Tried every 10 ms for a second.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (tryHoldAgainstOurOtherWriters())
+            return true;
+        if (GetLastError() != ERROR_LOCK_VIOLATION && GetLastError() != ERROR_IO_PENDING)
+            return true; // a file system that cannot lock: go on without
+        Sleep(10);
+    }
+    m_error = QStringLiteral("another program is using it");
+    m_accessDenied = false;
+    return false;
 }
 
 bool NativeFile::tryHoldAgainstOurOtherWriters()
@@ -99,9 +163,9 @@ bool NativeFile::tryHoldAgainstOurOtherWriters()
                       1, 0, &position);
 }
 
-bool NativeFile::isNamed(const QString &path)
+bool NativeFile::isNamed(const NativeFolder &folder, const QString &name)
 {
-    NativeFile named(path, Mode::Read);
+    NativeFile named(folder, name, Mode::Read);
     BY_HANDLE_FILE_INFORMATION open{};
     BY_HANDLE_FILE_INFORMATION other{};
     return named.isOpen() && GetFileInformationByHandle(fileHandle(m_handle), &open) &&
@@ -177,38 +241,8 @@ bool NativeFile::close()
     return closed || fail();
 }
 
-std::optional<QString> writeProtection(const QString &path)
-{
-    const DWORD attributes = GetFileAttributesW(wide(path));
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return systemReason(ERROR_ACCESS_DENIED);
-    return std::nullopt;
-}
-
 // A new file's attributes are the system's defaults; the read-only one, the only one that
 // matters here, never reaches a replaced script (see writeProtection).
-void NativeFile::takePermissionsOf(const QString &) {}
-
-// The rename reaches the disk before it returns, so no folder flush is needed afterwards.
-std::optional<FileError> replaceName(const QString &from, const QString &to)
-{
-    // Another program replacing the same name at that moment, or a virus scanner looking at the
-    // new file, holds the names for a moment: the rename is tried again for a fifth of a second.
-    for (int attempt = 0;; ++attempt) {
-        if (MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return std::nullopt;
-        const DWORD error = GetLastError();
-        if (attempt == 20 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
-            return FileError{to, systemReason(error), error == ERROR_ACCESS_DENIED};
-        Sleep(10);
-    }
-}
-
-void removeQuietly(const QString &path)
-{
-    DeleteFileW(wide(path));
-}
-
-void syncFolder(const QString &) {}
+void NativeFile::takeAccessOf(const NativeFolder &, const QString &) {}
 
 } // namespace tintforge

@@ -5,6 +5,9 @@
 #include "gamecopies.h"
 #include "gamefolder.h"
 
+#include <algorithm>
+#include <QFileInfo>
+
 namespace tintforge {
 
 namespace {
@@ -26,7 +29,15 @@ std::optional<WriteFailure> writeInto(const QString &folder, const Composition &
         writeWhereTheGameReads(folder, redirectedTwin(folder), composition);
     if (failed.empty())
         return std::nullopt;
-    return WriteFailure{std::move(failed), QString()};
+    // config.cfg is written only once every script is in place.
+    const bool scriptsWritten = std::all_of(failed.begin(), failed.end(), [](const FileError &e) {
+        return QFileInfo(e.path).fileName() == QLatin1StringView(ConfigFileName);
+    });
+    return WriteFailure{std::move(failed),
+                        scriptsWritten
+                            ? QStringLiteral("color.cfg is written; the game runs it once "
+                                             "config.cfg holds the line \"exec color.cfg\".")
+                            : QString()};
 }
 
 } // namespace

@@ -6,23 +6,21 @@
 #include "nativefile.h"
 
 #include <algorithm>
-#include <QDir>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 namespace tintforge {
 
 namespace {
 
-// A name beside the script that no other writer picks: the new script is written there in full,
-// then takes the script's name in one rename. "color.cfg.<16 hex digits>.tmp".
-QString temporaryNameFor(const QString &path)
+// A name beside the file that no other writer picks: the new file is written there in full,
+// then takes the file's name in one rename. "color.cfg.<16 hex digits>.tmp".
+QString temporaryNameFor(const QString &name)
 {
-    return path + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16,
+    return name + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate64(), 16, 16,
                                                 QLatin1Char('0'));
 }
 
-// Whether a name in the folder is one that temporaryNameFor makes for the script.
+// Whether a name in the folder is one that temporaryNameFor makes for the file `script`.
 bool isTemporaryNameFor(QStringView name, QStringView script)
 {
     constexpr qsizetype Digits = 16;
@@ -36,68 +34,68 @@ bool isTemporaryNameFor(QStringView name, QStringView script)
     });
 }
 
-// Removes the temporary scripts that writers of this program left in the folder when they were
-// killed before their rename: the names temporaryNameFor makes, and only those that no running
-// writer holds. Nobody else's files are touched.
-void removeLeftTemporaries(const QString &folder, const QString &path)
+// Removes the temporary files that writers of this program left in the folder when they were
+// killed before their rename: the names temporaryNameFor makes for `name`, and only those that no
+// running writer holds. Nobody else's files are touched.
+void removeLeftTemporaries(const NativeFolder &folder, const QString &name)
 {
-    const QString script = QFileInfo(path).fileName();
-    // No name filter: Qt matches those with regular expressions whose per-thread stack, in the
-    // static Windows build, crashed threads of other programs' making as they ended.
-    const QStringList names =
-        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-    for (const QString &name : names) {
-        if (!isTemporaryNameFor(name, script))
+    for (const QString &left : folder.fileNames()) {
+        if (!isTemporaryNameFor(left, name))
             continue;
-        const QString left = joinPath(folder, name.toStdString());
         // Removed while held, so that no writer takes hold of it in between.
-        NativeFile file(left, NativeFile::Mode::Read);
+        NativeFile file(folder, left, NativeFile::Mode::Read);
         if (file.isOpen() && file.tryHoldAgainstOurOtherWriters())
-            removeQuietly(left);
+            folder.remove(left);
     }
 }
 
 } // namespace
 
-// Creates the new file under a fresh name, with the old one's permission bits, flushes it to the
+// Creates the new file under a fresh name, with the old one's access control, flushes it to the
 // disk, then renames it over the old one. The rename replaces the name itself: a symbolic link
 // there becomes an ordinary file and whatever it pointed to stays untouched. A file its owner
-// made read-only is left alone. On any failure the old file is left as it was and the temporary
-// file is removed.
-std::optional<FileError> replaceFile(const QString &folder, const QString &path,
+// made read-only is left alone. On any failure the old file is left as it was and whatever this
+// write created is removed.
+std::optional<FileError> replaceFile(const QString &folderPath, const QString &name,
                                      std::string_view bytes)
 {
-    if (const std::optional<QString> reason = writeProtection(path))
+    const NativeFolder folder(folderPath);
+    const QString path = folder.pathOf(name);
+    if (!folder.isOpen())
+        return folder.errorAt(name);
+    if (const std::optional<QString> reason = folder.writeProtection(name))
         return FileError{path, *reason};
-    removeLeftTemporaries(folder, path);
-    QString temporary;
+    removeLeftTemporaries(folder, name);
     for (int attempt = 0; attempt < 8; ++attempt) {
-        temporary = temporaryNameFor(path);
-        NativeFile file(temporary, NativeFile::Mode::CreateNew);
+        const QString temporary = temporaryNameFor(name);
+        NativeFile file(folder, temporary, NativeFile::Mode::CreateNew);
         if (!file.isOpen()) {
             if (file.nameTaken())
                 continue;
             return file.errorAt(path);
         }
         // Held from a handle of its own until after the rename, so that no other writer takes
-        // the new script for one left behind. Another writer may have done so in the moment
+        // the new file for one left behind. Another writer may have done so in the moment
         // before the hold: then it is gone, and another name is taken.
-        NativeFile keeper(temporary, NativeFile::Mode::Read);
-        keeper.holdAgainstOurOtherWriters();
-        if (!keeper.isNamed(temporary))
+        NativeFile keeper(folder, temporary, NativeFile::Mode::Read);
+        if (!keeper.isOpen() || !keeper.holdAgainstOurOtherWriters()) {
+            folder.remove(temporary);
+            return keeper.errorAt(path);
+        }
+        if (!keeper.isNamed(folder, temporary))
             continue;
-        file.takePermissionsOf(path);
+        file.takeAccessOf(folder, name);
         if (!file.writeAll(bytes) || !file.sync() || !file.close()) {
             const FileError error = file.errorAt(path);
             file.close();
-            removeQuietly(temporary);
+            folder.remove(temporary);
             return error;
         }
-        if (auto error = replaceName(temporary, path)) {
-            removeQuietly(temporary);
+        if (auto error = folder.replaceName(temporary, name)) {
+            folder.remove(temporary);
             return error;
         }
-        syncFolder(folder);
+        folder.sync();
         return std::nullopt;
     }
     return FileError{path, QStringLiteral("no free temporary name beside it")};
@@ -107,9 +105,9 @@ namespace {
 
 // The last byte of config.cfg, read through a handle of its own, since the append handle may be
 // write only; nothing when it cannot be read.
-std::optional<char> lastByteOf(const QString &path, std::int64_t size)
+std::optional<char> lastByteOf(const NativeFolder &folder, const QString &name, std::int64_t size)
 {
-    NativeFile reader(path, NativeFile::Mode::Read);
+    NativeFile reader(folder, name, NativeFile::Mode::Read);
     char last = 0;
     if (!reader.isOpen() || !reader.readByteAt(size - 1, last))
         return std::nullopt;
@@ -118,13 +116,14 @@ std::optional<char> lastByteOf(const QString &path, std::int64_t size)
 
 // Whether config.cfg is known to end with a whole line: empty, or ending with a line feed. A file
 // whose last byte cannot be read (write only, a read error, a device) is not.
-bool endsWithWholeLine(const QString &path, std::optional<std::int64_t> size)
+bool endsWithWholeLine(const NativeFolder &folder, const QString &name,
+                       std::optional<std::int64_t> size)
 {
     if (!size)
         return false;
     if (*size == 0)
         return true;
-    const std::optional<char> last = lastByteOf(path, *size);
+    const std::optional<char> last = lastByteOf(folder, name, *size);
     return last && *last == '\n';
 }
 
@@ -139,19 +138,23 @@ std::string execLineAddition(bool endsWithWholeLine)
 }
 
 // Appends in the system's append mode, so that a concurrent writer's lines and a file rewritten
-// meanwhile are never overwritten. A failed append is cut back: config.cfg is then byte for byte
-// as it was, unless another program has written to it meanwhile.
-std::optional<FileError> appendExecLine(const QString &path)
+// meanwhile are never overwritten. A failed append or flush is cut back: config.cfg is then byte
+// for byte as it was, unless another program has written to it meanwhile.
+std::optional<FileError> appendExecLine(const QString &folderPath, const QString &name)
 {
-    NativeFile file(path, NativeFile::Mode::Append);
+    const NativeFolder folder(folderPath);
+    const QString path = folder.pathOf(name);
+    NativeFile file(folder, name, NativeFile::Mode::Append);
     if (!file.isOpen())
         return file.errorAt(path);
     // The size and last byte read below stay true until this append is done or cut back.
-    file.holdAgainstOurOtherWriters();
+    if (!file.holdAgainstOurOtherWriters())
+        return file.errorAt(path);
 
     // Devices such as /dev/full have no size or last byte to look at, and cannot be cut back.
     const std::optional<std::int64_t> oldSize = file.regularFileSize();
-    if (!file.writeAll(execLineAddition(endsWithWholeLine(path, oldSize)))) {
+    const std::string addition = execLineAddition(endsWithWholeLine(folder, name, oldSize));
+    if (!file.writeAll(addition) || (oldSize && !file.sync())) {
         FileError error = file.errorAt(path);
         if (!oldSize)
             return error;
@@ -164,17 +167,17 @@ std::optional<FileError> appendExecLine(const QString &path)
                                            "already written was left in it");
         return error;
     }
-    if ((oldSize && !file.sync()) || !file.close())
+    if (!file.close())
         return file.errorAt(path);
     return std::nullopt;
 }
 
 std::optional<FileError> writeColourScript(const QString &folder, const Composition &composition)
 {
-    if (auto error =
-            replaceFile(folder, joinPath(folder, ScriptFileName), renderColourScript(composition)))
+    if (auto error = replaceFile(folder, QString::fromLatin1(ScriptFileName),
+                                 renderColourScript(composition)))
         return error;
-    return appendExecLine(joinPath(folder, ConfigFileName));
+    return appendExecLine(folder, QString::fromLatin1(ConfigFileName));
 }
 
 } // namespace tintforge

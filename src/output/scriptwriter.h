@@ -20,13 +20,13 @@ std::optional<FileError> writeColourScript(const QString &folder, const Composit
 
 // The writer's two steps, for a caller that writes more than one copy of the files.
 
-// Replaces the file at `path`, in `folder`, with `bytes` whole, through a temporary file beside
-// it and one rename; a file its owner made read-only is refused. Creates it when missing.
-std::optional<FileError> replaceFile(const QString &folder, const QString &path,
+// Replaces the file `name` in `folder` with `bytes` whole, through a temporary file beside it and
+// one rename; a file its owner made read-only is refused. Creates it when missing.
+std::optional<FileError> replaceFile(const QString &folder, const QString &name,
                                      std::string_view bytes);
-// Appends the exec line to the config.cfg at `path`, creating it when missing; a failed append
-// is cut back.
-std::optional<FileError> appendExecLine(const QString &path);
+// Appends the exec line to the config.cfg `name` in `folder`, creating it when missing; a failed
+// append is cut back. Fails as a file in use when another program keeps it locked.
+std::optional<FileError> appendExecLine(const QString &folder, const QString &name);
 // What is added to a config.cfg: the exec line, started on a line of its own unless the file is
 // known to end with a whole line, so the game never sees it glued to another line (an empty line
 // is harmless to it).

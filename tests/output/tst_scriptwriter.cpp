@@ -19,9 +19,19 @@
 #include <vector>
 
 #ifdef Q_OS_UNIX
+#include "output/localetext.h"
+
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/syscall.h>
+#include <sys/xattr.h>
 #endif
 
 using namespace tintforge;
@@ -141,6 +151,10 @@ private slots:
         // A user who made the script read-only meant it not to change, also as root.
         QTest::newRow("script read-only")
             << QStringLiteral("script-read-only") << QStringLiteral("color.cfg") << false;
+        // Another program's lock never freezes the window: after a bounded wait the file is
+        // reported as in use.
+        QTest::newRow("config locked by another program")
+            << QStringLiteral("config-locked") << QStringLiteral("config.cfg") << true;
         if (testing::CanHoldWithoutSharing) {
             QTest::newRow("script held open by another program")
                 << QStringLiteral("script-held") << QStringLiteral("color.cfg") << false;
@@ -151,6 +165,9 @@ private slots:
         // No open may wait: the window would freeze until a reader came.
         QTest::newRow("config a FIFO nobody reads")
             << QStringLiteral("config-fifo") << QStringLiteral("config.cfg") << true;
+        // Nor may a write: a pipe whose reader stopped reading fails it at once.
+        QTest::newRow("config a full pipe")
+            << QStringLiteral("config-full-pipe") << QStringLiteral("config.cfg") << true;
 #endif
 #ifdef Q_OS_LINUX
         QTest::newRow("config on a full device")
@@ -166,6 +183,13 @@ private slots:
         QFETCH(bool, scriptWritten);
 
         QTemporaryDir dir;
+#ifdef Q_OS_UNIX
+        int reader = -1; // the reader of a FIFO, which never reads
+        const auto stopReading = qScopeGuard([&] {
+            if (reader >= 0)
+                ::close(reader);
+        });
+#endif
         QString folder = dir.path();
         const QByteArray oldScript = "old script\r\n";
         const QByteArray oldConfig = "bind x\r\n";
@@ -190,6 +214,19 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("config.cfg"))), 0666),
                      0);
 #endif
+        } else if (fault == QStringLiteral("config-full-pipe")) {
+#ifdef Q_OS_UNIX
+            QVERIFY(QFile::remove(dir.filePath(QStringLiteral("config.cfg"))));
+            const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("config.cfg")));
+            QCOMPARE(::mkfifo(fifo.constData(), 0666), 0);
+            reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+            const int filler = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+            QVERIFY(reader >= 0 && filler >= 0);
+            const QByteArray block(4096, 'x');
+            while (::write(filler, block.constData(), std::size_t(block.size())) > 0) {
+            }
+            ::close(filler);
+#endif
         } else if (fault == QStringLiteral("config-full")) {
             QVERIFY(QFile::remove(dir.filePath(QStringLiteral("config.cfg"))));
             QVERIFY(QFile::link(QStringLiteral("/dev/full"),
@@ -208,6 +245,11 @@ private slots:
             QVERIFY(held.emplace(script).isHeld());
         else if (fault == QStringLiteral("config-held"))
             QVERIFY(held.emplace(dir.filePath(QStringLiteral("config.cfg"))).isHeld());
+        std::optional<NativeFile> locker;
+        if (fault == QStringLiteral("config-locked"))
+            QVERIFY(
+                locker.emplace(dir.filePath(QStringLiteral("config.cfg")), NativeFile::Mode::Read)
+                    .holdAgainstOurOtherWriters());
         const std::optional<FileError> error =
             fault == QStringLiteral("size-limit")
                 ? testing::writeInChildUnderFileSizeLimit(folder, c, 100)
@@ -264,6 +306,186 @@ private slots:
         QCOMPARE(QFile::permissions(script) & ~(QFile::ReadUser | QFile::WriteUser), mode);
 #else
         QSKIP("Windows files carry no permission bits; the read-only attribute is tested above");
+#endif
+    }
+
+    // ... and its whole access control list, where the file system keeps one: the named entry
+    // stays, and the group bits stay the list's mask.
+    void replacedScriptKeepsItsAccessControlList()
+    {
+#ifdef Q_OS_LINUX
+        QTemporaryDir dir;
+        const QString script = dir.filePath(QStringLiteral("color.cfg"));
+        writeFile(script, "old script\r\n");
+        QVERIFY(
+            QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        // setfacl -m u:nobody:rw, as the file system keeps it: a version, then tag, permissions
+        // and id of each entry (the owner, nobody, the group, the mask, the others).
+        const auto entry = [](std::uint16_t tag, std::uint16_t perm, std::uint32_t id) {
+            QByteArray bytes;
+            bytes.append(reinterpret_cast<const char *>(&tag), 2);
+            bytes.append(reinterpret_cast<const char *>(&perm), 2);
+            bytes.append(reinterpret_cast<const char *>(&id), 4);
+            return bytes;
+        };
+        constexpr std::uint32_t None = 0xFFFFFFFF;
+        const QByteArray list = QByteArray::fromHex("02000000") + entry(0x01, 6, None) +
+                                entry(0x02, 6, testing::UnprivilegedId) + entry(0x04, 4, None) +
+                                entry(0x10, 6, None) + entry(0x20, 0, None);
+        const QByteArray path = QFile::encodeName(script);
+        const char *name = "system.posix_acl_access";
+        if (::setxattr(path.constData(), name, list.constData(), std::size_t(list.size()), 0) != 0)
+            QSKIP("the file system here keeps no access control lists");
+        const QFile::Permissions before = QFile::permissions(script);
+
+        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
+        QCOMPARE(readAll(script), expectedScript(testing::sampleComposition()));
+        QByteArray kept(256, '\0');
+        const ssize_t size =
+            ::getxattr(path.constData(), name, kept.data(), std::size_t(kept.size()));
+        QCOMPARE(kept.left(size), list);
+        QCOMPARE(QFile::permissions(script), before);
+#else
+        QSKIP("access control lists are tested where the writer copies them, on Linux");
+#endif
+    }
+
+    // A restrictive umask never locks the program out of the files it made.
+    void filesItMakesStayWritableWhateverTheUmask()
+    {
+#ifdef Q_OS_UNIX
+        QTemporaryDir dir;
+        const mode_t old = ::umask(0277);
+        const auto restore = qScopeGuard([old] { ::umask(old); });
+        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
+        // The files' owner writes again, where permission bits hold.
+        for (const char *name : {".", "color.cfg", "config.cfg"})
+            QVERIFY(testing::handOver(dir.filePath(QString::fromLatin1(name))));
+        QVERIFY(testing::runWherePermissionsHold([&] {
+            return !writeColourScript(dir.path(), testing::sampleComposition()).has_value();
+        }));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), Exec + Exec);
+#else
+        QSKIP("Windows has no umask");
+#endif
+    }
+
+    // Near the path length limit the temporary name beside the script would not fit as a path;
+    // the writer names every file in the folder it has opened.
+    void writesIntoAFolderNearThePathLengthLimit()
+    {
+#ifdef Q_OS_LINUX
+        QTemporaryDir dir;
+        constexpr qsizetype Length = 4070;
+        QString folder = dir.path();
+        while (folder.size() + 201 < Length - 50)
+            folder += u'/' + QString(200, u'd');
+        folder += u'/' + QString(Length - folder.size() - 1, u'e');
+        QCOMPARE(folder.size(), Length);
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(writeColourScript(folder, testing::sampleComposition()), std::nullopt);
+        QCOMPARE(readAll(folder + QStringLiteral("/color.cfg")),
+                 expectedScript(testing::sampleComposition()));
+        QCOMPARE(readAll(folder + QStringLiteral("/config.cfg")), Exec);
+#else
+        QSKIP("the path length limit is tested where names are resolved in the opened folder");
+#endif
+    }
+
+    // Whatever the number of files the program may still open, a write either succeeds or fails
+    // cleanly: the old script stays whole and no temporary file is left.
+    void runningOutOfDescriptorsLeavesNoTemporary()
+    {
+#ifdef Q_OS_UNIX
+        for (int spare = 1; spare <= 4; ++spare) {
+            QTemporaryDir dir;
+            const QByteArray old = "old script\r\n";
+            writeFile(dir.filePath(QStringLiteral("color.cfg")), old);
+            testing::runInChild([&] {
+                const int lowest = ::dup(0);
+                ::close(lowest);
+                rlimit few{};
+                ::getrlimit(RLIMIT_NOFILE, &few);
+                few.rlim_cur = rlim_t(lowest + spare);
+                ::setrlimit(RLIMIT_NOFILE, &few);
+                return !writeColourScript(dir.path(), testing::sampleComposition()).has_value();
+            });
+            const QMap<QString, QByteArray> left = snapshot(dir.path());
+            QVERIFY2(left.size() <= 2, qPrintable(left.keys().join(u' ')));
+            QVERIFY(left.value(QStringLiteral("color.cfg")) == old ||
+                    left.value(QStringLiteral("color.cfg")) ==
+                        expectedScript(testing::sampleComposition()));
+        }
+#else
+        QSKIP("needs a limit on open files");
+#endif
+    }
+
+    // A flush that fails after the exec line was written is a failed write: config.cfg is cut
+    // back, so the next Make adds one line, not a second.
+    void failedFlushOfConfigLeavesItAsItWas()
+    {
+#ifdef Q_OS_LINUX
+        QTemporaryDir dir;
+        const QString config = dir.filePath(QStringLiteral("config.cfg"));
+        writeFile(config, "bind x\r\n");
+        QVERIFY(testing::runInChild([&] {
+            return testing::failSystemCall(SYS_fsync, ENOSPC) &&
+                   appendExecLine(dir.path(), QStringLiteral("config.cfg")).has_value();
+        }));
+        QCOMPARE(readAll(config), QByteArray("bind x\r\n"));
+#else
+        QSKIP("needs a system call made to fail");
+#endif
+    }
+
+    // A pipe whose reader has gone fails the write; the signal that would end the program, and
+    // with it the composition, is held off.
+    void aPipeWithoutItsReaderFailsTheWrite()
+    {
+#ifdef Q_OS_LINUX
+        QVERIFY(testing::runInChild([] {
+            std::signal(SIGPIPE, SIG_DFL);
+            int ends[2];
+            if (::pipe(ends) != 0)
+                return false;
+            NativeFile file(QStringLiteral("/proc/self/fd/%1").arg(ends[1]),
+                            NativeFile::Mode::Append);
+            ::close(ends[0]);
+            return file.isOpen() && !file.writeAll("exec color.cfg\r\n") &&
+                   file.errorString() == QString::fromUtf8(std::strerror(EPIPE));
+        }));
+#else
+        QSKIP("Windows has no SIGPIPE");
+#endif
+    }
+
+    // The system's reasons in the locale's own character set.
+    void systemReasonsAreReadInTheLocalesCharacterSet_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("codeset");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ISO-8859-1")
+            << QByteArray("Permission non accord\xe9"
+                          "e")
+            << QByteArray("ISO-8859-1") << QStringLiteral("Permission non accord\u00e9e");
+        QTest::newRow("UTF-8") << QByteArray("Permission non accord\xc3\xa9"
+                                             "e")
+                               << QByteArray("UTF-8")
+                               << QStringLiteral("Permission non accord\u00e9e");
+        QTest::newRow("KOI8-R") << QByteArray("\xf0\xd2\xc1\xd7\xc1") << QByteArray("KOI8-R")
+                                << QStringLiteral("\u041f\u0440\u0430\u0432\u0430");
+    }
+    void systemReasonsAreReadInTheLocalesCharacterSet()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, codeset);
+        QFETCH(QString, expected);
+        QCOMPARE(fromLocaleText(text.constData(), codeset.constData()), expected);
+#else
+        QSKIP("Windows gives its reasons as UTF-16");
 #endif
     }
 
@@ -454,7 +676,7 @@ private slots:
         QVERIFY(error.has_value());
         QCOMPARE(error->files.size(), 1u);
         QVERIFY(error->files[0].path.endsWith(QStringLiteral("/.loki/sof/color.cfg")));
-        QVERIFY(error->message().contains(QStringLiteral("home folder")));
+        QVERIFY(error->message().contains(QStringLiteral("home folder's name is not valid UTF-8")));
         for (const std::string &home : {named, lookAlike})
             QVERIFY(std::filesystem::is_empty(home + "/.loki/sof"));
 #else

@@ -16,6 +16,15 @@
 #include <windows.h>
 #endif
 
+#ifdef Q_OS_LINUX
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
+#endif
+
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <grp.h>
@@ -185,22 +194,29 @@ private:
 // "nobody": an account that permission bits hold for when the tests run as root.
 inline constexpr uid_t UnprivilegedId = 65534;
 
+// Runs `step` in a child process, where it may change its limits, signals, account and
+// system calls for itself alone. Returns whether the child ended normally with `step` true; a
+// child that a signal ended returns false.
+inline bool runInChild(const std::function<bool()> &step)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(step() ? 0 : 1);
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
 // Runs `step` where permission bits hold: as root in a child process that has dropped to the
-// unprivileged account (see handOver), otherwise directly. Returns
-// whether `step` returned true.
+// unprivileged account (see handOver), otherwise directly. Returns whether `step` returned true.
 inline bool runWherePermissionsHold(const std::function<bool()> &step)
 {
     if (::geteuid() != 0)
         return step();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(UnprivilegedId) == 0 &&
-                             ::setuid(UnprivilegedId) == 0;
-        ::_exit(dropped && step() ? 0 : 1);
-    }
-    int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
+    return runInChild([&] {
+        return ::setgroups(0, nullptr) == 0 && ::setgid(UnprivilegedId) == 0 &&
+               ::setuid(UnprivilegedId) == 0 && step();
+    });
 }
 
 // Hands a file or folder to the account runWherePermissionsHold drops to, when running as root.
@@ -208,6 +224,23 @@ inline bool handOver(const QString &path)
 {
     return ::geteuid() != 0 ||
            ::chown(QFile::encodeName(path).constData(), UnprivilegedId, UnprivilegedId) == 0;
+}
+#endif
+
+#ifdef Q_OS_LINUX
+// From now on every call of the system call `number` by this process fails with `error`, as a
+// full disk or a failing device makes it fail: for a child of runInChild.
+inline bool failSystemCall(long number, int error)
+{
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, std::uint32_t(number), 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (std::uint32_t(error) & SECCOMP_RET_DATA)),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 #endif
 
