@@ -57,7 +57,7 @@ std::vector<GameFolder> gameFolderCandidates()
     std::vector<GameFolder> candidates{{standard, std::nullopt}};
     const QString programs32 = knownFolder(FOLDERID_ProgramFilesX86);
     if (!programs32.isEmpty()) {
-        const QString game = joinPath(programs32, "Raven\\SOF\\user");
+        const QString game = joinPath(programs32, QStringLiteral("Raven\\SOF\\user"));
         if (game.compare(standard, Qt::CaseInsensitive) != 0)
             candidates.push_back({game, std::nullopt});
     }
@@ -77,7 +77,7 @@ std::optional<QString> redirectedTwin(const QString &folder)
     const QString localData = knownFolder(FOLDERID_LocalAppData);
     if (!redirected || localData.isEmpty())
         return std::nullopt;
-    return joinPath(localData, "VirtualStore") + path.mid(2);
+    return joinPath(localData, QStringLiteral("VirtualStore")) + path.mid(2);
 }
 
 } // namespace tintforge

@@ -10,6 +10,9 @@ namespace tintforge {
 // its click areas (swatches and links) are buttons they can press. Idempotent.
 void registerAccessibleRoles();
 
+// Screen readers hear that the field has the focus before anything it does on taking it.
+void announceFocusFirst(QWidget *field);
+
 // Names a drop-down for screen readers. They announce a drop-down by its current entry whatever
 // its accessible name, so it also gets a caption of that name, never shown, tied to it.
 void nameDropDown(QWidget *dropDown, const QString &name);

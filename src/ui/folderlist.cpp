@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
@@ -86,6 +87,30 @@ void FolderList::keyPressEvent(QKeyEvent *event)
         open(currentItem());
     else
         QListWidget::keyPressEvent(event);
+}
+
+// The keyboard's place shows as a dotted frame in the list's text colour around the whole list,
+// as on the option buttons: the highlighted entry alone looks the same with or without it.
+void FolderList::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+    painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+}
+
+void FolderList::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void FolderList::focusOutEvent(QFocusEvent *event)
+{
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 bool FolderList::setPath(const QString &path)

@@ -212,6 +212,7 @@ void MainWindow::createControls()
     m_glyphCombo->lineEdit()->setValidator(new CodePageValidator(-1, m_glyphCombo));
     m_glyphCombo->setPalette(fieldPalette(QColor::fromRgb(Silver), defaultTextColour()));
     nameDropDown(m_glyphCombo, QStringLiteral("special character"));
+    announceFocusFirst(m_glyphCombo->lineEdit());
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
 
     m_appendGlyph = place(new QPushButton(QStringLiteral("^>"), this), layout::appendGlyphButton);
@@ -224,6 +225,7 @@ void MainWindow::createControls()
         QLineEdit *field = place(new QLineEdit(this), controls.field);
         field->setValidator(new CodePageValidator(qsizetype(SegmentKinds[i].maxLength), field));
         field->setAccessibleName(QString::fromLatin1(controls.accessibleName));
+        announceFocusFirst(field);
         // The usual editing menu, plus the palette by name: colouring without the mouse.
         field->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(field, &QWidget::customContextMenuRequested, this, [this, i](const QPoint &at) {

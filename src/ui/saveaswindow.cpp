@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace tintforge {
 
@@ -81,8 +82,16 @@ SaveAsWindow::SaveAsWindow(const Composition &composition, MessageSink showMessa
     setTabOrder(m_folders, m_drives);
     setTabOrder(m_drives, m_save);
 
+    // Escape closes the chooser, as it closes any dialog.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
     fillDrives();
     connect(m_folders, &FolderList::pathChanged, this, &SaveAsWindow::selectDriveOf);
+    // Screen readers hear where Save will write, on focus and whenever it changes.
+    connect(m_folders, &FolderList::pathChanged, this, [this](const QString &folder) {
+        m_folders->setAccessibleDescription(QStringLiteral("current folder %1").arg(folder));
+    });
     m_folders->openNearest(faithfulCurrentFolder());
     connect(m_drives, &QComboBox::currentIndexChanged, this, &SaveAsWindow::changeDrive);
     connect(m_save, &QPushButton::clicked, this, &SaveAsWindow::saveScriptClicked);
@@ -121,6 +130,8 @@ void SaveAsWindow::selectDriveOf(const QString &folder)
     }
     const QSignalBlocker block(m_drives);
     m_drives->setCurrentIndex(best);
+    m_drives->setAccessibleDescription(
+        best < 0 ? QString() : QStringLiteral("current drive %1").arg(m_drives->itemText(best)));
 }
 
 void SaveAsWindow::saveScriptClicked()

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Finding the windows' controls in tests.
+// Finding the windows' controls in tests, and a bound on how long a question to them may take.
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <QObject>
 #include <QString>
 #include <QtGlobal>
+#include <thread>
 
 namespace tintforge::testing {
 
@@ -18,5 +22,36 @@ template <typename T = QWidget> T *control(const QObject *window, const char *na
         qFatal("no control named %s of the kind asked for", name);
     return found;
 }
+
+// Ends the whole test program when it is still alive after `limit`: a call that never returns
+// then fails the run at once instead of holding it until CTest gives up.
+class Watchdog
+{
+public:
+    explicit Watchdog(std::chrono::seconds limit)
+        : m_thread([this, limit] {
+              std::unique_lock lock(m_mutex);
+              if (!m_done.wait_for(lock, limit, [this] { return m_disarmed; }))
+                  qFatal("a call did not return within %lld s", qlonglong(limit.count()));
+          })
+    {}
+    ~Watchdog()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_disarmed = true;
+        }
+        m_done.notify_one();
+        m_thread.join();
+    }
+    Watchdog(const Watchdog &) = delete;
+    Watchdog &operator=(const Watchdog &) = delete;
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_disarmed = false;
+    std::thread m_thread;
+};
 
 } // namespace tintforge::testing

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -542,6 +543,113 @@ private slots:
         QVERIFY(shown.startsWith(
             QStringLiteral("Could not write \"%1\": ").arg(game.file("color.cfg"))));
         QCOMPARE(format, Qt::PlainText);
+    }
+
+    // What a screen reader asks of a field's text, answered exactly: "Player" holds one word,
+    // also when asked at its end, where the reader's caret stands after typing.
+    void fieldsAnswerTextQuestionsExactly_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("boundary");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        const int word = QAccessible::WordBoundary;
+        const int character = QAccessible::CharBoundary;
+        const int sentence = QAccessible::SentenceBoundary;
+        const int line = QAccessible::LineBoundary;
+        const QString player = QStringLiteral("Player");
+        QTest::newRow("word at the end") << player << word << 6 << player << QString() << QString();
+        QTest::newRow("word inside") << player << word << 2 << player << QString() << QString();
+        QTest::newRow("sentence at the end")
+            << player << sentence << 6 << player << QString() << QString();
+        QTest::newRow("character at the end")
+            << player << character << 6 << QString() << QStringLiteral("r") << QString();
+        QTest::newRow("character at the start")
+            << player << character << 0 << QStringLiteral("P") << QString() << QStringLiteral("l");
+        QTest::newRow("line") << player << line << 3 << player << QString() << QString();
+        QTest::newRow("second word") << QStringLiteral("Big Boss") << word << 5
+                                     << QStringLiteral("Boss") << QStringLiteral(" ") << QString();
+        QTest::newRow("empty field")
+            << QString() << word << 0 << QString() << QString() << QString();
+    }
+    void fieldsAnswerTextQuestionsExactly()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, boundary);
+        QFETCH(int, offset);
+        QFETCH(QString, at);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        auto *field = control<QLineEdit>("messageField");
+        field->setText(text);
+        QAccessibleTextInterface *reader =
+            QAccessible::queryAccessibleInterface(field)->textInterface();
+        QVERIFY(reader);
+        const auto type = QAccessible::TextBoundaryType(boundary);
+        int start = 0;
+        int end = 0;
+        const testing::Watchdog watchdog(std::chrono::seconds(20));
+        QCOMPARE(reader->textAtOffset(offset, type, &start, &end), at);
+        QCOMPARE(reader->textBeforeOffset(offset, type, &start, &end), before);
+        QCOMPARE(reader->textAfterOffset(offset, type, &start, &end), after);
+    }
+
+    // Every question at every offset of every field, the glyph box's edit included, comes back
+    // at once with a piece of the text; attributes come as one run over the whole text, so a
+    // reader that walks the runs reads every character.
+    void everyTextQuestionIsAnsweredAtOnce_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("clan, empty") << QStringLiteral("clanField") << QString();
+        QTest::newRow("name") << QStringLiteral("nameField") << QStringLiteral("Player");
+        QTest::newRow("message") << QStringLiteral("messageField")
+                                 << QStringLiteral("Hi all. Play fair!  Bye");
+        QTest::newRow("glyph box") << QStringLiteral("glyphBox") << QStringLiteral("\u00C0");
+    }
+    void everyTextQuestionIsAnsweredAtOnce()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QWidget *widget = control(field.toLatin1().constData());
+        auto *edit = qobject_cast<QLineEdit *>(widget);
+        if (auto *box = qobject_cast<QComboBox *>(widget))
+            edit = box->lineEdit();
+        QVERIFY(edit);
+        edit->setText(text);
+        QAccessibleTextInterface *reader =
+            QAccessible::queryAccessibleInterface(edit)->textInterface();
+        QVERIFY(reader);
+        QCOMPARE(reader->characterCount(), text.size());
+
+        // A question that never returns ends the test rather than hanging it.
+        const testing::Watchdog watchdog(std::chrono::seconds(20));
+        using Question = QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType,
+                                                               int *, int *) const;
+        for (const Question question :
+             {&QAccessibleTextInterface::textAtOffset, &QAccessibleTextInterface::textBeforeOffset,
+              &QAccessibleTextInterface::textAfterOffset}) {
+            for (const auto type : {QAccessible::CharBoundary, QAccessible::WordBoundary,
+                                    QAccessible::SentenceBoundary, QAccessible::ParagraphBoundary,
+                                    QAccessible::LineBoundary, QAccessible::NoBoundary}) {
+                for (int offset = 0; offset <= text.size(); ++offset) {
+                    int start = -1;
+                    int end = -1;
+                    const QString piece = (reader->*question)(offset, type, &start, &end);
+                    QVERIFY(0 <= start && start <= end && end <= text.size());
+                    QCOMPARE(piece, text.mid(start, end - start));
+                }
+            }
+        }
+        for (int offset = 0; offset <= text.size(); ++offset) {
+            int start = -1;
+            int end = -1;
+            QCOMPARE(reader->attributes(offset, &start, &end), QString());
+            QCOMPARE(start, 0);
+            QCOMPARE(end, text.size());
+        }
     }
 
     void scaledDisplayKeepsLayoutWithCrispStrip()

@@ -8,8 +8,10 @@
 #include "ui/saveaswindow.h"
 #include "ui/windowlook.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -212,14 +214,66 @@ private slots:
 #endif
     }
 
+    // Closed from its title bar or with Escape, as any dialog.
+    void closingTheChooserWritesNothing_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("close") << false;
+        QTest::newRow("Escape") << true;
+    }
     void closingTheChooserWritesNothing()
     {
+        QFETCH(bool, escape);
         QPointer<SaveAsWindow> chooser = openChooser();
-        chooser->close();
+        if (escape) {
+            QVERIFY(QTest::qWaitForWindowActive(chooser));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        } else {
+            chooser->close();
+        }
         QTRY_VERIFY(!chooser);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 0);
         // The next one starts afresh.
         QVERIFY(openChooser() != nullptr);
+    }
+
+    // Screen readers hear where Save will write: the folder and the drive, as they change.
+    void theFolderAndDriveAreHeard()
+    {
+        SaveAsWindow *chooser = openChooser();
+        auto *folders = control<QListWidget>(chooser, "folderList");
+        auto *drives = control<QComboBox>(chooser, "driveList");
+        const auto heard = [](QWidget *widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+        };
+        QCOMPARE(heard(folders),
+                 QStringLiteral("current folder %1").arg(QDir::toNativeSeparators(dir->path())));
+        QCOMPARE(heard(drives), QStringLiteral("current drive %1").arg(drives->currentText()));
+        const QList<QListWidgetItem *> other =
+            folders->findItems(QStringLiteral("other"), Qt::MatchExactly);
+        QCOMPARE(other.size(), 1);
+        folders->setCurrentItem(other[0]);
+        QTest::keyClick(folders, Qt::Key_Return);
+        QCOMPARE(heard(folders), QStringLiteral("current folder %1").arg(folder("other")));
+    }
+
+    // The keyboard's place in the folder list shows plainly, in the list's yellow.
+    void theFocusedFolderListShowsIt()
+    {
+        SaveAsWindow *chooser = openChooser();
+        QVERIFY(QTest::qWaitForWindowActive(chooser));
+        auto *folders = control<QListWidget>(chooser, "folderList");
+        control<QWidget>(chooser, "saveButton")->setFocus();
+        const QImage unfocused = folders->grab().toImage();
+        folders->setFocus();
+        const QImage focused = folders->grab().toImage();
+        int yellowed = 0;
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                yellowed += focused.pixel(x, y) != unfocused.pixel(x, y) &&
+                            (focused.pixel(x, y) & 0xFFFFFF) == 0xFFFF00;
+        // A frame of dots around the list: a few hundred pixels.
+        QVERIFY2(yellowed > 200, qPrintable(QString::number(yellowed)));
     }
 
     void aDriveThatCannotBeOpenedFallsBackSilently()
