@@ -16,7 +16,7 @@ test_packages=(
     clang libclang-rt-14-dev clang-format clang-tidy git
     binutils-mingw-w64-x86-64 desktop-file-utils appstream
     xvfb xauth xdotool imagemagick libx11-dev openbox
-    dbus-daemon at-spi2-core python3-pyatspi qt6-gtk-platformtheme
+    dbus-daemon at-spi2-core python3-pyatspi qt6-gtk-platformtheme weston qt6-wayland
 )
 windows_packages=(
     g++-mingw-w64-x86-64-posix dpkg-dev ninja-build perl wine wine64 fonts-wine

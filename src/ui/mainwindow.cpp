@@ -168,6 +168,7 @@ MainWindow::MainWindow(QWidget *parent)
     refresh();
     m_make->setFocus();
     placeOnScreen(this);
+    keepAtItsSize(this);
 }
 
 MainWindow::~MainWindow()
@@ -400,6 +401,7 @@ void MainWindow::openFolderChooser()
                 m_showMessage(parent, message);
             });
         placeOnScreen(m_chooser);
+        keepAtItsSize(m_chooser);
     }
     bringBack(m_chooser);
 }

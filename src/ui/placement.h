@@ -18,4 +18,10 @@ QPoint framePosition(QSize frame, const QRect &available);
 // reported the frame, which happens only after the window is shown.
 void placeOnScreen(QWidget *window);
 
+// Keeps a window of fixed size out of the maximized and full-screen states, whoever asks for
+// them: a title bar's button that the window system draws whatever the window says, or the
+// window system itself. On Wayland a fixed-size window that stayed maximized would answer at its
+// own size, which the compositor takes as a protocol error and ends the program for.
+void keepAtItsSize(QWidget *window);
+
 } // namespace tintforge

@@ -5,11 +5,18 @@
 usage: atspi_client.py APP_NAME tree        one line per object: depth, role | name |
                                             labelled-by names | action names
        atspi_client.py APP_NAME press NAME  runs the first action of the first object so named
+       atspi_client.py APP_NAME text NAME   of the text object so named: its whole text, then
+                                            one line per boundary and offset: the text at,
+                                            before and after it, and the attribute run there
+       atspi_client.py APP_NAME listen SECONDS  prints "listening", then one line per focus,
+                                            caret, selection and text event of the program:
+                                            event type | role | name
 """
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def find_app(name, seconds=15):
@@ -64,8 +71,59 @@ def main():
                     return 0
         print("nothing to press named %r" % sys.argv[3])
         return 1
+    if sys.argv[2] == "text":
+        for node, _ in walk(app):
+            if node.name == sys.argv[3]:
+                return print_text(node.queryText())
+        print("no text object named %r" % sys.argv[3])
+        return 1
+    if sys.argv[2] == "listen":
+        return listen(app, float(sys.argv[3]))
     print(__doc__)
     return 2
+
+
+BOUNDARIES = [("char", pyatspi.TEXT_BOUNDARY_CHAR), ("word start", pyatspi.TEXT_BOUNDARY_WORD_START),
+              ("word end", pyatspi.TEXT_BOUNDARY_WORD_END),
+              ("sentence start", pyatspi.TEXT_BOUNDARY_SENTENCE_START),
+              ("sentence end", pyatspi.TEXT_BOUNDARY_SENTENCE_END),
+              ("line start", pyatspi.TEXT_BOUNDARY_LINE_START)]
+
+
+def print_text(text):
+    count = text.characterCount
+    print("text | %s" % text.getText(0, -1))
+    for label, boundary in BOUNDARIES:
+        for offset in range(count + 1):
+            pieces = [text.getTextAtOffset(offset, boundary),
+                      text.getTextBeforeOffset(offset, boundary),
+                      text.getTextAfterOffset(offset, boundary)]
+            print("%s %d | %s" % (label, offset, " | ".join(
+                "%s %d %d" % (piece[0], piece[1], piece[2]) for piece in pieces)))
+    for offset in range(count + 1):
+        _, start, end = text.getAttributeRun(offset, False)
+        print("attributes %d | %d %d" % (offset, start, end))
+    return 0
+
+
+def listen(app, seconds):
+    def report(event):
+        source = event.source
+        try:
+            if source is None or source.getApplication().name != app.name:
+                return
+            print("%s %d | %s | %s" % (event.type, event.detail1, source.getRoleName(),
+                                       source.name), flush=True)
+        except Exception:  # an object gone meanwhile says nothing
+            pass
+
+    kinds = ["focus:", "object:state-changed:focused", "object:text-caret-moved",
+             "object:text-selection-changed", "object:text-changed"]
+    pyatspi.Registry.registerEventListener(report, *kinds)
+    print("listening", flush=True)
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    return 0
 
 
 if __name__ == "__main__":

@@ -465,6 +465,54 @@ private slots:
 
     // A normal end: closing the window ends the program with status 0 and nothing on stderr,
     // which under the sanitizer build also means no leak and no error report.
+    // A screen reader reads a field's whole text, asks for any piece of it at any offset and
+    // gets an answer, and walks its attribute runs over every character.
+    void aScreenReaderReadsAFieldWhole()
+    {
+        if (target().underWine())
+            QSKIP("Wine offers no bridge to the desktop's accessibility bus");
+        Session s(true, true);
+        QVERIFY(s.started());
+        s.click(NameField);
+        s.type(QStringLiteral("Player"));
+        const QStringList lines = screenReader({QStringLiteral("text"), QStringLiteral("name")});
+        QVERIFY(!lines.isEmpty());
+        QCOMPARE(lines.first(), QStringLiteral("text | Player"));
+        // Six kinds of boundary at the seven offsets 0 to 6, then seven attribute runs.
+        QCOMPARE(lines.size(), 1 + 6 * 7 + 7);
+        for (int offset = 0; offset <= 6; ++offset)
+            QVERIFY(lines.contains(QStringLiteral("attributes %1 | 0 6").arg(offset)));
+        QVERIFY(lines.contains(QStringLiteral("char 5 | r 5 6 | e 4 5 |  6 6")));
+    }
+
+    // Tab into an empty field: a screen reader hears of the field before anything the field does
+    // on taking the focus, so that it announces the field.
+    void aScreenReaderHearsOfTheFieldFirst()
+    {
+        if (target().underWine())
+            QSKIP("Wine offers no bridge to the desktop's accessibility bus");
+        Session s(true, true);
+        QVERIFY(s.started());
+        // The keyboard's place on Make, just before the name field.
+        s.click(NameField);
+        s.key(QStringLiteral("shift+Tab"));
+        QProcess listener;
+        listener.start(QStringLiteral(ATSPI_PYTHON),
+                       {QStringLiteral(ATSPI_CLIENT), QStringLiteral("Orv Vorlix's Tintforge"),
+                        QStringLiteral("listen"), QStringLiteral("4")});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (listener.waitForReadyRead(100), listener.peek(10).startsWith("listening")), 20000);
+        s.key(QStringLiteral("Tab"));
+        QVERIFY(listener.waitForFinished(20000));
+        const QStringList events = QString::fromUtf8(listener.readAllStandardOutput())
+                                       .split(u'\n', Qt::SkipEmptyParts)
+                                       .filter(QStringLiteral("| text | name"));
+        QVERIFY2(!events.isEmpty(), "the field reported nothing");
+        QVERIFY2(events.first().startsWith(QStringLiteral("focus:")) ||
+                     events.first().startsWith(QStringLiteral("object:state-changed:focused 1")),
+                 qPrintable(events.join(u'\n')));
+    }
+
     void closingTheWindowEndsTheProgramCleanly()
     {
         Session s;

@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace tintforge;
 using tintforge::testing::control;
@@ -144,6 +145,28 @@ private slots:
         QFETCH(QRect, available);
         QFETCH(QPoint, expected);
         QCOMPARE(framePosition(frame, available), expected);
+    }
+
+    // Neither window offers to maximize, and a request to maximize it anyway (a title bar's
+    // button, a double click on it, a compositor's key) leaves it at its size, the program
+    // running: on Wayland a fixed-size window that took the request committed its own size
+    // against the maximized state, and the compositor ended the program for it.
+    void maximizingLeavesTheWindowsAsTheyAre()
+    {
+        SaveAsWindow *chooser = openChooser();
+        QVERIFY(chooser);
+        for (QWidget *window :
+             {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(chooser)}) {
+            QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+            const QSize size = window->size();
+            window->windowHandle()->setWindowStates(Qt::WindowMaximized);
+            // Once the window system has answered, the window is back at its size, fixed.
+            QTRY_COMPARE_WITH_TIMEOUT(window->minimumSize(), size, 5000);
+            QCOMPARE(window->maximumSize(), size);
+            QCOMPARE(window->size(), size);
+            QVERIFY(!window->isMaximized());
+            QVERIFY(window->isVisible());
+        }
     }
 
     // Raising alone would leave a minimised chooser minimised.
