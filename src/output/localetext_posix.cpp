@@ -11,8 +11,9 @@ namespace tintforge {
 
 QString fromLocaleText(const char *text, const char *codeset)
 {
-    const iconv_t convert = ::iconv_open("UTF-8", codeset);
-    if (convert == iconv_t(-1))
+    iconv_t convert = ::iconv_open("UTF-8", codeset);
+    // iconv_open reports failure as (iconv_t)-1.
+    if (convert == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
         return QString::fromUtf8(text);
     std::string in(text);
     // Four bytes of UTF-8 at most for every byte of any 8-bit or multi-byte set.

@@ -406,7 +406,7 @@ private slots:
                 ::close(lowest);
                 rlimit few{};
                 ::getrlimit(RLIMIT_NOFILE, &few);
-                few.rlim_cur = rlim_t(lowest + spare);
+                few.rlim_cur = rlim_t(lowest) + rlim_t(spare);
                 ::setrlimit(RLIMIT_NOFILE, &few);
                 return !writeColourScript(dir.path(), testing::sampleComposition()).has_value();
             });
