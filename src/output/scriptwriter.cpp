@@ -79,6 +79,8 @@ std::optional<FileError> replaceFile(const QString &folderPath, const QString &n
         // before the hold: then it is gone, and another name is taken.
         NativeFile keeper(folder, temporary, NativeFile::Mode::Read);
         if (!keeper.isOpen() || !keeper.holdAgainstOurOtherWriters()) {
+            if (!file.isNamed(folder, temporary))
+                continue; // another writer took it for one left behind: nothing of ours is left
             folder.remove(temporary);
             return keeper.errorAt(path);
         }
