@@ -8,9 +8,16 @@ preset_dir = $(if $(filter default,$(1)),build,build-$(1))
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 BENCH_RUNS ?= 31
-# Extra configure options, e.g. CMAKE_ARGS=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON as CI sets.
+# Extra configure options, e.g. CMAKE_ARGS=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON.
 CMAKE_ARGS ?=
 STRICT = -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+# CI (CI=true) builds everything with warnings as errors.
+ifeq ($(CI),true)
+CMAKE_ARGS += $(STRICT)
+endif
+# The screen of the X server the benchmarks and the Windows suite run in (the tests take theirs
+# from CMakeLists.txt).
+XVFB_SCREEN = 1024x768x24
 
 .PHONY: all run test build check sanitize fuzz bench artwork windows windows-test clean
 
@@ -72,12 +79,12 @@ bench:
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench -j $(JOBS)
 	@export XDG_RUNTIME_DIR=$$(mktemp -d) && \
-	    xvfb-run -a -s "-screen 0 1024x768x24" build-bench/startbench $(BENCH_RUNS) \
+	    xvfb-run -a -s "-screen 0 $(XVFB_SCREEN)" build-bench/startbench $(BENCH_RUNS) \
 	        build-bench/bench_floor build-bench/bench_floor_text build-bench/bench_floor_controls \
 	        build-bench/tintforge && \
 	    QT_QPA_PLATFORM=offscreen build-bench/waitbench 5 5000 100000; \
 	    status=$$?; rm -rf "$$XDG_RUNTIME_DIR"; exit $$status
-	@if [ -f build-windows/CMakeCache.txt ]; then tools/windows/bench-wine.sh build-windows $(BENCH_RUNS); fi
+	@if [ -f build-windows/CMakeCache.txt ]; then XVFB_SCREEN=$(XVFB_SCREEN) tools/windows/bench-wine.sh build-windows $(BENCH_RUNS); fi
 
 # The Windows program, "VorlixOrv's Tintforge.exe", and its zip, cross-built with MinGW-w64
 # against a static Qt. That Qt is built once per machine from Debian's qt6-base source into a
@@ -92,7 +99,7 @@ windows:
 # The model, output and window tests under Wine, then the Windows program end to end in Wine,
 # driven by the end-to-end test of the Linux tree.
 windows-test: windows build
-	@xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows -j $(JOBS)
+	@xvfb-run -a -s "-screen 0 $(XVFB_SCREEN)" ctest --preset windows -j $(JOBS)
 
 # Draws the banner and the icons again into the tree, after a change to their generators.
 artwork:

@@ -9,8 +9,9 @@ class QWidget;
 
 namespace tintforge {
 
-// "MS Sans Serif" 8.25 pt where installed, otherwise a sans-serif face of the same pixel size.
-// Sized in pixels, since the whole layout is in pixels.
+// The controls' sans-serif face at 11 pixels (MS Sans Serif 8.25 pt): the first of MS Sans
+// Serif, Liberation Sans, Arial and DejaVu Sans that is installed and scales to that size (a
+// bitmap-only MS Sans Serif is passed over). Sized in pixels, since the whole layout is in pixels.
 QFont controlFont(bool bold);
 
 // The windows' own light palette, the same on every desktop: a dark desktop scheme must not turn

@@ -5,6 +5,7 @@
 #include "output/colourscript.h"
 #include "support/files.h"
 #include "support/listeddata.h"
+#include "ui/layout.h"
 #include "xwindows.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@ using tintforge::testing::readAll;
 namespace {
 
 const QString Title = QStringLiteral("^Orv Vorlix's Tintforge$");
+const QSize MainWindowSize{pixels(layout::MainWindowWidth), pixels(layout::MainWindowHeight)};
 
 // The program under test: this tree's own, or the Windows program under Wine when the Windows
 // test run names it, with the script that runs it in a prefix of its own.
@@ -146,15 +148,15 @@ public:
     // Where the window's own area starts on the screen; under a window manager that is inside
     // the frame it adds.
     // A window that the window manager leaves alone (Wine's tool windows) carries the frame its
-    // own system draws: then the area of the designed size sits at the bottom, between equal
+    // own system draws: then the window's own area of `size` sits at the bottom, between equal
     // borders.
-    static QPoint originOf(const QString &window, QSize designed = QSize(545, 270))
+    static QPoint originOf(const QString &window, QSize size = MainWindowSize)
     {
         const std::optional<FrameRect> area = areaOf(window.toULong());
         if (!area)
             return {};
-        const int border = std::max(0, (area->width - designed.width()) / 2);
-        const int top = std::max(0, area->height - designed.height() - border);
+        const int border = std::max(0, (area->width - size.width()) / 2);
+        const int top = std::max(0, area->height - size.height() - border);
         return {area->x + border, area->y + top};
     }
 
@@ -559,11 +561,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             (frame = frameOf(s.window()), std::abs(frame->y - (768 - frame->height) / 2) <= slack),
             5000);
-        QVERIFY2(frame->height > 270, "the window manager gave the window a title bar");
+        QVERIFY2(frame->height > MainWindowSize.height(),
+                 "the window manager gave the window a title bar");
         QVERIFY(std::abs(frame->x - (1024 - frame->width) / 2) <= slack);
         const std::optional<FrameRect> area = areaOf(s.window());
         QVERIFY(area.has_value());
-        QCOMPARE(QSize(area->width, area->height), QSize(545, 270));
+        QCOMPARE(QSize(area->width, area->height), MainWindowSize);
         const std::optional<std::pair<int, int>> icon = iconSizeOf(s.window());
         QVERIFY2(icon && icon->first >= 16 && icon->first == icon->second,
                  "the window has its icon");

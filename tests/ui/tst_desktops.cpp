@@ -277,7 +277,7 @@ private slots:
     }
 
     // On the black window, the keyboard's place and the folder list's scroll thumb show in the
-    // designed yellow: a dotted frame round the focused caption, a yellow thumb.
+    // captions' yellow: a dotted frame round the focused caption, a yellow thumb.
     void focusAndScrollThumbShowInYellow()
     {
         const auto yellowPixels = [](QWidget *widget) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Start-up benchmark. Starts each program in turn, many times, rotating the order, and measures:
-//  - mapped: from exec until its 545 by 270 window is mapped on the X server;
+//  - mapped: from exec until its window, of the main window's size, is mapped on the X server;
 //  - painted: from exec until the window's pixels first equal a reference picture of the
 //    finished window, taken once beforehand: the first complete paint, what the user sees;
 //  - the peak resident memory of the process once it has painted.
@@ -9,6 +9,9 @@
 // shows besides one control of each kind the main window is made of.
 //
 // usage: startbench RUNS FLOOR TEXT_FLOOR CONTROLS_FLOOR PROGRAM...   (needs DISPLAY)
+
+// Before Xlib, whose macros (CursorShape) clash with Qt's names.
+#include "ui/layout.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -32,8 +35,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int Width = 545;
-constexpr int Height = 270;
+constexpr int Width = tintforge::pixels(tintforge::layout::MainWindowWidth);
+constexpr int Height = tintforge::pixels(tintforge::layout::MainWindowHeight);
 // The first programs on the command line, in this order.
 constexpr std::array<const char *, 3> FloorNames{"bare", "text", "controls"};
 

@@ -33,7 +33,7 @@ export XDG_RUNTIME_DIR
 XDG_RUNTIME_DIR=$(mktemp -d)
 trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 printf 'Start-up under Wine (%s), %s runs each:\n' "$(wine --version 2>/dev/null)" "$runs"
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+xvfb-run -a -s "-screen 0 ${XVFB_SCREEN:?the Makefile names the screen}" sh -c '
     "$1" "$2" wineboot.exe >/dev/null 2>&1
     WINEPREFIX="$2" wineserver -p
     shift 2
