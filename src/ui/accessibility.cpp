@@ -27,18 +27,20 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
+// Asked once for each class of the object, its own first.
 QAccessibleInterface *programWidget(const QString &className, QObject *object)
 {
-    if (!object->isWidgetType())
+    if (!object->isWidgetType() ||
+        className != QLatin1StringView(object->metaObject()->className()))
         return nullptr;
+    if (auto *area = qobject_cast<ClickArea *>(object))
+        return new AccessibleClickArea(area);
+    if (auto *field = qobject_cast<QLineEdit *>(object))
+        return new AccessibleField(field);
+    // The program's windows are plain widgets, which would otherwise be reported as a client
+    // area.
     auto *widget = static_cast<QWidget *>(object);
-    if (className == QLatin1StringView("tintforge::ClickArea"))
-        return new AccessibleClickArea(static_cast<ClickArea *>(widget));
-    if (className == QLatin1StringView("QLineEdit"))
-        return new AccessibleField(static_cast<QLineEdit *>(widget));
-    // Plain widgets that are windows would otherwise be reported as a client area.
-    if (className == QLatin1StringView("tintforge::MainWindow") ||
-        className == QLatin1StringView("tintforge::SaveAsWindow"))
+    if (widget->isWindow() && object->metaObject()->superClass() == &QWidget::staticMetaObject)
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }

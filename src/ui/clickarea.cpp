@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "clickarea.h"
 
-#include "accessibility.h"
-
 #include <QMouseEvent>
 
 namespace tintforge {
 
 ClickArea::ClickArea(const QString &name, QWidget *parent) : QWidget(parent)
 {
-    registerAccessibleRoles();
     setObjectName(name);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_NoSystemBackground);

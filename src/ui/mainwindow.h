@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "messagesink.h"
 #include "model/composition.h"
 
 #include <array>
@@ -22,8 +23,6 @@ namespace tintforge {
 
 class SaveAsWindow;
 
-// Shows a failure to the user. Tests replace it, since a message box would wait for a click.
-using MessageSink = std::function<void(QWidget *parent, const QString &message)>;
 // Hands an address to the desktop's own handler for web or mail addresses; false when none
 // could be started. Tests replace it, so that nothing is launched.
 using LinkOpener = std::function<bool(const QUrl &address)>;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "mainwindow.h"
+#include "messagesink.h"
 
 #include <QWidget>
 
@@ -9,6 +9,8 @@ class QComboBox;
 class QPushButton;
 
 namespace tintforge {
+
+class Composition;
 
 class FolderList;
 
