@@ -4,6 +4,7 @@
 #include "accessibility.h"
 #include "clickarea.h"
 #include "codepagevalidator.h"
+#include "colournames.h"
 #include "layout.h"
 #include "links.h"
 #include "model/glyphlist.h"
@@ -58,46 +59,6 @@ constexpr std::size_t ClanIndex = static_cast<std::size_t>(SegmentId::Clan);
 constexpr QRgb Silver = 0xC0C0C0;
 constexpr QRgb Grey = 0x808080;
 constexpr QRgb LightGrey = 0xE0E0E0;
-
-QString name(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-// The chart's names that are not spelled as colours, as the user hears and reads them. The chart
-// keeps its own spelling in color.cfg, where the game's users know it; "bight blue" is cyan,
-// and spelled "bright blue" it would sound like the fifth swatch.
-struct SpokenName {
-    std::string_view chartName;
-    std::string_view spoken;
-};
-constexpr std::array<SpokenName, 2> SpokenNames{{
-    {"bight blue", "bright cyan"},
-    {"ash yello grey", "ash yellow grey"},
-}};
-
-// What a swatch is called to the user: its chart line's name, less the chart's trailing blank,
-// spelled as a colour.
-QString swatchName(const Swatch &swatch)
-{
-    for (const SpokenName &spelling : SpokenNames) {
-        if (spelling.chartName == swatch.chartName)
-            return name(spelling.spoken);
-    }
-    return name(swatch.chartName).trimmed();
-}
-
-// The name of the colour a segment shows: the swatch that gave it its code and preview colour,
-// or the code's own swatch while it has none.
-QString colourNameOf(const Segment &segment)
-{
-    const PreviewColour &preview = segment.previewColour();
-    for (const Swatch &swatch : Palette) {
-        if (swatch.code == segment.colourCode() && (!preview || *preview == swatch.preview))
-            return swatchName(swatch);
-    }
-    return QString();
-}
 
 // Shows a window in front, restoring it first when it was minimised: raising alone leaves a
 // minimised window where it is.
@@ -196,17 +157,37 @@ void MainWindow::createClickAreas()
             [this] { openLink(QUrl(QStringLiteral("mailto:") + MakerMailAddress)); });
 }
 
+// Made in this order, which is also the order in which they lie one above another.
 void MainWindow::createControls()
+{
+    const std::array<QLabel *, 3> captions = createCaptions();
+    createGlyphBox();
+    m_clanSwitch = place(new QCheckBox(QStringLiteral("clan"), this), layout::clanSwitch);
+    styleCaption(m_clanSwitch);
+    for (std::size_t i = 0; i < SegmentKinds.size(); ++i)
+        createSegmentRow(i);
+    createButtons();
+    // Each caption names the field beside it.
+    captions[0]->setBuddy(m_fields[std::size_t(SegmentId::Name)]);
+    captions[1]->setBuddy(m_fields[std::size_t(SegmentId::Host)]);
+    captions[2]->setBuddy(m_fields[std::size_t(SegmentId::Mess)]);
+}
+
+// The captions of the name, host and message fields.
+std::array<QLabel *, 3> MainWindow::createCaptions()
 {
     const auto caption = [this](const ControlPlace &where, const char *text) {
         auto *label = place(new QLabel(QString::fromLatin1(text), this), where);
         styleCaption(label);
         return label;
     };
-    QLabel *nameCaption = caption(layout::nameCaption, "Name:");
-    QLabel *hostCaption = caption(layout::hostCaption, "Host Name:");
-    QLabel *messageCaption = caption(layout::messageCaption, "Starting Message:");
+    return {caption(layout::nameCaption, "Name:"), caption(layout::hostCaption, "Host Name:"),
+            caption(layout::messageCaption, "Starting Message:")};
+}
 
+// The glyph box and the button that appends its text.
+void MainWindow::createGlyphBox()
+{
     m_glyphCombo = place(new EditableDropDown(this), layout::glyphBox);
     m_glyphCombo->setInsertPolicy(QComboBox::NoInsert);
     m_glyphCombo->setCompleter(nullptr);
@@ -218,52 +199,52 @@ void MainWindow::createControls()
 
     m_appendGlyph = place(new QPushButton(QStringLiteral("^>"), this), layout::appendGlyphButton);
     styleButton(m_appendGlyph);
-    m_clanSwitch = place(new QCheckBox(QStringLiteral("clan"), this), layout::clanSwitch);
-    styleCaption(m_clanSwitch);
+    m_appendGlyph->setAccessibleName(QStringLiteral("append special character"));
+}
 
-    for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
-        const SegmentControls &controls = SegmentControlTable[i];
-        QLineEdit *field = place(new QLineEdit(this), controls.field);
-        field->setValidator(new CodePageValidator(qsizetype(SegmentKinds[i].maxLength), field));
-        field->setAccessibleName(QString::fromLatin1(controls.accessibleName));
-        announceFocusFirst(field);
-        // The usual editing menu, plus the palette by name: colouring without the mouse.
-        field->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(field, &QWidget::customContextMenuRequested, this, [this, i](const QPoint &at) {
-            segmentMenu(i)->exec(m_fields[i]->mapToGlobal(at));
-        });
-        // Shift+F10 opens it too, at the text cursor. The Menu key needs nothing of ours: the
-        // window system turns it into a request for the menu already, and a second one would
-        // leave a menu open after the first closes.
-        auto *shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), field, nullptr,
-                                       nullptr, Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, field, [field] {
-            const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-            emit field->customContextMenuRequested(cursor.bottomLeft());
-        });
-        m_fields[i] = field;
+// A segment's field, with its menu of colours, and its option button.
+void MainWindow::createSegmentRow(std::size_t index)
+{
+    const SegmentControls &controls = SegmentControlTable[index];
+    QLineEdit *field = place(new QLineEdit(this), controls.field);
+    field->setValidator(new CodePageValidator(qsizetype(SegmentKinds[index].maxLength), field));
+    field->setAccessibleName(QString::fromLatin1(controls.accessibleName));
+    announceFocusFirst(field);
+    // The usual editing menu, plus the palette by name: colouring without the mouse.
+    field->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(field, &QWidget::customContextMenuRequested, this, [this, index](const QPoint &at) {
+        segmentMenu(index)->exec(m_fields[index]->mapToGlobal(at));
+    });
+    // Shift+F10 opens it too, at the text cursor. The Menu key needs nothing of ours: the window
+    // system turns it into a request for the menu already, and a second one would leave a menu
+    // open after the first closes.
+    auto *shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), field, nullptr, nullptr,
+                                   Qt::WidgetShortcut);
+    connect(shortcut, &QShortcut::activated, field, [field] {
+        const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        emit field->customContextMenuRequested(cursor.bottomLeft());
+    });
+    m_fields[index] = field;
 
-        auto *option = place(new QRadioButton(QString::fromLatin1(controls.optionCaption), this),
-                             controls.option);
-        styleCaption(option);
-        m_options[i] = option;
-    }
+    auto *option =
+        place(new QRadioButton(QString::fromLatin1(controls.optionCaption), this), controls.option);
+    styleCaption(option);
+    m_options[index] = option;
+}
 
+// Make and "...".
+void MainWindow::createButtons()
+{
     m_make = place(new QPushButton(QStringLiteral("Make"), this), layout::makeButton);
     styleButton(m_make);
-    // Where Make writes can change while the program runs (a game installed meanwhile, a
-    // Wine prefix made), so it is looked up again whenever the button's tip or description is
-    // about to be shown or heard.
+    // Where Make writes can change while the program runs (a game installed meanwhile, a Wine
+    // prefix made), so it is looked up again whenever the button's tip or description is about
+    // to be shown or heard.
     m_make->installEventFilter(this);
     showMakeDestination();
     m_saveAs = place(new QPushButton(QStringLiteral("..."), this), layout::saveAsButton);
     styleButton(m_saveAs);
     m_saveAs->setAccessibleName(QStringLiteral("save in another folder"));
-    m_appendGlyph->setAccessibleName(QStringLiteral("append special character"));
-    // Each caption names the field beside it.
-    nameCaption->setBuddy(m_fields[std::size_t(SegmentId::Name)]);
-    hostCaption->setBuddy(m_fields[std::size_t(SegmentId::Host)]);
-    messageCaption->setBuddy(m_fields[std::size_t(SegmentId::Mess)]);
     // Enter presses the focused button, as the space bar does.
     for (QPushButton *button : {m_make, m_appendGlyph, m_saveAs})
         button->setAutoDefault(true);

@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -58,6 +59,10 @@ protected:
 private:
     void createClickAreas();
     void createControls();
+    std::array<QLabel *, 3> createCaptions();
+    void createGlyphBox();
+    void createSegmentRow(std::size_t index);
+    void createButtons();
     void setTabOrder();
     void connectEvents();
     void refresh();
