@@ -17,4 +17,8 @@ struct Drive {
 // has its own.
 QList<Drive> drives();
 
+// Whether a folder lies on the drive whose root folder is `root`: "/" holds everything, "C:\"
+// all of drive C. Names compare as the platform's file names do (without case on Windows).
+bool isOnDrive(const QString &folder, const QString &root);
+
 } // namespace tintforge

@@ -22,4 +22,10 @@ QList<Drive> drives()
     return list;
 }
 
+bool isOnDrive(const QString &folder, const QString &root)
+{
+    const QString prefix = root.endsWith(u'/') ? root : root + u'/';
+    return folder == root || folder.startsWith(prefix);
+}
+
 } // namespace tintforge

@@ -20,4 +20,13 @@ QList<Drive> drives()
     return list;
 }
 
+bool isOnDrive(const QString &folder, const QString &root)
+{
+    const QString clean = QDir::fromNativeSeparators(folder);
+    const QString base = QDir::fromNativeSeparators(root);
+    const QString prefix = base.endsWith(u'/') ? base : base + u'/';
+    return clean.compare(base, Qt::CaseInsensitive) == 0 ||
+           clean.startsWith(prefix, Qt::CaseInsensitive);
+}
+
 } // namespace tintforge

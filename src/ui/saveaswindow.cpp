@@ -41,17 +41,6 @@ private:
     }
 };
 
-// Whether a folder lies on the file system mounted at root; "/" holds everything, "C:\" all of
-// drive C.
-bool isOn(const QString &folder, const QString &root)
-{
-    const QString clean = QDir::fromNativeSeparators(folder);
-    const QString base = QDir::fromNativeSeparators(root);
-    const QString prefix = base.endsWith(u'/') ? base : base + u'/';
-    return clean.compare(base, Qt::CaseInsensitive) == 0 ||
-           clean.startsWith(prefix, Qt::CaseInsensitive);
-}
-
 } // namespace
 
 SaveAsWindow::SaveAsWindow(const Composition &composition, MessageSink showMessage)
@@ -123,7 +112,7 @@ void SaveAsWindow::selectDriveOf(const QString &folder)
     qsizetype bestLength = -1;
     for (int i = 0; i < m_drives->count(); ++i) {
         const QString root = m_drives->itemData(i, RootRole).toString();
-        if (isOn(folder, root) && root.size() > bestLength) {
+        if (isOnDrive(folder, root) && root.size() > bestLength) {
             best = i;
             bestLength = root.size();
         }

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "windowlook.h"
 
+#include "platformstyle.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QRadioButton>
-#include <QStyleFactory>
 #include <QStyleOption>
 #include <QWidget>
 
@@ -207,22 +208,6 @@ void styleCaption(QWidget *widget)
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
-
-namespace {
-
-// The platform's style, unless it draws controls from the system's visual theme, which ignores
-// the windows' colours (the drive list would be yellow on white): Windows' themed style is then
-// replaced by the classic Windows style it builds on, which draws in the windows' colours.
-QStyle *platformStyle()
-{
-    const QStyle *current = QApplication::style();
-    if (current &&
-        current->name().compare(QLatin1StringView("windowsvista"), Qt::CaseInsensitive) == 0)
-        return QStyleFactory::create(QStringLiteral("Windows"));
-    return nullptr;
-}
-
-} // namespace
 
 void installFormStyle()
 {

@@ -3,6 +3,7 @@
 #include "output/gamefolder.h"
 #include "support/files.h"
 #include "support/widgets.h"
+#include "ui/drives.h"
 #include "ui/folderlist.h"
 #include "ui/mainwindow.h"
 #include "ui/saveaswindow.h"
@@ -235,6 +236,37 @@ private slots:
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 0);
         // The next one starts afresh.
         QVERIFY(openChooser() != nullptr);
+    }
+
+    // The drive list shows the drive a folder lies on, its names compared as the system's are.
+    void aFolderLiesOnItsDrive_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<bool>("on");
+#ifdef Q_OS_WIN
+        QTest::newRow("below the root")
+            << QStringLiteral("C:\\Games") << QStringLiteral("C:\\") << true;
+        QTest::newRow("letters of either case")
+            << QStringLiteral("c:\\games") << QStringLiteral("C:\\") << true;
+        QTest::newRow("another drive")
+            << QStringLiteral("D:\\Games") << QStringLiteral("C:\\") << false;
+#else
+        QTest::newRow("the root") << QStringLiteral("/") << QStringLiteral("/") << true;
+        QTest::newRow("below a mount point")
+            << QStringLiteral("/media/disk/sof") << QStringLiteral("/media/disk") << true;
+        QTest::newRow("a name of other case")
+            << QStringLiteral("/media/Disk/sof") << QStringLiteral("/media/disk") << false;
+        QTest::newRow("a longer name")
+            << QStringLiteral("/media/diskette") << QStringLiteral("/media/disk") << false;
+#endif
+    }
+    void aFolderLiesOnItsDrive()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, root);
+        QFETCH(bool, on);
+        QCOMPARE(isOnDrive(folder, root), on);
     }
 
     // Screen readers hear where Save will write: the folder and the drive, as they change.
