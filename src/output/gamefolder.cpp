@@ -24,6 +24,9 @@ GameFolder DefaultGameFolder()
     return gameFolderCandidates().front();
 }
 
+namespace {
+
+// Whether the game sees a folder at `path`: the folder itself, or its redirected twin.
 bool gameSeesFolder(const QString &path)
 {
     if (QFileInfo(path).isDir())
@@ -31,6 +34,8 @@ bool gameSeesFolder(const QString &path)
     const std::optional<QString> twin = redirectedTwin(path);
     return twin && QFileInfo(*twin).isDir();
 }
+
+} // namespace
 
 MakeFolder locateGameFolder()
 {

@@ -38,9 +38,6 @@ GameFolder DefaultGameFolder();
 // and on other systems.
 std::optional<QString> redirectedTwin(const QString &folder);
 
-// Whether the game sees a folder at `path`: the folder itself, or its redirected twin.
-bool gameSeesFolder(const QString &path);
-
 // Where Make writes: the first place the game sees a folder at, or the standard place when the
 // game sees none.
 struct MakeFolder {

@@ -81,8 +81,6 @@ public:
     QString errorString() const { return m_error; }
     // Whether the last failure was a CreateNew that found the name taken.
     bool nameTaken() const { return m_nameTaken; }
-    // Whether the system refused this user the last step (see FileError::accessDenied).
-    bool accessDenied() const { return m_accessDenied; }
     // The last failure, naming `path`.
     FileError errorAt(const QString &path) const { return {path, m_error, m_accessDenied}; }
 
