@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "codepage.h"
 #include "rgb.h"
 
 #include <array>
@@ -33,14 +34,6 @@ enum class SegmentId { Clan, Name, Name2, Host, Mess };
 // The code every segment starts with; the chart lists it as black.
 inline constexpr char InitialColourCode = 0x08;
 
-// Whether a byte can stand in a segment text. Control codes would end a script line early or
-// smuggle in a colour switch the user never chose, so 0 to 31 and 127 are kept out.
-constexpr bool isTextByte(char byte)
-{
-    const auto code = static_cast<unsigned char>(byte);
-    return code >= 32 && code != 127;
-}
-
 // Whether a code can be a segment's colour code: 1 to 31, but never a line break.
 constexpr bool isColourCode(char code)
 {
@@ -48,7 +41,8 @@ constexpr bool isColourCode(char code)
 }
 
 // One coloured piece of the composition. Text is bytes of the game's 8-bit code page; the
-// segment keeps its own invariants: never longer than its limit, never a control code in it.
+// segment keeps its own invariants: never longer than its limit, only bytes that stand for a
+// character (isTextByte).
 class Segment
 {
 public:
@@ -60,7 +54,7 @@ public:
     char colourCode() const { return m_colourCode; }
     const PreviewColour &previewColour() const { return m_previewColour; }
 
-    // Replaces the text, leaving out control codes and cutting what is beyond the limit.
+    // Replaces the text, leaving out what is no text byte and cutting what is beyond the limit.
     void setText(std::string_view text);
     void append(std::string_view text);
     void setColour(char code, PreviewColour preview);

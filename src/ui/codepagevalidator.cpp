@@ -1,9 +1,32 @@
 // SPDX-License-Identifier: MIT
 #include "codepagevalidator.h"
 
-#include "output/codepage.h"
+#include "model/codepage.h"
 
 namespace tintforge {
+
+namespace {
+
+// Composes the text (NFC), then drops every character no code page byte stands for, moving the
+// cursor with the text before it.
+void dropNonCodePage(QString &text, int &cursor)
+{
+    // Composed first: an "e" with a combining accent, as some input methods and pastes deliver
+    // it, is the code page's "\u00E9", not an "e" and a character to drop.
+    const qsizetype composedCursor =
+        text.left(cursor).normalized(QString::NormalizationForm_C).size();
+    text = text.normalized(QString::NormalizationForm_C);
+    cursor = int(composedCursor);
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+        if (byteOfCharacter(text[i].unicode()) == 0) {
+            text.remove(i, 1);
+            if (i < cursor)
+                --cursor;
+        }
+    }
+}
+
+} // namespace
 
 CodePageValidator::CodePageValidator(qsizetype maxLength, QObject *parent)
     : QValidator(parent), m_maxLength(maxLength)

@@ -170,6 +170,9 @@ private slots:
         c.selectSegment(SegmentId::Name);
         c.appendToActive(std::string("\0e\x1f", 3));
         QCOMPARE(c.segment(SegmentId::Name).text(), bytes("abcde"));
+        // Nor do the five bytes Windows-1252 gives no character.
+        c.setSegmentText(SegmentId::Host, "a\x81\x8D\x8F\x90\x9D\x80\x9F");
+        QCOMPARE(c.segment(SegmentId::Host).text(), bytes("a\x80\x9F"));
     }
 
     void quotesAndHighBytesAreKept()
