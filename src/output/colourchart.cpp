@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "colourchart.h"
 
+#include "colourscript.h"
+
 namespace tintforge {
 
 namespace {

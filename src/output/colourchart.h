@@ -8,9 +8,6 @@
 
 namespace tintforge {
 
-// Every line of both files ends this way, on every platform.
-inline constexpr std::string_view LineEnd = "\r\n";
-
 // The 29 chart lines, each ended by CR LF: 1282 bytes.
 // The first reads: echo "01<byte 1>01 abc123 color=FFFFFF bright white"
 const std::string &ColourChart();

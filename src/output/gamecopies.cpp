@@ -5,6 +5,7 @@
 #include "gamefolder.h"
 #include "scriptwriter.h"
 
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,11 +48,8 @@ std::optional<FileError> copyConfigWithExecLine(const QString &real, const QStri
     return replaceFile(twin, QString::fromLatin1(ConfigFileName), bytes);
 }
 
-} // namespace
-
-std::vector<FileError> writeWhereTheGameReads(const QString &folder,
-                                              const std::optional<QString> &twin,
-                                              const Composition &composition)
+std::vector<FileError> writeCopies(const QString &folder, const std::optional<QString> &twin,
+                                   const Composition &composition)
 {
     std::vector<FileError> failed;
     if (!twin) {
@@ -99,6 +97,32 @@ std::vector<FileError> writeWhereTheGameReads(const QString &folder,
             failed.push_back(*error);
     }
     return failed;
+}
+
+} // namespace
+
+std::optional<WriteFailure> writeWhereTheGameReads(const QString &folder,
+                                                   const std::optional<QString> &twin,
+                                                   const Composition &composition)
+{
+    std::vector<FileError> failed = writeCopies(folder, twin, composition);
+    if (failed.empty())
+        return std::nullopt;
+    // config.cfg is written only once every script is in place.
+    const bool scriptsWritten = std::all_of(failed.begin(), failed.end(), [](const FileError &e) {
+        return QFileInfo(e.path).fileName() == QLatin1StringView(ConfigFileName);
+    });
+    return WriteFailure{std::move(failed),
+                        scriptsWritten
+                            ? QStringLiteral("color.cfg is written; the game runs it once "
+                                             "config.cfg holds the line \"exec color.cfg\".")
+                            : QString()};
+}
+
+std::optional<WriteFailure> writeWhereTheGameReads(const QString &folder,
+                                                   const Composition &composition)
+{
+    return writeWhereTheGameReads(folder, redirectedTwin(folder), composition);
 }
 
 } // namespace tintforge

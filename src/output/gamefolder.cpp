@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "gamefolder.h"
 
+#include "gamecopies.h"
+#include "scriptwriter.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,6 +29,8 @@ GameFolder DefaultGameFolder()
 
 namespace {
 
+const QString ChooseAnother = QStringLiteral("Use \"...\" to choose another folder.");
+
 // Whether the game sees a folder at `path`: the folder itself, or its redirected twin.
 bool gameSeesFolder(const QString &path)
 {
@@ -33,6 +38,15 @@ bool gameSeesFolder(const QString &path)
         return true;
     const std::optional<QString> twin = redirectedTwin(path);
     return twin && QFileInfo(*twin).isDir();
+}
+
+// The places after the standard one, each quoted on a line of its own.
+QString otherPlaces(const MakeFolder &make)
+{
+    QStringList quoted;
+    for (const QString &place : make.lookedIn.mid(1))
+        quoted << QStringLiteral("\"%1\"").arg(place);
+    return quoted.join(u'\n');
 }
 
 } // namespace
@@ -52,6 +66,36 @@ MakeFolder locateGameFolder()
         }
     }
     return make;
+}
+
+std::optional<WriteFailure> makeScript(const Composition &composition)
+{
+    const MakeFolder make = locateGameFolder();
+    const GameFolder &folder = make.folder;
+    std::optional<WriteFailure> failure =
+        folder.unreachable
+            ? WriteFailure{{{joinPath(folder.path, ScriptFileName), *folder.unreachable}},
+                           QString()}
+            : writeWhereTheGameReads(folder.path, composition);
+    if (failure && !make.found) {
+        failure->advice = make.lookedIn.size() > 1
+                              ? QStringLiteral("The game's folder was not found there, nor in:\n") +
+                                    otherPlaces(make) + u'\n' + ChooseAnother
+                              : ChooseAnother;
+    }
+    return failure;
+}
+
+QString makeDestination()
+{
+    const MakeFolder make = locateGameFolder();
+    if (make.found)
+        return QStringLiteral("Writes color.cfg into \"%1\".").arg(make.folder.path);
+    QString text =
+        QStringLiteral("The game's folder was not found in \"%1\"").arg(make.lookedIn.front());
+    if (make.lookedIn.size() > 1)
+        text += QStringLiteral(", nor in:\n") + otherPlaces(make);
+    return text + QStringLiteral(".\n") + ChooseAnother;
 }
 
 } // namespace tintforge

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "fileerror.h"
+
 #include <optional>
 #include <QString>
 #include <QStringList>
@@ -8,6 +10,8 @@
 #include <vector>
 
 namespace tintforge {
+
+class Composition;
 
 // A place where the game's user folder may be.
 struct GameFolder {
@@ -47,6 +51,14 @@ struct MakeFolder {
     QStringList lookedIn;
 };
 MakeFolder locateGameFolder();
+
+// Make: writes the script into the game's user folder (see locateGameFolder), into every copy
+// the game reads. When the game's folder was found nowhere, the failure says where Make looked
+// and that "..." chooses another folder.
+std::optional<WriteFailure> makeScript(const Composition &composition);
+
+// Where Make will write, as a sentence for the user, found afresh each time it is asked for.
+QString makeDestination();
 
 // The folder, the platform's separator and the file name. A folder that already ends with a
 // separator (a drive's root, or "/") gets no second one.

@@ -12,6 +12,12 @@ namespace tintforge {
 
 class Composition;
 
+// The files the writer writes in the game's user folder, and the line that makes the game run
+// the script at start.
+inline constexpr std::string_view ScriptFileName = "color.cfg";
+inline constexpr std::string_view ConfigFileName = "config.cfg";
+inline constexpr std::string_view ExecLine = "exec color.cfg";
+
 // Replaces color.cfg in the folder with the rendered script, then appends the exec line to
 // config.cfg there. The script goes through a temporary file and one rename, so an old script
 // is either replaced whole or left byte for byte; config.cfg is touched only once the script is

@@ -10,7 +10,7 @@
 #include "links.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
-#include "output/scriptflows.h"
+#include "output/gamefolder.h"
 #include "pictures.h"
 #include "placement.h"
 #include "saveaswindow.h"

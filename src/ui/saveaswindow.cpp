@@ -5,7 +5,7 @@
 #include "drives.h"
 #include "folderlist.h"
 #include "layout.h"
-#include "output/scriptflows.h"
+#include "output/gamecopies.h"
 #include "subfolders.h"
 #include "windowlook.h"
 
@@ -125,7 +125,7 @@ void SaveAsWindow::selectDriveOf(const QString &folder)
 
 void SaveAsWindow::saveScriptClicked()
 {
-    if (const auto error = saveScript(currentFolder(), m_composition)) {
+    if (const auto error = writeWhereTheGameReads(currentFolder(), m_composition)) {
         m_showMessage(this, error->message());
         return;
     }

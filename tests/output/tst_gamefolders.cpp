@@ -4,7 +4,7 @@
 #include "output/colourscript.h"
 #include "output/gamecopies.h"
 #include "output/gamefolder.h"
-#include "output/scriptflows.h"
+#include "output/scriptwriter.h"
 #include "support/files.h"
 #include "support/gamefolder.h"
 
@@ -272,7 +272,7 @@ private slots:
                 QVERIFY(handOverTree(twin));
         }
         const auto write = [&] {
-            return writeWhereTheGameReads(folder, twin, testing::sampleComposition()).empty();
+            return !writeWhereTheGameReads(folder, twin, testing::sampleComposition());
         };
         QVERIFY(locked ? testing::runWherePermissionsHold(
                              [&] { return !canWriteInto(folder) && write(); })

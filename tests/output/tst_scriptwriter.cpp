@@ -3,7 +3,6 @@
 #include "output/colourscript.h"
 #include "output/gamefolder.h"
 #include "output/nativefile.h"
-#include "output/scriptflows.h"
 #include "output/scriptwriter.h"
 #include "support/files.h"
 #include "support/gamefolder.h"

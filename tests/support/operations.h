@@ -7,6 +7,7 @@
 #include "model/composition.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
+#include "output/colourchart.h"
 #include "output/colourscript.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "output/colourscript.h"
 #include "output/gamefolder.h"
+#include "output/scriptwriter.h"
 #include "support/files.h"
 #include "support/widgets.h"
 #include "ui/drives.h"
