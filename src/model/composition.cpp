@@ -7,10 +7,9 @@ namespace tintforge {
 
 namespace {
 
-template <std::size_t... I>
-std::array<Segment, sizeof...(I)> makeSegments(std::index_sequence<I...>)
+template <std::size_t... I> PerSegment<Segment> makeSegments(std::index_sequence<I...>)
 {
-    return {Segment(SegmentKinds[I])...};
+    return {{Segment(SegmentKinds[I])...}};
 }
 
 } // namespace
@@ -23,7 +22,7 @@ void Composition::setClanSwitch(bool on)
 {
     m_clanSwitch = on;
     if (!on)
-        m_segments[index(SegmentId::Clan)].setText({});
+        m_segments[SegmentId::Clan].setText({});
 }
 
 void Composition::applyColour(char code, PreviewColour preview)
@@ -41,7 +40,7 @@ void Composition::setSegmentText(SegmentId id, std::string_view text)
 {
     if (id == SegmentId::Clan && !m_clanSwitch)
         return;
-    m_segments[index(id)].setText(text);
+    m_segments[id].setText(text);
 }
 
 } // namespace tintforge

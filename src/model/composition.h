@@ -26,16 +26,15 @@ public:
 
     SegmentId activeSegment() const { return m_active; }
     bool clanSwitch() const { return m_clanSwitch; }
-    const std::array<Segment, SegmentKinds.size()> &segments() const { return m_segments; }
-    const Segment &segment(SegmentId id) const { return m_segments[index(id)]; }
+    const std::array<Segment, SegmentKinds.size()> &segments() const { return m_segments.items; }
+    const Segment &segment(SegmentId id) const { return m_segments[id]; }
 
     friend bool operator==(const Composition &, const Composition &) = default;
 
 private:
-    static constexpr std::size_t index(SegmentId id) { return static_cast<std::size_t>(id); }
-    Segment &active() { return m_segments[index(m_active)]; }
+    Segment &active() { return m_segments[m_active]; }
 
-    std::array<Segment, SegmentKinds.size()> m_segments;
+    PerSegment<Segment> m_segments;
     bool m_clanSwitch = true;
     SegmentId m_active = SegmentId::Clan;
 };

@@ -3,7 +3,7 @@
 
 namespace tintforge {
 
-Segment::Segment(const SegmentKind &kind) : m_key(kind.key), m_maxLength(kind.maxLength) {}
+Segment::Segment(const SegmentKind &kind) : m_maxLength(kind.maxLength) {}
 
 void Segment::setText(std::string_view text)
 {

@@ -11,9 +11,6 @@
 
 namespace tintforge {
 
-// A segment's name as the game's users and the colour script's comments know it.
-using SegmentKey = std::string;
-
 // The five segments in their fixed order, with their names and the most characters each may
 // hold. SegmentId names them in code, in the same order.
 struct SegmentKind {
@@ -30,6 +27,28 @@ inline constexpr std::array<SegmentKind, 5> SegmentKinds{{
 }};
 
 enum class SegmentId { Clan, Name, Name2, Host, Mess };
+inline constexpr std::array<SegmentId, SegmentKinds.size()> SegmentIds{
+    SegmentId::Clan, SegmentId::Name, SegmentId::Name2, SegmentId::Host, SegmentId::Mess};
+
+// The one place where a segment's id becomes its position in a table.
+constexpr std::size_t segmentIndex(SegmentId id)
+{
+    return static_cast<std::size_t>(id);
+}
+
+constexpr const SegmentKind &segmentKind(SegmentId id)
+{
+    return SegmentKinds[segmentIndex(id)];
+}
+
+// One T for each segment, looked up by its id.
+template <typename T> struct PerSegment {
+    std::array<T, SegmentKinds.size()> items;
+
+    constexpr T &operator[](SegmentId id) { return items[segmentIndex(id)]; }
+    constexpr const T &operator[](SegmentId id) const { return items[segmentIndex(id)]; }
+    friend bool operator==(const PerSegment &, const PerSegment &) = default;
+};
 
 // The code every segment starts with; the chart lists it as black.
 inline constexpr char InitialColourCode = 0x08;
@@ -48,7 +67,6 @@ class Segment
 public:
     explicit Segment(const SegmentKind &kind);
 
-    const SegmentKey &key() const { return m_key; }
     std::size_t maxLength() const { return m_maxLength; }
     const std::string &text() const { return m_text; }
     char colourCode() const { return m_colourCode; }
@@ -62,7 +80,6 @@ public:
     friend bool operator==(const Segment &, const Segment &) = default;
 
 private:
-    SegmentKey m_key;
     std::size_t m_maxLength;
     std::string m_text;
     char m_colourCode = InitialColourCode;

@@ -46,15 +46,13 @@ struct SegmentControls {
     const char *accessibleName;
 };
 
-constexpr std::array<SegmentControls, SegmentKinds.size()> SegmentControlTable{{
+constexpr PerSegment<SegmentControls> SegmentControlTable{{{
     {layout::clanField, layout::clanOption, "Clan", "clan tag"},
     {layout::nameField, layout::nameOption, "Name", "name"},
     {layout::name2Field, layout::name2Option, "Name2", "second name part"},
     {layout::hostField, layout::hostOption, "Host", "server host name"},
     {layout::messageField, layout::messageOption, "Message", "server welcome message"},
-}};
-
-constexpr std::size_t ClanIndex = static_cast<std::size_t>(SegmentId::Clan);
+}}};
 
 constexpr QRgb Silver = 0xC0C0C0;
 constexpr QRgb Grey = 0x808080;
@@ -164,13 +162,13 @@ void MainWindow::createControls()
     createGlyphBox();
     m_clanSwitch = place(new QCheckBox(QStringLiteral("clan"), this), layout::clanSwitch);
     styleCaption(m_clanSwitch);
-    for (std::size_t i = 0; i < SegmentKinds.size(); ++i)
-        createSegmentRow(i);
+    for (const SegmentId id : SegmentIds)
+        createSegmentRow(id);
     createButtons();
     // Each caption names the field beside it.
-    captions[0]->setBuddy(m_fields[std::size_t(SegmentId::Name)]);
-    captions[1]->setBuddy(m_fields[std::size_t(SegmentId::Host)]);
-    captions[2]->setBuddy(m_fields[std::size_t(SegmentId::Mess)]);
+    captions[0]->setBuddy(m_fields[SegmentId::Name]);
+    captions[1]->setBuddy(m_fields[SegmentId::Host]);
+    captions[2]->setBuddy(m_fields[SegmentId::Mess]);
 }
 
 // The captions of the name, host and message fields.
@@ -203,18 +201,17 @@ void MainWindow::createGlyphBox()
 }
 
 // A segment's field, with its menu of colours, and its option button.
-void MainWindow::createSegmentRow(std::size_t index)
+void MainWindow::createSegmentRow(SegmentId id)
 {
-    const SegmentControls &controls = SegmentControlTable[index];
+    const SegmentControls &controls = SegmentControlTable[id];
     QLineEdit *field = place(new QLineEdit(this), controls.field);
-    field->setValidator(new CodePageValidator(qsizetype(SegmentKinds[index].maxLength), field));
+    field->setValidator(new CodePageValidator(qsizetype(segmentKind(id).maxLength), field));
     field->setAccessibleName(QString::fromLatin1(controls.accessibleName));
     announceFocusFirst(field);
     // The usual editing menu, plus the palette by name: colouring without the mouse.
     field->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(field, &QWidget::customContextMenuRequested, this, [this, index](const QPoint &at) {
-        segmentMenu(index)->exec(m_fields[index]->mapToGlobal(at));
-    });
+    connect(field, &QWidget::customContextMenuRequested, this,
+            [this, id](const QPoint &at) { segmentMenu(id)->exec(m_fields[id]->mapToGlobal(at)); });
     // Shift+F10 opens it too, at the text cursor. The Menu key needs nothing of ours: the window
     // system turns it into a request for the menu already, and a second one would leave a menu
     // open after the first closes.
@@ -224,12 +221,12 @@ void MainWindow::createSegmentRow(std::size_t index)
         const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
         emit field->customContextMenuRequested(cursor.bottomLeft());
     });
-    m_fields[index] = field;
+    m_fields[id] = field;
 
     auto *option =
         place(new QRadioButton(QString::fromLatin1(controls.optionCaption), this), controls.option);
     styleCaption(option);
-    m_options[index] = option;
+    m_options[id] = option;
 }
 
 // Make and "...".
@@ -250,9 +247,9 @@ void MainWindow::createButtons()
         button->setAutoDefault(true);
 }
 
-std::unique_ptr<QMenu> MainWindow::segmentMenu(std::size_t index)
+std::unique_ptr<QMenu> MainWindow::segmentMenu(SegmentId id)
 {
-    std::unique_ptr<QMenu> menu(m_fields[index]->createStandardContextMenu());
+    std::unique_ptr<QMenu> menu(m_fields[id]->createStandardContextMenu());
     menu->addSeparator();
     QMenu *colours = menu->addMenu(QStringLiteral("Colour"));
     colours->setObjectName(QStringLiteral("colourMenu"));
@@ -262,9 +259,9 @@ std::unique_ptr<QMenu> MainWindow::segmentMenu(std::size_t index)
         QPainter(&square).fillRect(1, 1, 10, 10,
                                    QColor::fromRgb(swatchColour(swatch.position).hex()));
         QAction *action = colours->addAction(QIcon(square), swatchName(swatch));
-        connect(action, &QAction::triggered, this, [this, index, &swatch] {
+        connect(action, &QAction::triggered, this, [this, id, &swatch] {
             // As a click on the swatch does, once this segment is the selected one.
-            m_composition.selectSegment(SegmentId(index));
+            m_composition.selectSegment(id);
             m_composition.applyColour(swatch.code, swatch.preview);
             refresh();
         });
@@ -274,8 +271,8 @@ std::unique_ptr<QMenu> MainWindow::segmentMenu(std::size_t index)
 
 void MainWindow::setTabOrder()
 {
-    const auto field = [this](SegmentId id) { return m_fields[std::size_t(id)]; };
-    const auto option = [this](SegmentId id) { return m_options[std::size_t(id)]; };
+    const auto field = [this](SegmentId id) { return m_fields[id]; };
+    const auto option = [this](SegmentId id) { return m_options[id]; };
     // Tab and Shift+Tab follow this order, wrapping at both ends.
     const std::array<QWidget *, 15> order{
         m_make,
@@ -300,15 +297,14 @@ void MainWindow::setTabOrder()
 
 void MainWindow::connectEvents()
 {
-    for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
-        const auto id = SegmentId(i);
-        connect(m_options[i], &QRadioButton::toggled, this, [this, id](bool checked) {
+    for (const SegmentId id : SegmentIds) {
+        connect(m_options[id], &QRadioButton::toggled, this, [this, id](bool checked) {
             if (checked) {
                 m_composition.selectSegment(id);
                 refresh();
             }
         });
-        connect(m_fields[i], &QLineEdit::textEdited, this, [this, id](const QString &text) {
+        connect(m_fields[id], &QLineEdit::textEdited, this, [this, id](const QString &text) {
             m_composition.setSegmentText(id, toCodePage(text));
             refresh();
         });
@@ -402,24 +398,25 @@ void MainWindow::openLink(const QUrl &address)
 
 void MainWindow::refresh()
 {
-    for (std::size_t i = 0; i < m_fields.size(); ++i)
-        refreshField(i);
+    for (const SegmentId id : SegmentIds)
+        refreshField(id);
 
     const QSignalBlocker blockSwitch(m_clanSwitch);
     m_clanSwitch->setChecked(m_composition.clanSwitch());
-    for (std::size_t i = 0; i < m_options.size(); ++i) {
-        const bool selected = m_composition.activeSegment() == SegmentId(i);
-        const QSignalBlocker blockOption(m_options[i]);
-        m_options[i]->setChecked(selected);
+    for (const SegmentId id : SegmentIds) {
+        QRadioButton *option = m_options[id];
+        const bool selected = m_composition.activeSegment() == id;
+        const QSignalBlocker blockOption(option);
+        option->setChecked(selected);
         // Only the selected option button is a stop for Tab; the arrow keys move between them.
-        m_options[i]->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+        option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
-void MainWindow::refreshField(std::size_t index)
+void MainWindow::refreshField(SegmentId id)
 {
-    const Segment &segment = m_composition.segments()[index];
-    QLineEdit *field = m_fields[index];
+    const Segment &segment = m_composition.segment(id);
+    QLineEdit *field = m_fields[id];
     const QString text = fromCodePage(segment.text());
     // Texts show in bold. An empty field shows no text, so it takes the bold face only with its
     // first character: start-up then loads one face instead of two.
@@ -428,7 +425,7 @@ void MainWindow::refreshField(std::size_t index)
     if (field->text() != text)
         field->setText(text);
 
-    const bool switchedOff = index == ClanIndex && !m_composition.clanSwitch();
+    const bool switchedOff = id == SegmentId::Clan && !m_composition.clanSwitch();
     const PreviewColour &preview = segment.previewColour();
     const QColor textColour =
         preview ? QColor(preview->red, preview->green, preview->blue) : defaultTextColour();

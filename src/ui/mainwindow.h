@@ -49,7 +49,7 @@ public:
     void openFolderChooser();
     // A segment field's context menu: the usual editing actions and a "Colour" submenu with the
     // 29 swatches by name, each of which selects the segment and applies the swatch.
-    std::unique_ptr<QMenu> segmentMenu(std::size_t index);
+    std::unique_ptr<QMenu> segmentMenu(SegmentId id);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -61,12 +61,12 @@ private:
     void createControls();
     std::array<QLabel *, 3> createCaptions();
     void createGlyphBox();
-    void createSegmentRow(std::size_t index);
+    void createSegmentRow(SegmentId id);
     void createButtons();
     void setTabOrder();
     void connectEvents();
     void refresh();
-    void refreshField(std::size_t index);
+    void refreshField(SegmentId id);
     void fillGlyphBox();
     void appendGlyph();
     void makeScriptClicked();
@@ -74,8 +74,8 @@ private:
     void openLink(const QUrl &address);
 
     Composition m_composition;
-    std::array<QLineEdit *, SegmentKinds.size()> m_fields{};
-    std::array<QRadioButton *, SegmentKinds.size()> m_options{};
+    PerSegment<QLineEdit *> m_fields{};
+    PerSegment<QRadioButton *> m_options{};
     QCheckBox *m_clanSwitch = nullptr;
     QComboBox *m_glyphCombo = nullptr;
     QPushButton *m_make = nullptr;

@@ -32,7 +32,6 @@ private slots:
             QCOMPARE(s.colourCode(), '\x08');
             QVERIFY(!s.previewColour().has_value());
         }
-        QCOMPARE(c.segment(SegmentId::Mess).key(), bytes("mess"));
     }
 
     void selectingChangesOnlyTheActiveSegment()

@@ -92,14 +92,16 @@ inline std::string brokenInvariant(const Composition &c)
     expectedSize += NameLinePrefix.size() + LineClosingQuote.size() + 2;
     expectedSize += HostLinePrefix.size() + LineClosingQuote.size() + 2;
     expectedSize += MessageLinePrefix.size() + LineClosingQuote.size() + 2;
-    for (const Segment &s : c.segments()) {
+    for (const SegmentId id : SegmentIds) {
+        const Segment &s = c.segment(id);
+        const std::string key(segmentKind(id).key);
         if (s.text().size() > s.maxLength())
-            return "text longer than its limit in " + s.key();
+            return "text longer than its limit in " + key;
         if (!std::all_of(s.text().begin(), s.text().end(), isTextByte))
-            return "control code in the text of " + s.key();
+            return "control code in the text of " + key;
         if (!isColourCode(s.colourCode()))
-            return "no valid colour code in " + s.key();
-        if (s.key() != "clan" || c.clanSwitch())
+            return "no valid colour code in " + key;
+        if (id != SegmentId::Clan || c.clanSwitch())
             expectedSize += 1 + s.text().size();
     }
 

@@ -220,7 +220,7 @@ private slots:
     // The palette by name from each field's context menu, in palette order.
     void eachFieldsMenuColoursItsSegment()
     {
-        const std::unique_ptr<QMenu> menu = form->segmentMenu(3); // host
+        const std::unique_ptr<QMenu> menu = form->segmentMenu(SegmentId::Host);
         auto *colours = control<QMenu>(menu.get(), "colourMenu");
         QVERIFY(colours);
         QCOMPARE(colours->title(), QStringLiteral("Colour"));
