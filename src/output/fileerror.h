@@ -1,27 +1,52 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "result.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
 
 namespace tintforge {
 
-// A file step that failed: which file, and the system's own words for why.
+// Why a step failed: the system's words for it and its own number for it (errno; the Windows
+// error code), or only words where the program itself gave up (a lock held too long).
+struct SystemError {
+    enum class Kind {
+        Other,
+        // The system refused this user access to the file or its folder (not a missing folder,
+        // a full disk, a file in use or a file its owner made read-only): where Windows
+        // redirects the game's writes, the game's own copy is then written instead.
+        AccessDenied,
+        // A file that had to be new found its name taken.
+        NameTaken,
+    };
+
+    QString reason;
+    long code = 0;
+    Kind kind = Kind::Other;
+
+    bool accessDenied() const { return kind == Kind::AccessDenied; }
+    friend bool operator==(const SystemError &, const SystemError &) = default;
+};
+
+// A step of the system's that gives nothing back.
+using Status = Result<Done, SystemError>;
+
+// A file step that failed: which file, and why.
 struct FileError {
     QString path;
-    QString reason;
-    // Whether the system refused this user access to the file or its folder (not a missing
-    // folder, a full disk or a file in use): where Windows redirects the game's writes, the
-    // game's own copy is then written instead.
-    bool accessDenied = false;
+    SystemError cause;
 
     QString message() const
     {
-        return QStringLiteral("Could not write \"%1\": %2.").arg(path, reason);
+        return QStringLiteral("Could not write \"%1\": %2.").arg(path, cause.reason);
     }
     friend bool operator==(const FileError &, const FileError &) = default;
 };
+
+// A step on one file: written, or the file and why not.
+using FileStatus = Result<Done, FileError>;
 
 // What went wrong with one Make or Save: every file that could not be written, and what the
 // user can do about it when there is more to say than the system's reasons.
@@ -38,6 +63,10 @@ struct WriteFailure {
             lines << QString() << advice;
         return lines.join(u'\n');
     }
+    friend bool operator==(const WriteFailure &, const WriteFailure &) = default;
 };
+
+// One Make or Save: every file written, or what went wrong.
+using WriteStatus = Result<Done, WriteFailure>;
 
 } // namespace tintforge

@@ -3,11 +3,11 @@
 
 #include "colourscript.h"
 #include "gamefolder.h"
+#include "nativefile.h"
 #include "scriptwriter.h"
 
 #include <algorithm>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace tintforge {
@@ -30,21 +30,27 @@ bool exists(const QString &path)
 // script made read-only) is the folder's own failure.
 bool goesToTwin(const FileError &error, const QString &folder, const QString &twin)
 {
-    return error.accessDenied || (!isFolder(folder) && isFolder(twin));
+    return error.cause.accessDenied() || (!isFolder(folder) && isFolder(twin));
 }
 
 // config.cfg's first copy in the twin: the folder's own content with the exec line added, made
 // whole in one rename, as the game's first write to it would copy it there.
-std::optional<FileError> copyConfigWithExecLine(const QString &real, const QString &twin)
+FileStatus copyConfigWithExecLine(const QString &real, const QString &twin)
 {
-    QFile file(real);
-    if (!QFileInfo(real).isFile() || !file.open(QIODevice::ReadOnly))
-        return FileError{real, file.errorString()};
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileError{real, file.errorString()};
-    std::string bytes = content.toStdString();
-    bytes += execLineAddition(content.isEmpty() || content.endsWith('\n'));
+    // As much as a config.cfg can sensibly hold; the game's own are a few kilobytes.
+    constexpr std::size_t Limit = std::size_t(64) << 20;
+    auto file = NativeFile::open(real, NativeFile::Mode::Read);
+    if (!file)
+        return FileError{real, file.error()};
+    if (!file->regularFileSize())
+        return FileError{real, {QStringLiteral("it is not an ordinary file")}};
+    auto content = file->readUpTo(Limit);
+    if (!content)
+        return FileError{real, content.error()};
+    if (content->size() > Limit)
+        return FileError{real, {QStringLiteral("it is larger than 64 MB")}};
+    std::string bytes = std::move(*content);
+    bytes += execLineAddition(bytes.empty() || bytes.back() == '\n');
     return replaceFile(twin, QString::fromLatin1(ConfigFileName), bytes);
 }
 
@@ -53,8 +59,8 @@ std::vector<FileError> writeCopies(const QString &folder, const std::optional<QS
 {
     std::vector<FileError> failed;
     if (!twin) {
-        if (auto error = writeColourScript(folder, composition))
-            failed.push_back(*error);
+        if (FileStatus written = writeColourScript(folder, composition); !written)
+            failed.push_back(written.error());
         return failed;
     }
 
@@ -63,16 +69,16 @@ std::vector<FileError> writeCopies(const QString &folder, const std::optional<QS
     bool scriptIntoTwin = exists(scriptCopy);
     const QString scriptName = QString::fromLatin1(ScriptFileName);
     const QString configName = QString::fromLatin1(ConfigFileName);
-    if (auto error = replaceFile(folder, scriptName, rendered)) {
-        if (goesToTwin(*error, folder, *twin))
+    if (FileStatus replaced = replaceFile(folder, scriptName, rendered); !replaced) {
+        if (goesToTwin(replaced.error(), folder, *twin))
             scriptIntoTwin = true;
         else
-            failed.push_back(*error);
+            failed.push_back(replaced.error());
     }
     if (scriptIntoTwin) {
         QDir().mkpath(*twin);
-        if (auto error = replaceFile(*twin, scriptName, rendered))
-            failed.push_back(*error);
+        if (FileStatus replaced = replaceFile(*twin, scriptName, rendered); !replaced)
+            failed.push_back(replaced.error());
     }
     if (!failed.empty())
         return failed;
@@ -82,32 +88,32 @@ std::vector<FileError> writeCopies(const QString &folder, const std::optional<QS
     const bool copyExists = exists(configCopy);
     bool configIntoTwin = copyExists;
     bool startFromOwn = false;
-    if (auto error = appendExecLine(folder, configName)) {
-        if (goesToTwin(*error, folder, *twin)) {
+    if (FileStatus appended = appendExecLine(folder, configName); !appended) {
+        if (goesToTwin(appended.error(), folder, *twin)) {
             configIntoTwin = true;
             startFromOwn = !copyExists && exists(config);
         } else {
-            failed.push_back(*error);
+            failed.push_back(appended.error());
         }
     }
     if (configIntoTwin) {
         QDir().mkpath(*twin);
-        if (auto error = startFromOwn ? copyConfigWithExecLine(config, *twin)
-                                      : appendExecLine(*twin, configName))
-            failed.push_back(*error);
+        if (FileStatus appended = startFromOwn ? copyConfigWithExecLine(config, *twin)
+                                               : appendExecLine(*twin, configName);
+            !appended)
+            failed.push_back(appended.error());
     }
     return failed;
 }
 
 } // namespace
 
-std::optional<WriteFailure> writeWhereTheGameReads(const QString &folder,
-                                                   const std::optional<QString> &twin,
-                                                   const Composition &composition)
+WriteStatus writeWhereTheGameReads(const QString &folder, const std::optional<QString> &twin,
+                                   const Composition &composition)
 {
     std::vector<FileError> failed = writeCopies(folder, twin, composition);
     if (failed.empty())
-        return std::nullopt;
+        return {};
     // config.cfg is written only once every script is in place.
     const bool scriptsWritten = std::all_of(failed.begin(), failed.end(), [](const FileError &e) {
         return QFileInfo(e.path).fileName() == QLatin1StringView(ConfigFileName);
@@ -119,8 +125,7 @@ std::optional<WriteFailure> writeWhereTheGameReads(const QString &folder,
                             : QString()};
 }
 
-std::optional<WriteFailure> writeWhereTheGameReads(const QString &folder,
-                                                   const Composition &composition)
+WriteStatus writeWhereTheGameReads(const QString &folder, const Composition &composition)
 {
     return writeWhereTheGameReads(folder, redirectedTwin(folder), composition);
 }

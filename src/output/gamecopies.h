@@ -11,10 +11,10 @@ namespace tintforge {
 class Composition;
 
 // Save: writes the script and the exec line into every copy of the files that the game may read
-// from `folder`, its redirected twin's (see redirectedTwin) included. Returns every file that could
-// not be written; closing the chooser afterwards is the window's business, and only on success.
-std::optional<WriteFailure> writeWhereTheGameReads(const QString &folder,
-                                                   const Composition &composition);
+// from `folder`, its redirected twin's (see redirectedTwin) included. Fails with every file that
+// could not be written; closing the chooser afterwards is the window's business, and only on
+// success.
+WriteStatus writeWhereTheGameReads(const QString &folder, const Composition &composition);
 
 // The same with the twin given. Without a redirected twin that is `folder` alone, as
 // writeColourScript writes it. With one, the game reads the twin's copy of a file wherever it
@@ -24,8 +24,7 @@ std::optional<WriteFailure> writeWhereTheGameReads(const QString &folder,
 // as the twin), into the twin, made as Windows makes it for the game: config.cfg starting from the
 // folder's own. Nothing is written outside the two folders, and each copy follows the writer's
 // rules. config.cfg is touched only once every copy of the script is in place.
-std::optional<WriteFailure> writeWhereTheGameReads(const QString &folder,
-                                                   const std::optional<QString> &twin,
-                                                   const Composition &composition);
+WriteStatus writeWhereTheGameReads(const QString &folder, const std::optional<QString> &twin,
+                                   const Composition &composition);
 
 } // namespace tintforge

@@ -68,22 +68,23 @@ MakeFolder locateGameFolder()
     return make;
 }
 
-std::optional<WriteFailure> makeScript(const Composition &composition)
+WriteStatus makeScript(const Composition &composition)
 {
     const MakeFolder make = locateGameFolder();
     const GameFolder &folder = make.folder;
-    std::optional<WriteFailure> failure =
+    WriteStatus written =
         folder.unreachable
-            ? WriteFailure{{{joinPath(folder.path, ScriptFileName), *folder.unreachable}},
+            ? WriteFailure{{{joinPath(folder.path, ScriptFileName), {*folder.unreachable}}},
                            QString()}
             : writeWhereTheGameReads(folder.path, composition);
-    if (failure && !make.found) {
-        failure->advice = make.lookedIn.size() > 1
-                              ? QStringLiteral("The game's folder was not found there, nor in:\n") +
-                                    otherPlaces(make) + u'\n' + ChooseAnother
-                              : ChooseAnother;
+    if (!written && !make.found) {
+        written.error().advice =
+            make.lookedIn.size() > 1
+                ? QStringLiteral("The game's folder was not found there, nor in:\n") +
+                      otherPlaces(make) + u'\n' + ChooseAnother
+                : ChooseAnother;
     }
-    return failure;
+    return written;
 }
 
 QString makeDestination()

@@ -55,7 +55,7 @@ MakeFolder locateGameFolder();
 // Make: writes the script into the game's user folder (see locateGameFolder), into every copy
 // the game reads. When the game's folder was found nowhere, the failure says where Make looked
 // and that "..." chooses another folder.
-std::optional<WriteFailure> makeScript(const Composition &composition);
+WriteStatus makeScript(const Composition &composition);
 
 // Where Make will write, as a sentence for the user, found afresh each time it is asked for.
 QString makeDestination();

@@ -3,21 +3,27 @@
 
 #include "gamefolder.h"
 
+#include <utility>
+
 namespace tintforge {
 
-FileError NativeFolder::errorAt(const QString &name) const
-{
-    return {pathOf(name), m_error, m_accessDenied};
-}
+NativeFolder::NativeFolder(NativeFolder &&other) noexcept
+    : m_path(std::move(other.m_path)), m_handle(std::exchange(other.m_handle, InvalidHandle))
+{}
 
 QString NativeFolder::pathOf(const QString &name) const
 {
     return joinPath(m_path, name);
 }
 
+NativeFile::NativeFile(NativeFile &&other) noexcept
+    : m_handle(std::exchange(other.m_handle, InvalidHandle)), m_written(other.m_written)
+{}
+
 NativeFile::~NativeFile()
 {
-    close();
+    // Reached on the way out of a failed step, whose own error is the one reported.
+    (void)close();
 }
 
 bool NativeFile::endsWhereOurWritesLeftIt(std::int64_t oldSize)

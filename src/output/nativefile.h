@@ -7,6 +7,7 @@
 #include <optional>
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <string_view>
 
 namespace tintforge {
@@ -19,27 +20,27 @@ namespace tintforge {
 class NativeFolder
 {
 public:
-    explicit NativeFolder(const QString &path);
+    // Opens the folder; the failure names no file yet.
+    static Result<NativeFolder, SystemError> open(const QString &path);
     ~NativeFolder();
+    NativeFolder(NativeFolder &&other) noexcept;
+    NativeFolder &operator=(NativeFolder &&) = delete;
     NativeFolder(const NativeFolder &) = delete;
     NativeFolder &operator=(const NativeFolder &) = delete;
 
-    bool isOpen() const { return m_handle != InvalidHandle; }
-    // Why the folder could not be opened, naming the file `name` in it.
-    FileError errorAt(const QString &name) const;
     // The path of a file in the folder, as messages name it.
     QString pathOf(const QString &name) const;
 
     // The names of the ordinary files in the folder (no links); none when it cannot be listed.
     QStringList fileNames() const;
-    // The system's reason not to replace the file `name` when its owner has made it read-only
-    // (no write permission for its owner; the read-only attribute on Windows): a user who did so
-    // meant it not to change, and deleting it would fail on Windows too. Nothing otherwise, also
+    // Fails, with the system's reason, when the file `name` is one its owner made read-only (no
+    // write permission for its owner; the read-only attribute on Windows): a user who did so
+    // meant it not to change, and deleting it would fail on Windows too. Succeeds otherwise, also
     // when there is no file or a link is there.
-    std::optional<QString> writeProtection(const QString &name) const;
+    Status checkNotWriteProtected(const QString &name) const;
     // Gives `to` the file `from` in one step: the name `to` itself is replaced, so a symbolic link
     // there is replaced by the file and its target is never touched.
-    std::optional<FileError> replaceName(const QString &from, const QString &to) const;
+    Status replaceName(const QString &from, const QString &to) const;
     // Removes a file; used to clean up, so its own failure is not reported.
     void remove(const QString &name) const;
     // Flushes the folder's list of names to the disk, so a rename in it survives a crash. Does
@@ -49,18 +50,18 @@ public:
 private:
     friend class NativeFile;
     static constexpr std::intptr_t InvalidHandle = -1;
+    NativeFolder(const QString &path, std::intptr_t handle) : m_path(path), m_handle(handle) {}
     QString m_path;
     std::intptr_t m_handle = InvalidHandle;
-    QString m_error;
-    bool m_accessDenied = false;
 };
 
 // One open file of the system, closed when it goes out of scope. The writer needs what Qt's file
 // classes do not offer together: the system's append mode, creating a name that must not exist
 // yet, flushing to the disk, and cutting a file back. Every failure keeps the system's own
-// reason, for the message the user sees. Each platform has a file of its own that implements
-// all of this over its native calls (names in the wide-character API on Windows). No open and no
-// write ever waits: a FIFO or a full pipe fails at once, like any file that cannot be written.
+// number and reason, for the message the user sees. Each platform has a file of its own that
+// implements all of this over its native calls (names in the wide-character API on Windows). No
+// open and no write ever waits: a FIFO or a full pipe fails at once, like any file that cannot
+// be written.
 class NativeFile
 {
 public:
@@ -70,26 +71,21 @@ public:
         Read,
     };
 
-    NativeFile(const QString &path, Mode mode);
-    NativeFile(const NativeFolder &folder, const QString &name, Mode mode);
+    static Result<NativeFile, SystemError> open(const QString &path, Mode mode);
+    static Result<NativeFile, SystemError> open(const NativeFolder &folder, const QString &name,
+                                                Mode mode);
     ~NativeFile();
+    NativeFile(NativeFile &&other) noexcept;
+    NativeFile &operator=(NativeFile &&) = delete;
     NativeFile(const NativeFile &) = delete;
     NativeFile &operator=(const NativeFile &) = delete;
-
-    bool isOpen() const { return m_handle != InvalidHandle; }
-    // The reason of the last failure, in the system's words.
-    QString errorString() const { return m_error; }
-    // Whether the last failure was a CreateNew that found the name taken.
-    bool nameTaken() const { return m_nameTaken; }
-    // The last failure, naming `path`.
-    FileError errorAt(const QString &path) const { return {path, m_error, m_accessDenied}; }
 
     // Holds the file against the other writers of this program until closed: two Makes into one
     // folder take turns at config.cfg, and a temporary script being written is never taken for
     // one left behind. Waits a second at most, then fails as a file in use: a lock that another
     // program holds (and never lets go of) never freezes the window. Where the system cannot
     // hold a file at all, writing goes on without.
-    bool holdAgainstOurOtherWriters();
+    Status holdAgainstOurOtherWriters();
     // The same without waiting: false when another writer holds the file.
     bool tryHoldAgainstOurOtherWriters();
     // Whether the file `name` in the folder is still this very file (not removed or replaced).
@@ -104,30 +100,30 @@ public:
     std::optional<std::int64_t> regularFileSize();
     // Writes every byte, retrying after a short write, so a full disk or a size limit shows as
     // the system's error and never as a silently short file.
-    bool writeAll(std::string_view bytes);
+    Status writeAll(std::string_view bytes);
     // Whether a file that was `oldSize` long still ends exactly where this handle's writes left
     // it: false once another program has written to it as well, or it is not an ordinary file.
     bool endsWhereOurWritesLeftIt(std::int64_t oldSize);
-    bool readByteAt(std::int64_t offset, char &byte);
-    bool truncate(std::int64_t size);
+    Result<char, SystemError> readByteAt(std::int64_t offset);
+    // Reads from the start up to `limit` bytes, and one more when the file holds more, so that
+    // the caller can tell a file that fits from one that does not.
+    Result<std::string, SystemError> readUpTo(std::size_t limit);
+    Status truncate(std::int64_t size);
     // Flushes the file's data to the disk.
-    bool sync();
-    bool close();
+    Status sync();
+    Status close();
 
 private:
+    explicit NativeFile(std::intptr_t handle) : m_handle(handle) {}
     // The platform's open of `name` in the folder (or of a whole path where the folder has no
-    // handle); InvalidHandle on failure, with the system's error to be recorded.
-    static std::intptr_t openHandle(std::intptr_t folder, const QString &name, Mode mode);
-    // Records the system's last error; always returns false.
-    bool fail();
+    // handle).
+    static Result<NativeFile, SystemError> openIn(std::intptr_t folder, const QString &name,
+                                                  Mode mode);
 
     // A file descriptor, or a Windows file handle.
     static constexpr std::intptr_t InvalidHandle = -1;
     std::intptr_t m_handle = InvalidHandle;
     std::int64_t m_written = 0;
-    bool m_nameTaken = false;
-    bool m_accessDenied = false;
-    QString m_error;
 };
 
 } // namespace tintforge

@@ -26,9 +26,20 @@ int descriptor(std::intptr_t handle)
     return int(handle);
 }
 
-bool isRefusal(int error)
+// The system's error `error` (an errno), in its own words.
+SystemError systemError(int error)
 {
-    return error == EACCES || error == EPERM;
+    SystemError::Kind kind = SystemError::Kind::Other;
+    if (error == EACCES || error == EPERM)
+        kind = SystemError::Kind::AccessDenied;
+    else if (error == EEXIST)
+        kind = SystemError::Kind::NameTaken;
+    return {systemReason(error), error, kind};
+}
+
+SystemError lastError()
+{
+    return systemError(errno);
 }
 
 // A process that writes past its file-size limit (ulimit -f) is ended by SIGXFSZ, and one that
@@ -83,21 +94,19 @@ std::vector<char> accessListOf(int folder, const QString &name)
 
 } // namespace
 
-NativeFolder::NativeFolder(const QString &path) : m_path(path)
+Result<NativeFolder, SystemError> NativeFolder::open(const QString &path)
 {
     // A handle that only names the folder: it needs no read permission on it, as creating and
     // renaming files in it do not.
     const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        m_error = systemReason(errno);
-        m_accessDenied = isRefusal(errno);
-    }
-    m_handle = fd;
+    if (fd < 0)
+        return lastError();
+    return NativeFolder(path, fd);
 }
 
 NativeFolder::~NativeFolder()
 {
-    if (isOpen())
+    if (m_handle != InvalidHandle)
         ::close(descriptor(m_handle));
 }
 
@@ -124,23 +133,23 @@ QStringList NativeFolder::fileNames() const
     return names;
 }
 
-std::optional<QString> NativeFolder::writeProtection(const QString &name) const
+Status NativeFolder::checkNotWriteProtected(const QString &name) const
 {
     struct stat status {
     };
     if (::fstatat(descriptor(m_handle), QFile::encodeName(name).constData(), &status,
                   AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISREG(status.st_mode) && !(status.st_mode & S_IWUSR))
-        return systemReason(EACCES);
-    return std::nullopt;
+        return SystemError{systemReason(EACCES), EACCES};
+    return {};
 }
 
-std::optional<FileError> NativeFolder::replaceName(const QString &from, const QString &to) const
+Status NativeFolder::replaceName(const QString &from, const QString &to) const
 {
     if (::renameat(descriptor(m_handle), QFile::encodeName(from).constData(), descriptor(m_handle),
                    QFile::encodeName(to).constData()) != 0)
-        return FileError{pathOf(to), systemReason(errno), isRefusal(errno)};
-    return std::nullopt;
+        return lastError();
+    return {};
 }
 
 void NativeFolder::remove(const QString &name) const
@@ -157,28 +166,23 @@ void NativeFolder::sync() const
     }
 }
 
-NativeFile::NativeFile(const QString &path, Mode mode) : m_handle(openHandle(AT_FDCWD, path, mode))
+Result<NativeFile, SystemError> NativeFile::open(const QString &path, Mode mode)
 {
-    if (!isOpen())
-        fail();
+    return openIn(AT_FDCWD, path, mode);
 }
 
-NativeFile::NativeFile(const NativeFolder &folder, const QString &name, Mode mode)
-    : m_handle(folder.isOpen() ? openHandle(folder.m_handle, name, mode) : InvalidHandle)
+Result<NativeFile, SystemError> NativeFile::open(const NativeFolder &folder, const QString &name,
+                                                 Mode mode)
 {
-    if (!folder.isOpen()) {
-        m_error = folder.m_error;
-        m_accessDenied = folder.m_accessDenied;
-    } else if (!isOpen()) {
-        fail();
-    }
+    return openIn(folder.m_handle, name, mode);
 }
 
 // No open waits: a FIFO with no program reading it fails at once (ENXIO) instead of holding the
 // window until one comes, and the file stays non-blocking, so a full pipe fails the write
 // (EAGAIN) instead of holding it; ordinary files are not affected. A config.cfg that the append
 // creates is made writable by its owner, whatever the umask says.
-std::intptr_t NativeFile::openHandle(std::intptr_t folder, const QString &name, Mode mode)
+Result<NativeFile, SystemError> NativeFile::openIn(std::intptr_t folder, const QString &name,
+                                                   Mode mode)
 {
     const QByteArray path = QFile::encodeName(name);
     const auto open = [&](int flags) {
@@ -189,59 +193,53 @@ std::intptr_t NativeFile::openHandle(std::intptr_t folder, const QString &name, 
         } while (fd < 0 && errno == EINTR);
         return fd;
     };
+    const auto opened = [](int fd) -> Result<NativeFile, SystemError> {
+        if (fd < 0)
+            return lastError();
+        return NativeFile(fd);
+    };
     switch (mode) {
     case Mode::CreateNew:
-        return open(O_WRONLY | O_CREAT | O_EXCL);
+        return opened(open(O_WRONLY | O_CREAT | O_EXCL));
     case Mode::Read:
-        return open(O_RDONLY);
+        return opened(open(O_RDONLY));
     case Mode::Append:
         for (;;) {
             const int fd = open(O_WRONLY | O_APPEND);
             if (fd >= 0 || errno != ENOENT)
-                return fd;
+                return opened(fd);
             const int made = open(O_WRONLY | O_APPEND | O_CREAT | O_EXCL);
             if (made >= 0) {
                 struct stat status {
                 };
                 if (::fstat(made, &status) == 0)
                     ::fchmod(made, (status.st_mode & 07777) | S_IRUSR | S_IWUSR);
-                return made;
+                return NativeFile(made);
             }
             if (errno != EEXIST)
-                return made;
+                return lastError();
             // Another program made it in between: open what it made.
         }
     }
-    return InvalidHandle;
+    return systemError(EINVAL);
 }
 
-bool NativeFile::fail()
-{
-    const int error = errno;
-    m_nameTaken = error == EEXIST;
-    m_accessDenied = isRefusal(error);
-    m_error = systemReason(error);
-    return false;
-}
-
-bool NativeFile::holdAgainstOurOtherWriters()
+Status NativeFile::holdAgainstOurOtherWriters()
 {
     using namespace std::chrono_literals;
     const auto giveUp = std::chrono::steady_clock::now() + 1s;
     for (;;) {
         if (::flock(descriptor(m_handle), LOCK_EX | LOCK_NB) == 0)
-            return true;
+            return {};
         if (errno == EINTR)
             continue;
         if (errno != EWOULDBLOCK)
-            return true; // a file system that cannot lock: go on without
+            return {}; // a file system that cannot lock: go on without
         if (std::chrono::steady_clock::now() >= giveUp)
             break;
         std::this_thread::sleep_for(10ms);
     }
-    m_error = QStringLiteral("another program is using it");
-    m_accessDenied = false;
-    return false;
+    return SystemError{QStringLiteral("another program is using it")};
 }
 
 bool NativeFile::tryHoldAgainstOurOtherWriters()
@@ -259,7 +257,7 @@ bool NativeFile::isNamed(const NativeFolder &folder, const QString &name)
     };
     struct stat named {
     };
-    return folder.isOpen() && ::fstat(descriptor(m_handle), &open) == 0 &&
+    return ::fstat(descriptor(m_handle), &open) == 0 &&
            ::fstatat(descriptor(folder.m_handle), QFile::encodeName(name).constData(), &named,
                      AT_SYMLINK_NOFOLLOW) == 0 &&
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
@@ -274,7 +272,7 @@ std::optional<std::int64_t> NativeFile::regularFileSize()
     return std::int64_t(status.st_size);
 }
 
-bool NativeFile::writeAll(std::string_view bytes)
+Status NativeFile::writeAll(std::string_view bytes)
 {
     const WriteSignalsHeld limitsFailTheWrite;
     while (!bytes.empty()) {
@@ -282,46 +280,71 @@ bool NativeFile::writeAll(std::string_view bytes)
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0)
-            return fail();
-        if (written == 0) {
-            errno = ENOSPC;
-            return fail();
-        }
+            return lastError();
+        if (written == 0)
+            return systemError(ENOSPC);
         m_written += written;
         bytes.remove_prefix(std::size_t(written));
     }
-    return true;
+    return {};
 }
 
-bool NativeFile::readByteAt(std::int64_t offset, char &byte)
+Result<char, SystemError> NativeFile::readByteAt(std::int64_t offset)
 {
+    char byte = 0;
     ssize_t got = -1;
     do {
         got = ::pread(descriptor(m_handle), &byte, 1, off_t(offset));
     } while (got < 0 && errno == EINTR);
+    if (got < 0)
+        return lastError();
     if (got == 0)
-        errno = EIO; // the file shrank under us
-    return got == 1 || fail();
+        return systemError(EIO); // the file shrank under us
+    return byte;
 }
 
-bool NativeFile::truncate(std::int64_t size)
+Result<std::string, SystemError> NativeFile::readUpTo(std::size_t limit)
 {
-    return ::ftruncate(descriptor(m_handle), off_t(size)) == 0 || fail();
+    std::string bytes(limit + 1, '\0');
+    std::size_t have = 0;
+    while (have < bytes.size()) {
+        const ssize_t got = ::read(descriptor(m_handle), bytes.data() + have, bytes.size() - have);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return lastError();
+        if (got == 0)
+            break;
+        have += std::size_t(got);
+    }
+    bytes.resize(have);
+    return bytes;
 }
 
-bool NativeFile::sync()
+Status NativeFile::truncate(std::int64_t size)
 {
-    return ::fsync(descriptor(m_handle)) == 0 || fail();
+    if (::ftruncate(descriptor(m_handle), off_t(size)) != 0)
+        return lastError();
+    return {};
 }
 
-bool NativeFile::close()
+Status NativeFile::sync()
 {
-    if (!isOpen())
-        return true;
+    if (::fsync(descriptor(m_handle)) != 0)
+        return lastError();
+    return {};
+}
+
+Status NativeFile::close()
+{
+    if (m_handle == InvalidHandle)
+        return {};
     // The descriptor is gone after close even when it reports an error, so it is never retried.
     const int result = ::close(descriptor(m_handle));
     m_handle = InvalidHandle;
-    return result == 0 || (errno != EINTR ? fail() : true);
+    if (result != 0 && errno != EINTR)
+        return lastError();
+    return {};
 }
 
 void NativeFile::takeAccessOf(const NativeFolder &folder, const QString &name)
@@ -329,8 +352,7 @@ void NativeFile::takeAccessOf(const NativeFolder &folder, const QString &name)
     struct stat status {
     };
     const int fd = descriptor(m_handle);
-    if (!folder.isOpen() ||
-        ::fstatat(descriptor(folder.m_handle), QFile::encodeName(name).constData(), &status,
+    if (::fstatat(descriptor(folder.m_handle), QFile::encodeName(name).constData(), &status,
                   AT_SYMLINK_NOFOLLOW) != 0 ||
         !S_ISREG(status.st_mode)) {
         if (::fstat(fd, &status) == 0)

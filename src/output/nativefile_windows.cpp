@@ -34,6 +34,22 @@ QString systemReason(DWORD error)
     return reason;
 }
 
+// The system's error `error` (a Windows error code), in its own words.
+SystemError systemError(DWORD error)
+{
+    SystemError::Kind kind = SystemError::Kind::Other;
+    if (error == ERROR_ACCESS_DENIED)
+        kind = SystemError::Kind::AccessDenied;
+    else if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)
+        kind = SystemError::Kind::NameTaken;
+    return {systemReason(error), long(error), kind};
+}
+
+SystemError lastError()
+{
+    return systemError(GetLastError());
+}
+
 // An offset that makes the system write at the file's end as it is at that moment: a new file
 // grows as written, and an appended line never lands over another program's.
 OVERLAPPED atEnd()
@@ -57,7 +73,10 @@ OVERLAPPED turnByte()
 
 // Windows has no handle to name files relative to: every step joins the folder's path and the
 // name, and the folder's own failures show at the first file step.
-NativeFolder::NativeFolder(const QString &path) : m_path(path), m_handle(0) {}
+Result<NativeFolder, SystemError> NativeFolder::open(const QString &path)
+{
+    return NativeFolder(path, 0);
+}
 
 NativeFolder::~NativeFolder() = default;
 
@@ -68,26 +87,26 @@ QStringList NativeFolder::fileNames() const
     return QDir(m_path).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
 }
 
-std::optional<QString> NativeFolder::writeProtection(const QString &name) const
+Status NativeFolder::checkNotWriteProtected(const QString &name) const
 {
     const DWORD attributes = GetFileAttributesW(wide(pathOf(name)));
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return systemReason(ERROR_ACCESS_DENIED);
-    return std::nullopt;
+        return SystemError{systemReason(ERROR_ACCESS_DENIED), long(ERROR_ACCESS_DENIED)};
+    return {};
 }
 
 // The rename reaches the disk before it returns, so no folder flush is needed afterwards.
-std::optional<FileError> NativeFolder::replaceName(const QString &from, const QString &to) const
+Status NativeFolder::replaceName(const QString &from, const QString &to) const
 {
     // Another program replacing the same name at that moment, or a virus scanner looking at the
     // new file, holds the names for a moment: the rename is tried again for a fifth of a second.
     for (int attempt = 0;; ++attempt) {
         if (MoveFileExW(wide(pathOf(from)), wide(pathOf(to)),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return std::nullopt;
+            return {};
         const DWORD error = GetLastError();
         if (attempt == 20 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
-            return FileError{pathOf(to), systemReason(error), error == ERROR_ACCESS_DENIED};
+            return systemError(error);
         Sleep(10);
     }
 }
@@ -99,19 +118,20 @@ void NativeFolder::remove(const QString &name) const
 
 void NativeFolder::sync() const {}
 
-NativeFile::NativeFile(const QString &path, Mode mode) : m_handle(openHandle(0, path, mode))
+Result<NativeFile, SystemError> NativeFile::open(const QString &path, Mode mode)
 {
-    if (!isOpen())
-        fail();
+    return openIn(0, path, mode);
 }
 
-NativeFile::NativeFile(const NativeFolder &folder, const QString &name, Mode mode)
-    : NativeFile(folder.pathOf(name), mode)
-{}
+Result<NativeFile, SystemError> NativeFile::open(const NativeFolder &folder, const QString &name,
+                                                 Mode mode)
+{
+    return openIn(0, folder.pathOf(name), mode);
+}
 
 // Other programs may read, write and rename the files while they are open here, as a running
 // game may; a program that holds one open without sharing makes the open fail instead.
-std::intptr_t NativeFile::openHandle(std::intptr_t, const QString &path, Mode mode)
+Result<NativeFile, SystemError> NativeFile::openIn(std::intptr_t, const QString &path, Mode mode)
 {
     DWORD access = GENERIC_WRITE;
     DWORD disposition = OPEN_ALWAYS;
@@ -129,31 +149,22 @@ std::intptr_t NativeFile::openHandle(std::intptr_t, const QString &path, Mode mo
     const HANDLE handle =
         CreateFileW(wide(path), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return reinterpret_cast<std::intptr_t>(handle);
+    if (handle == INVALID_HANDLE_VALUE)
+        return lastError();
+    return NativeFile(reinterpret_cast<std::intptr_t>(handle));
 }
 
-bool NativeFile::fail()
-{
-    const DWORD error = GetLastError();
-    m_nameTaken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
-    m_accessDenied = error == ERROR_ACCESS_DENIED;
-    m_error = systemReason(error);
-    return false;
-}
-
-bool NativeFile::holdAgainstOurOtherWriters()
+Status NativeFile::holdAgainstOurOtherWriters()
 {
     // Tried every 10 ms for a second.
     for (int attempt = 0; attempt < 100; ++attempt) {
         if (tryHoldAgainstOurOtherWriters())
-            return true;
+            return {};
         if (GetLastError() != ERROR_LOCK_VIOLATION && GetLastError() != ERROR_IO_PENDING)
-            return true; // a file system that cannot lock: go on without
+            return {}; // a file system that cannot lock: go on without
         Sleep(10);
     }
-    m_error = QStringLiteral("another program is using it");
-    m_accessDenied = false;
-    return false;
+    return SystemError{QStringLiteral("another program is using it")};
 }
 
 bool NativeFile::tryHoldAgainstOurOtherWriters()
@@ -165,11 +176,11 @@ bool NativeFile::tryHoldAgainstOurOtherWriters()
 
 bool NativeFile::isNamed(const NativeFolder &folder, const QString &name)
 {
-    NativeFile named(folder, name, Mode::Read);
+    const auto named = NativeFile::open(folder, name, Mode::Read);
     BY_HANDLE_FILE_INFORMATION open{};
     BY_HANDLE_FILE_INFORMATION other{};
-    return named.isOpen() && GetFileInformationByHandle(fileHandle(m_handle), &open) &&
-           GetFileInformationByHandle(fileHandle(named.m_handle), &other) &&
+    return named && GetFileInformationByHandle(fileHandle(m_handle), &open) &&
+           GetFileInformationByHandle(fileHandle(named->m_handle), &other) &&
            open.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
            open.nFileIndexHigh == other.nFileIndexHigh && open.nFileIndexLow == other.nFileIndexLow;
 }
@@ -186,59 +197,84 @@ std::optional<std::int64_t> NativeFile::regularFileSize()
     return std::int64_t(size.QuadPart);
 }
 
-bool NativeFile::writeAll(std::string_view bytes)
+Status NativeFile::writeAll(std::string_view bytes)
 {
     while (!bytes.empty()) {
         const DWORD chunk = DWORD(std::min<std::size_t>(bytes.size(), 1u << 30));
         OVERLAPPED position = atEnd();
         DWORD written = 0;
         if (!WriteFile(fileHandle(m_handle), bytes.data(), chunk, &written, &position))
-            return fail();
-        if (written == 0) {
-            SetLastError(ERROR_DISK_FULL);
-            return fail();
-        }
+            return lastError();
+        if (written == 0)
+            return systemError(ERROR_DISK_FULL);
         m_written += written;
         bytes.remove_prefix(written);
     }
-    return true;
+    return {};
 }
 
-bool NativeFile::readByteAt(std::int64_t offset, char &byte)
+Result<char, SystemError> NativeFile::readByteAt(std::int64_t offset)
 {
     OVERLAPPED position{};
     position.Offset = DWORD(std::uint64_t(offset) & 0xFFFFFFFFu);
     position.OffsetHigh = DWORD(std::uint64_t(offset) >> 32);
+    char byte = 0;
     DWORD got = 0;
     if (!ReadFile(fileHandle(m_handle), &byte, 1, &got, &position))
-        return fail();
-    if (got == 0) {
-        SetLastError(ERROR_HANDLE_EOF); // the file shrank under us
-        return fail();
-    }
-    return true;
+        return lastError();
+    if (got == 0)
+        return systemError(ERROR_HANDLE_EOF); // the file shrank under us
+    return byte;
 }
 
-bool NativeFile::truncate(std::int64_t size)
+Result<std::string, SystemError> NativeFile::readUpTo(std::size_t limit)
+{
+    std::string bytes(limit + 1, '\0');
+    std::size_t have = 0;
+    while (have < bytes.size()) {
+        const DWORD chunk = DWORD(std::min<std::size_t>(bytes.size() - have, 1u << 30));
+        OVERLAPPED position{};
+        position.Offset = DWORD(std::uint64_t(have) & 0xFFFFFFFFu);
+        position.OffsetHigh = DWORD(std::uint64_t(have) >> 32);
+        DWORD got = 0;
+        if (!ReadFile(fileHandle(m_handle), bytes.data() + have, chunk, &got, &position)) {
+            if (GetLastError() == ERROR_HANDLE_EOF)
+                break;
+            return lastError();
+        }
+        if (got == 0)
+            break;
+        have += got;
+    }
+    bytes.resize(have);
+    return bytes;
+}
+
+Status NativeFile::truncate(std::int64_t size)
 {
     FILE_END_OF_FILE_INFO end{};
     end.EndOfFile.QuadPart = size;
-    return SetFileInformationByHandle(fileHandle(m_handle), FileEndOfFileInfo, &end, sizeof end) ||
-           fail();
+    if (!SetFileInformationByHandle(fileHandle(m_handle), FileEndOfFileInfo, &end, sizeof end))
+        return lastError();
+    return {};
 }
 
-bool NativeFile::sync()
+Status NativeFile::sync()
 {
-    return FlushFileBuffers(fileHandle(m_handle)) || fail();
+    if (!FlushFileBuffers(fileHandle(m_handle)))
+        return lastError();
+    return {};
 }
 
-bool NativeFile::close()
+Status NativeFile::close()
 {
-    if (!isOpen())
-        return true;
+    if (m_handle == InvalidHandle)
+        return {};
     const bool closed = CloseHandle(fileHandle(m_handle));
     m_handle = InvalidHandle;
-    return closed || fail();
+    if (!closed)
+        return lastError();
+    return {};
 }
 
 // A new file's attributes are the system's defaults; the read-only one, the only one that

@@ -43,8 +43,8 @@ void removeLeftTemporaries(const NativeFolder &folder, const QString &name)
         if (!isTemporaryNameFor(left, name))
             continue;
         // Removed while held, so that no writer takes hold of it in between.
-        NativeFile file(folder, left, NativeFile::Mode::Read);
-        if (file.isOpen() && file.tryHoldAgainstOurOtherWriters())
+        auto file = NativeFile::open(folder, left, NativeFile::Mode::Read);
+        if (file && file->tryHoldAgainstOurOtherWriters())
             folder.remove(left);
     }
 }
@@ -56,51 +56,56 @@ void removeLeftTemporaries(const NativeFolder &folder, const QString &name)
 // there becomes an ordinary file and whatever it pointed to stays untouched. A file its owner
 // made read-only is left alone. On any failure the old file is left as it was and whatever this
 // write created is removed.
-std::optional<FileError> replaceFile(const QString &folderPath, const QString &name,
-                                     std::string_view bytes)
+FileStatus replaceFile(const QString &folderPath, const QString &name, std::string_view bytes)
 {
-    const NativeFolder folder(folderPath);
+    const auto opened = NativeFolder::open(folderPath);
+    if (!opened)
+        return FileError{joinPath(folderPath, name), opened.error()};
+    const NativeFolder &folder = *opened;
     const QString path = folder.pathOf(name);
-    if (!folder.isOpen())
-        return folder.errorAt(name);
-    if (const std::optional<QString> reason = folder.writeProtection(name))
-        return FileError{path, *reason};
+    if (Status writable = folder.checkNotWriteProtected(name); !writable)
+        return FileError{path, writable.error()};
     removeLeftTemporaries(folder, name);
     for (int attempt = 0; attempt < 8; ++attempt) {
         const QString temporary = temporaryNameFor(name);
-        NativeFile file(folder, temporary, NativeFile::Mode::CreateNew);
-        if (!file.isOpen()) {
-            if (file.nameTaken())
+        auto file = NativeFile::open(folder, temporary, NativeFile::Mode::CreateNew);
+        if (!file) {
+            if (file.error().kind == SystemError::Kind::NameTaken)
                 continue;
-            return file.errorAt(path);
+            return FileError{path, file.error()};
         }
         // Held from a handle of its own until after the rename, so that no other writer takes
         // the new file for one left behind. Another writer may have done so in the moment
         // before the hold: then it is gone, and another name is taken.
-        NativeFile keeper(folder, temporary, NativeFile::Mode::Read);
-        if (!keeper.isOpen() || !keeper.holdAgainstOurOtherWriters()) {
-            if (!file.isNamed(folder, temporary))
+        auto keeper = NativeFile::open(folder, temporary, NativeFile::Mode::Read);
+        Status held = keeper ? keeper->holdAgainstOurOtherWriters() : Status(keeper.error());
+        if (!held) {
+            if (!file->isNamed(folder, temporary))
                 continue; // another writer took it for one left behind: nothing of ours is left
             folder.remove(temporary);
-            return keeper.errorAt(path);
+            return FileError{path, held.error()};
         }
-        if (!keeper.isNamed(folder, temporary))
+        if (!keeper->isNamed(folder, temporary))
             continue;
-        file.takeAccessOf(folder, name);
-        if (!file.writeAll(bytes) || !file.sync() || !file.close()) {
-            const FileError error = file.errorAt(path);
-            file.close();
+        file->takeAccessOf(folder, name);
+        Status written = file->writeAll(bytes);
+        if (written)
+            written = file->sync();
+        if (written)
+            written = file->close();
+        if (!written) {
+            (void)file->close(); // the write's own error is the one to report
             folder.remove(temporary);
-            return error;
+            return FileError{path, written.error()};
         }
-        if (auto error = folder.replaceName(temporary, name)) {
+        if (Status renamed = folder.replaceName(temporary, name); !renamed) {
             folder.remove(temporary);
-            return error;
+            return FileError{path, renamed.error()};
         }
         folder.sync();
-        return std::nullopt;
+        return {};
     }
-    return FileError{path, QStringLiteral("no free temporary name beside it")};
+    return FileError{path, {QStringLiteral("no free temporary name beside it")}};
 }
 
 namespace {
@@ -109,11 +114,11 @@ namespace {
 // write only; nothing when it cannot be read.
 std::optional<char> lastByteOf(const NativeFolder &folder, const QString &name, std::int64_t size)
 {
-    NativeFile reader(folder, name, NativeFile::Mode::Read);
-    char last = 0;
-    if (!reader.isOpen() || !reader.readByteAt(size - 1, last))
+    auto reader = NativeFile::open(folder, name, NativeFile::Mode::Read);
+    if (!reader)
         return std::nullopt;
-    return last;
+    const auto last = reader->readByteAt(size - 1);
+    return last ? std::optional(*last) : std::nullopt;
 }
 
 // Whether config.cfg is known to end with a whole line: empty, or ending with a line feed. A file
@@ -142,43 +147,50 @@ std::string execLineAddition(bool endsWithWholeLine)
 // Appends in the system's append mode, so that a concurrent writer's lines and a file rewritten
 // meanwhile are never overwritten. A failed append or flush is cut back: config.cfg is then byte
 // for byte as it was, unless another program has written to it meanwhile.
-std::optional<FileError> appendExecLine(const QString &folderPath, const QString &name)
+FileStatus appendExecLine(const QString &folderPath, const QString &name)
 {
-    const NativeFolder folder(folderPath);
+    const auto opened = NativeFolder::open(folderPath);
+    if (!opened)
+        return FileError{joinPath(folderPath, name), opened.error()};
+    const NativeFolder &folder = *opened;
     const QString path = folder.pathOf(name);
-    NativeFile file(folder, name, NativeFile::Mode::Append);
-    if (!file.isOpen())
-        return file.errorAt(path);
+    auto file = NativeFile::open(folder, name, NativeFile::Mode::Append);
+    if (!file)
+        return FileError{path, file.error()};
     // The size and last byte read below stay true until this append is done or cut back.
-    if (!file.holdAgainstOurOtherWriters())
-        return file.errorAt(path);
+    if (Status held = file->holdAgainstOurOtherWriters(); !held)
+        return FileError{path, held.error()};
 
     // Devices such as /dev/full have no size or last byte to look at, and cannot be cut back.
-    const std::optional<std::int64_t> oldSize = file.regularFileSize();
+    const std::optional<std::int64_t> oldSize = file->regularFileSize();
     const std::string addition = execLineAddition(endsWithWholeLine(folder, name, oldSize));
-    if (!file.writeAll(addition) || (oldSize && !file.sync())) {
-        FileError error = file.errorAt(path);
+    Status written = file->writeAll(addition);
+    if (written && oldSize)
+        written = file->sync();
+    if (!written) {
+        FileError error{path, written.error()};
         if (!oldSize)
             return error;
         // Cutting back to the old size would also remove what another program (the game) has
         // appended meanwhile, so the file is then left as it is.
-        if (file.endsWhereOurWritesLeftIt(*oldSize))
-            file.truncate(*oldSize);
+        if (file->endsWhereOurWritesLeftIt(*oldSize))
+            (void)file->truncate(*oldSize); // the write's own error is the one to report
         else
-            error.reason += QStringLiteral("; another program wrote to it meanwhile, so the part "
-                                           "already written was left in it");
+            error.cause.reason += QStringLiteral("; another program wrote to it meanwhile, so the "
+                                                 "part already written was left in it");
         return error;
     }
-    if (!file.close())
-        return file.errorAt(path);
-    return std::nullopt;
+    if (Status closed = file->close(); !closed)
+        return FileError{path, closed.error()};
+    return {};
 }
 
-std::optional<FileError> writeColourScript(const QString &folder, const Composition &composition)
+FileStatus writeColourScript(const QString &folder, const Composition &composition)
 {
-    if (auto error = replaceFile(folder, QString::fromLatin1(ScriptFileName),
-                                 renderColourScript(composition)))
-        return error;
+    if (FileStatus replaced = replaceFile(folder, QString::fromLatin1(ScriptFileName),
+                                          renderColourScript(composition));
+        !replaced)
+        return replaced;
     return appendExecLine(folder, QString::fromLatin1(ConfigFileName));
 }
 

@@ -361,8 +361,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::makeScriptClicked()
 {
-    if (const auto error = makeScript(m_composition))
-        m_showMessage(this, error->message());
+    if (const WriteStatus made = makeScript(m_composition); !made)
+        m_showMessage(this, made.error().message());
 }
 
 SaveAsWindow *MainWindow::folderChooser() const

@@ -125,8 +125,8 @@ void SaveAsWindow::selectDriveOf(const QString &folder)
 
 void SaveAsWindow::saveScriptClicked()
 {
-    if (const auto error = writeWhereTheGameReads(currentFolder(), m_composition)) {
-        m_showMessage(this, error->message());
+    if (const WriteStatus saved = writeWhereTheGameReads(currentFolder(), m_composition); !saved) {
+        m_showMessage(this, saved.error().message());
         return;
     }
     close();

@@ -84,9 +84,9 @@ void fuzzWriter(testing::ByteStream &in)
         QFile::link(QStringLiteral("/dev/full"), config);
     }
 
-    const std::optional<FileError> error =
-        fault == Fault::SizeLimit ? testing::writeUnderFileSizeLimit(folder, composition, limit)
-                                  : writeColourScript(folder, composition);
+    const FileStatus written = fault == Fault::SizeLimit
+                                   ? testing::writeUnderFileSizeLimit(folder, composition, limit)
+                                   : writeColourScript(folder, composition);
 
     const QByteArray rendered = QByteArray::fromStdString(renderColourScript(composition));
     const QByteArray scriptNow = testing::readAll(script);
@@ -95,11 +95,12 @@ void fuzzWriter(testing::ByteStream &in)
         fault == Fault::ConfigIsFull ? QByteArray() : testing::readAll(config);
     const QByteArray exec = "exec color.cfg\r\n";
     const bool configGrew = configNow == oldConfig + exec || configNow == oldConfig + "\r\n" + exec;
-    if (!error) {
+    if (written) {
         check(scriptNow == rendered, "written script differs from the rendered one");
         check(configGrew || fault == Fault::ConfigIsFull, "config did not gain the exec line");
     } else {
-        check(!error->path.isEmpty() && !error->reason.isEmpty(), "error without path or reason");
+        check(!written.error().path.isEmpty() && !written.error().cause.reason.isEmpty(),
+              "error without path or reason");
         if (fault != Fault::ScriptIsFolder)
             check(scriptNow == oldScript || scriptNow == rendered, "script neither old nor new");
         if (fault != Fault::ConfigIsFolder && fault != Fault::ConfigIsFull)

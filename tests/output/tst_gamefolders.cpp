@@ -140,16 +140,17 @@ private slots:
         for (const QString &folder : folders)
             QVERIFY(QDir().mkpath(expand(folder)));
 
-        const std::optional<WriteFailure> failure = makeScript(testing::sampleComposition());
+        const WriteStatus made = makeScript(testing::sampleComposition());
         if (!expected.isEmpty()) {
-            QVERIFY2(!failure, qPrintable(failure ? failure->message() : QString()));
+            QVERIFY(testing::succeeded(made));
             QCOMPARE(readAll(inFolder(expand(expected), "color.cfg")), script());
             QCOMPARE(readAll(inFolder(expand(expected), "config.cfg")), Exec);
             QCOMPARE(makeDestination(),
                      QStringLiteral("Writes color.cfg into \"%1\".").arg(expand(expected)));
             return;
         }
-        QVERIFY(failure.has_value());
+        QVERIFY(!made);
+        const WriteFailure *failure = &made.error();
         QStringList others;
 #ifdef Q_OS_WIN
         const QString standard = QStringLiteral("C:\\Program Files\\Raven\\SOF\\user");
@@ -261,8 +262,7 @@ private slots:
         const QByteArray ownConfig = readAll(inFolder(folder, "config.cfg"));
 
 #ifdef Q_OS_WIN
-        const std::optional<WriteFailure> failure = makeScript(testing::sampleComposition());
-        QVERIFY2(!failure, qPrintable(failure ? failure->message() : QString()));
+        QVERIFY(testing::succeeded(makeScript(testing::sampleComposition())));
 #else
         if (locked) {
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner |
@@ -272,7 +272,7 @@ private slots:
                 QVERIFY(handOverTree(twin));
         }
         const auto write = [&] {
-            return !writeWhereTheGameReads(folder, twin, testing::sampleComposition());
+            return writeWhereTheGameReads(folder, twin, testing::sampleComposition()).ok();
         };
         QVERIFY(locked ? testing::runWherePermissionsHold(
                              [&] { return !canWriteInto(folder) && write(); })

@@ -90,7 +90,7 @@ private slots:
         QVERIFY(QDir(dir.path()).mkpath(subfolder.isEmpty() ? QStringLiteral(".") : subfolder));
         const QString folder = QDir::toNativeSeparators(QDir(dir.path()).filePath(subfolder));
         const Composition c = testing::sampleComposition();
-        QCOMPARE(writeColourScript(folder, c), std::nullopt);
+        QVERIFY(testing::succeeded(writeColourScript(folder, c)));
         QMap<QString, QByteArray> expected;
         expected.insert(QStringLiteral("color.cfg"), expectedScript(c));
         expected.insert(QStringLiteral("config.cfg"), Exec);
@@ -102,8 +102,8 @@ private slots:
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("color.cfg")), QByteArray(5000, 'o'));
         const Composition c = testing::sampleComposition();
-        QCOMPARE(writeColourScript(dir.path(), c), std::nullopt);
-        QCOMPARE(writeColourScript(dir.path(), c), std::nullopt);
+        QVERIFY(testing::succeeded(writeColourScript(dir.path(), c)));
+        QVERIFY(testing::succeeded(writeColourScript(dir.path(), c)));
         QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
         QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), Exec + Exec);
         QCOMPARE(snapshot(dir.path()).size(), 2);
@@ -128,7 +128,7 @@ private slots:
         QFETCH(QByteArray, expected);
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("config.cfg")), config);
-        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
+        QVERIFY(testing::succeeded(writeColourScript(dir.path(), testing::sampleComposition())));
         QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), expected);
     }
 
@@ -244,21 +244,22 @@ private slots:
             QVERIFY(held.emplace(script).isHeld());
         else if (fault == QStringLiteral("config-held"))
             QVERIFY(held.emplace(dir.filePath(QStringLiteral("config.cfg"))).isHeld());
-        std::optional<NativeFile> locker;
-        if (fault == QStringLiteral("config-locked"))
-            QVERIFY(
-                locker.emplace(dir.filePath(QStringLiteral("config.cfg")), NativeFile::Mode::Read)
-                    .holdAgainstOurOtherWriters());
-        const std::optional<FileError> error =
-            fault == QStringLiteral("size-limit")
-                ? testing::writeInChildUnderFileSizeLimit(folder, c, 100)
-                : writeColourScript(folder, c);
+        std::optional<Result<NativeFile, SystemError>> locker;
+        if (fault == QStringLiteral("config-locked")) {
+            locker.emplace(NativeFile::open(dir.filePath(QStringLiteral("config.cfg")),
+                                            NativeFile::Mode::Read));
+            QVERIFY(*locker && (*locker)->holdAgainstOurOtherWriters());
+        }
+        const FileStatus written = fault == QStringLiteral("size-limit")
+                                       ? testing::writeInChildUnderFileSizeLimit(folder, c, 100)
+                                       : writeColourScript(folder, c);
 
-        QVERIFY(error.has_value());
-        QCOMPARE(error->path, joinPath(folder, failingFile.toStdString()));
-        QVERIFY(!error->reason.isEmpty());
-        QVERIFY(error->message().contains(error->path));
-        QVERIFY(error->message().contains(error->reason));
+        QVERIFY(!written);
+        const FileError &error = written.error();
+        QCOMPARE(error.path, joinPath(folder, failingFile.toStdString()));
+        QVERIFY(!error.cause.reason.isEmpty());
+        QVERIFY(error.message().contains(error.path));
+        QVERIFY(error.message().contains(error.cause.reason));
         if (scriptWritten)
             expected.insert(QStringLiteral("color.cfg"), expectedScript(c));
         held.reset();
@@ -279,10 +280,10 @@ private slots:
             QStringLiteral("notes.tmp"),          QStringLiteral("color.cfg.fedcba9876543210.tmp")};
         for (const QString &name : left + others)
             writeFile(dir.filePath(name), "half a script");
-        NativeFile running(dir.filePath(others.last()), NativeFile::Mode::Read);
-        running.holdAgainstOurOtherWriters();
+        auto running = NativeFile::open(dir.filePath(others.last()), NativeFile::Mode::Read);
+        QVERIFY(running && running->holdAgainstOurOtherWriters());
 
-        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
+        QVERIFY(testing::succeeded(writeColourScript(dir.path(), testing::sampleComposition())));
         QStringList expected = others;
         expected << QStringLiteral("color.cfg") << QStringLiteral("config.cfg");
         expected.sort();
@@ -300,7 +301,7 @@ private slots:
         writeFile(script, "old script\r\n");
         const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
         QVERIFY(QFile::setPermissions(script, mode));
-        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
+        QVERIFY(testing::succeeded(writeColourScript(dir.path(), testing::sampleComposition())));
         QCOMPARE(readAll(script), expectedScript(testing::sampleComposition()));
         QCOMPARE(QFile::permissions(script) & ~(QFile::ReadUser | QFile::WriteUser), mode);
 #else
@@ -337,7 +338,7 @@ private slots:
             QSKIP("the file system here keeps no access control lists");
         const QFile::Permissions before = QFile::permissions(script);
 
-        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
+        QVERIFY(testing::succeeded(writeColourScript(dir.path(), testing::sampleComposition())));
         QCOMPARE(readAll(script), expectedScript(testing::sampleComposition()));
         QByteArray kept(256, '\0');
         const ssize_t size =
@@ -356,13 +357,12 @@ private slots:
         QTemporaryDir dir;
         const mode_t old = ::umask(0277);
         const auto restore = qScopeGuard([old] { ::umask(old); });
-        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
+        QVERIFY(testing::succeeded(writeColourScript(dir.path(), testing::sampleComposition())));
         // The files' owner writes again, where permission bits hold.
         for (const char *name : {".", "color.cfg", "config.cfg"})
             QVERIFY(testing::handOver(dir.filePath(QString::fromLatin1(name))));
-        QVERIFY(testing::runWherePermissionsHold([&] {
-            return !writeColourScript(dir.path(), testing::sampleComposition()).has_value();
-        }));
+        QVERIFY(testing::runWherePermissionsHold(
+            [&] { return writeColourScript(dir.path(), testing::sampleComposition()).ok(); }));
         QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), Exec + Exec);
 #else
         QSKIP("Windows has no umask");
@@ -382,7 +382,7 @@ private slots:
         folder += u'/' + QString(Length - folder.size() - 1, u'e');
         QCOMPARE(folder.size(), Length);
         QVERIFY(QDir().mkpath(folder));
-        QCOMPARE(writeColourScript(folder, testing::sampleComposition()), std::nullopt);
+        QVERIFY(testing::succeeded(writeColourScript(folder, testing::sampleComposition())));
         QCOMPARE(readAll(folder + QStringLiteral("/color.cfg")),
                  expectedScript(testing::sampleComposition()));
         QCOMPARE(readAll(folder + QStringLiteral("/config.cfg")), Exec);
@@ -407,7 +407,7 @@ private slots:
                 ::getrlimit(RLIMIT_NOFILE, &few);
                 few.rlim_cur = rlim_t(lowest) + rlim_t(spare);
                 ::setrlimit(RLIMIT_NOFILE, &few);
-                return !writeColourScript(dir.path(), testing::sampleComposition()).has_value();
+                return writeColourScript(dir.path(), testing::sampleComposition()).ok();
             });
             const QMap<QString, QByteArray> left = snapshot(dir.path());
             QVERIFY2(left.size() <= 2, qPrintable(left.keys().join(u' ')));
@@ -430,7 +430,7 @@ private slots:
         writeFile(config, "bind x\r\n");
         QVERIFY(testing::runInChild([&] {
             return testing::failSystemCall(SYS_fsync, ENOSPC) &&
-                   appendExecLine(dir.path(), QStringLiteral("config.cfg")).has_value();
+                   !appendExecLine(dir.path(), QStringLiteral("config.cfg")).ok();
         }));
         QCOMPARE(readAll(config), QByteArray("bind x\r\n"));
 #else
@@ -448,11 +448,14 @@ private slots:
             int ends[2];
             if (::pipe(ends) != 0)
                 return false;
-            NativeFile file(QStringLiteral("/proc/self/fd/%1").arg(ends[1]),
-                            NativeFile::Mode::Append);
+            auto file = NativeFile::open(QStringLiteral("/proc/self/fd/%1").arg(ends[1]),
+                                         NativeFile::Mode::Append);
             ::close(ends[0]);
-            return file.isOpen() && !file.writeAll("exec color.cfg\r\n") &&
-                   file.errorString() == QString::fromUtf8(std::strerror(EPIPE));
+            if (!file)
+                return false;
+            const Status written = file->writeAll("exec color.cfg\r\n");
+            return !written && written.error().code == EPIPE &&
+                   written.error().reason == QString::fromUtf8(std::strerror(EPIPE));
         }));
 #else
         QSKIP("Windows has no SIGPIPE");
@@ -497,7 +500,7 @@ private slots:
         writeFile(target, "keep me\n");
         QVERIFY(QFile::link(target, dir.filePath(QStringLiteral("color.cfg"))));
 
-        QCOMPARE(writeColourScript(dir.path(), testing::sampleComposition()), std::nullopt);
+        QVERIFY(testing::succeeded(writeColourScript(dir.path(), testing::sampleComposition())));
         const QFileInfo script(dir.filePath(QStringLiteral("color.cfg")));
         QVERIFY(!script.isSymLink());
         QVERIFY(script.isFile());
@@ -513,7 +516,7 @@ private slots:
         const Composition c = testing::sampleComposition();
         const auto makeRepeatedly = [&] {
             for (int i = 0; i < Rounds; ++i)
-                writeColourScript(dir.path(), c);
+                (void)writeColourScript(dir.path(), c); // the files show every write's outcome
         };
         constexpr int Writers = 3;
         std::vector<std::thread> writers;
@@ -537,10 +540,10 @@ private slots:
         const QByteArray oldConfig = QByteArray(2000, 'b') + "\r\nbind x";
         writeFile(dir.filePath(QStringLiteral("config.cfg")), oldConfig);
         const Composition c = testing::sampleComposition();
-        const auto error =
+        const FileStatus written =
             testing::writeInChildUnderFileSizeLimit(dir.path(), c, unsigned(oldConfig.size()) + 5);
-        QVERIFY(error.has_value());
-        QCOMPARE(error->path, dir.filePath(QStringLiteral("config.cfg")));
+        QVERIFY(!written);
+        QCOMPARE(written.error().path, dir.filePath(QStringLiteral("config.cfg")));
         QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), oldConfig);
         QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
     }
@@ -573,14 +576,15 @@ private slots:
             QCOMPARE(other.write(bytes), bytes.size());
         };
 
-        NativeFile ours(config, NativeFile::Mode::Append);
-        const std::optional<std::int64_t> oldSize = ours.regularFileSize();
+        auto ours = NativeFile::open(config, NativeFile::Mode::Append);
+        QVERIFY(ours);
+        const std::optional<std::int64_t> oldSize = ours->regularFileSize();
         QCOMPARE(oldSize, oldConfig.size());
         appendAsAnotherProgram(before);
         const QByteArray partial = "exec co";
-        QVERIFY(ours.writeAll(partial.toStdString()));
+        QVERIFY(ours->writeAll(partial.toStdString()));
         appendAsAnotherProgram(after);
-        QCOMPARE(ours.endsWhereOurWritesLeftIt(*oldSize), ownBytesLast);
+        QCOMPARE(ours->endsWhereOurWritesLeftIt(*oldSize), ownBytesLast);
         QCOMPARE(readAll(config), oldConfig + before + partial + after);
     }
 
@@ -600,7 +604,7 @@ private slots:
         const Composition c = testing::sampleComposition();
         QVERIFY(testing::runWherePermissionsHold([&] {
             const bool unreadable = ::access(QFile::encodeName(config).constData(), R_OK) != 0;
-            return unreadable && !writeColourScript(dir.path(), c).has_value();
+            return unreadable && writeColourScript(dir.path(), c).ok();
         }));
         QVERIFY(QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(readAll(config), QByteArray("bind x\r\n") + Exec);
@@ -640,14 +644,14 @@ private slots:
         QCOMPARE(DefaultGameFolder().path, game.path());
 
         // No game folder yet: Make reports it and creates nothing.
-        const std::optional<WriteFailure> missing = makeScript(testing::sampleComposition());
-        QVERIFY(missing.has_value());
-        QCOMPARE(missing->files.size(), 1u);
-        QCOMPARE(missing->files[0].path, game.file("color.cfg"));
+        const WriteStatus missing = makeScript(testing::sampleComposition());
+        QVERIFY(!missing);
+        QCOMPARE(missing.error().files.size(), 1u);
+        QCOMPARE(missing.error().files[0].path, game.file("color.cfg"));
         QVERIFY(!QFileInfo::exists(QFileInfo(game.path()).path()));
 
         QVERIFY(game.create());
-        QCOMPARE(makeScript(testing::sampleComposition()), std::nullopt);
+        QVERIFY(testing::succeeded(makeScript(testing::sampleComposition())));
         QCOMPARE(readAll(game.file("color.cfg")), expectedScript(testing::sampleComposition()));
         QCOMPARE(readAll(game.file("config.cfg")), Exec);
     }
@@ -670,7 +674,8 @@ private slots:
         {
             const testing::HomeSetting home(QByteArray::fromStdString(named));
             const testing::EnvironmentSetting noPrefix("WINEPREFIX", {});
-            error = makeScript(testing::sampleComposition());
+            if (WriteStatus made = makeScript(testing::sampleComposition()); !made)
+                error = made.error();
         }
         QVERIFY(error.has_value());
         QCOMPARE(error->files.size(), 1u);

@@ -34,6 +34,14 @@
 
 namespace tintforge::testing {
 
+// Whether a write succeeded; a failure's message goes to the test's log.
+template <typename Failure> bool succeeded(const Result<Done, Failure> &result)
+{
+    if (!result)
+        qWarning("%s", qPrintable(result.error().message()));
+    return result.ok();
+}
+
 // The whole file, or nothing when it cannot be read.
 inline QByteArray readAll(const QString &path)
 {
@@ -83,8 +91,8 @@ inline rlimit limitFileSize(unsigned limit)
 // Writes the script while the process may not make any file longer than `limit` bytes, so the
 // write fails part-way (EFBIG); the writer holds off the signal that would otherwise end the
 // process. Only where CanLimitFileSize holds.
-inline std::optional<FileError> writeUnderFileSizeLimit(const QString &folder, const Composition &c,
-                                                        unsigned limit)
+inline FileStatus writeUnderFileSizeLimit(const QString &folder, const Composition &c,
+                                          unsigned limit)
 {
 #ifdef Q_OS_UNIX
     const rlimit old = limitFileSize(limit);
@@ -102,20 +110,21 @@ inline std::optional<FileError> writeUnderFileSizeLimit(const QString &folder, c
 // shell with "ulimit -f": it ends a process that writes past the limit unless the writer holds
 // it off. The writer's result comes back through a pipe; a child ended by a signal comes back as
 // an error with no path, which no test expects. Only where CanLimitFileSize holds.
-inline std::optional<FileError> writeInChildUnderFileSizeLimit(const QString &folder,
-                                                               const Composition &c, unsigned limit)
+inline FileStatus writeInChildUnderFileSizeLimit(const QString &folder, const Composition &c,
+                                                 unsigned limit)
 {
 #ifdef Q_OS_UNIX
     int report[2];
     if (::pipe(report) != 0)
-        return FileError{QString(), QStringLiteral("no pipe to the writer")};
+        return FileError{QString(), {QStringLiteral("no pipe to the writer")}};
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(report[0]);
         std::signal(SIGXFSZ, SIG_DFL);
         limitFileSize(limit);
-        const std::optional<FileError> error = writeColourScript(folder, c);
-        const QByteArray text = error ? (error->path + u'\n' + error->reason).toUtf8() : "";
+        const FileStatus written = writeColourScript(folder, c);
+        const QByteArray text =
+            written ? "" : (written.error().path + u'\n' + written.error().cause.reason).toUtf8();
         const bool sent =
             ::write(report[1], text.constData(), std::size_t(text.size())) == text.size();
         ::_exit(sent ? 0 : 1);
@@ -128,17 +137,18 @@ inline std::optional<FileError> writeInChildUnderFileSizeLimit(const QString &fo
     ::close(report[0]);
     int status = 0;
     if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return FileError{QString(), QStringLiteral("the writer was ended by signal %1")
-                                        .arg(WIFSIGNALED(status) ? WTERMSIG(status) : 0)};
+        return FileError{QString(),
+                         {QStringLiteral("the writer was ended by signal %1")
+                              .arg(WIFSIGNALED(status) ? WTERMSIG(status) : 0)}};
     if (text.isEmpty())
-        return std::nullopt;
+        return {};
     const QString decoded = QString::fromUtf8(text);
-    return FileError{decoded.section(u'\n', 0, 0), decoded.section(u'\n', 1)};
+    return FileError{decoded.section(u'\n', 0, 0), {decoded.section(u'\n', 1)}};
 #else
     Q_UNUSED(folder);
     Q_UNUSED(c);
     Q_UNUSED(limit);
-    return FileError{QString(), QStringLiteral("no file size limit here")};
+    return FileError{QString(), {QStringLiteral("no file size limit here")}};
 #endif
 }
 
