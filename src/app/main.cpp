@@ -17,23 +17,23 @@ bool displayRefused = false;
 
 void startupMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    const QLatin1StringView category(context.category ? context.category : "");
-    if (category == QLatin1StringView("qt.qpa.xcb") &&
-        message.contains(QLatin1StringView("could not connect to display"))) {
+    switch (tintforge::startupNotice(context.category ? context.category : "", message)) {
+    case tintforge::StartupNotice::DisplayRefused:
         displayRefused = true;
         return;
+    case tintforge::StartupNotice::RepeatsRefusal:
+        if (displayRefused)
+            return;
+        break;
+    case tintforge::StartupNotice::Other:
+        break;
     }
-    if (displayRefused && category == QLatin1StringView("qt.qpa.plugin"))
-        return;
     if (type != QtFatalMsg) {
         toolkitHandler(type, context, message);
         return;
     }
-    const char *display = std::getenv("DISPLAY");
     if (displayRefused)
-        std::fprintf(stderr,
-                     "tintforge: no display to show the window on (display %s does not answer).\n",
-                     display && *display ? display : "(default)");
+        std::fprintf(stderr, "%s\n", tintforge::displayRefusedLine().c_str());
     else
         std::fprintf(stderr, "tintforge: the window system could not be started (%s).\n",
                      qPrintable(message.section(QLatin1Char('\n'), 0, 0)));

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+#include <string>
+#include <string_view>
 #include <thread>
 
 namespace tintforge {
@@ -10,6 +13,17 @@ namespace tintforge {
 // Whether a display to show the window on is named at all. Without one the toolkit aborts with a
 // long trace, so the program says what is wrong in one line instead.
 bool displayNamed();
+
+// What a message the toolkit logs while it starts means for the program: X11 reports a display
+// that does not answer in a message of its own, and its next ones only repeat it.
+enum class StartupNotice {
+    Other,
+    DisplayRefused,
+    RepeatsRefusal, // said only after DisplayRefused
+};
+StartupNotice startupNotice(std::string_view category, const QString &message);
+// The one line the program ends with when the display refused it.
+std::string displayRefusedLine();
 
 // Where the toolkit draws text through fontconfig, fontconfig reads its whole configuration and
 // font list the first time a font is asked for. Started on another core while the toolkit

@@ -18,6 +18,23 @@ bool displayNamed()
     return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
+StartupNotice startupNotice(std::string_view category, const QString &message)
+{
+    if (category == "qt.qpa.xcb" &&
+        message.contains(QLatin1StringView("could not connect to display")))
+        return StartupNotice::DisplayRefused;
+    if (category == "qt.qpa.plugin")
+        return StartupNotice::RepeatsRefusal;
+    return StartupNotice::Other;
+}
+
+std::string displayRefusedLine()
+{
+    const char *display = std::getenv("DISPLAY");
+    return std::string("tintforge: no display to show the window on (display ") +
+           (display && *display ? display : "(default)") + " does not answer).";
+}
+
 EarlyFontSystem::EarlyFontSystem()
 {
 #ifdef TINTFORGE_EARLY_FONTCONFIG

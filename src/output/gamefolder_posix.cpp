@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gamefolder.h"
 
+#include "localetext.h"
+
 #include <algorithm>
 #include <pwd.h>
 #include <QDir>
@@ -36,9 +38,8 @@ QByteArray homeFolder()
 GameFolder folderAt(const QByteArray &below, const char *path, const char *whose)
 {
     const QByteArray bytes = below + '/' + path;
-    const QString decoded = QFile::decodeName(bytes);
-    GameFolder folder{QDir::cleanPath(decoded), std::nullopt};
-    if (QFile::encodeName(decoded) != bytes)
+    GameFolder folder{QDir::cleanPath(QFile::decodeName(bytes)), std::nullopt};
+    if (!exactFileName(bytes))
         folder.unreachable = QStringLiteral("the %1's name is not valid UTF-8, which the program "
                                             "needs to name it exactly")
                                  .arg(QLatin1StringView(whose));

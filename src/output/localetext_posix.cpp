@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iconv.h>
 #include <langinfo.h>
+#include <QFile>
 #include <string>
 
 namespace tintforge {
@@ -33,6 +34,14 @@ QString systemReason(int error)
 {
     // strerror's text follows LC_MESSAGES; its character set is the locale's.
     return fromLocaleText(std::strerror(error), ::nl_langinfo(CODESET));
+}
+
+std::optional<QString> exactFileName(QByteArrayView bytes)
+{
+    QString name = QFile::decodeName(bytes.toByteArray());
+    if (QFile::encodeName(name) != bytes)
+        return std::nullopt;
+    return name;
 }
 
 } // namespace tintforge

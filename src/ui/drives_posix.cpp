@@ -13,7 +13,9 @@ QList<Drive> drives()
             continue;
         const QString root = volume.rootPath();
         // A mount point whose name is not valid in the file name encoding comes decoded with
-        // replacement characters: choosing it would open a look-alike folder, or none.
+        // replacement characters: choosing it would open a look-alike folder, or none. Qt hands
+        // mount points over decoded already, so that character is all that is left to tell
+        // such a name by (exactFileName needs the bytes).
         if (root.contains(QChar::ReplacementCharacter))
             continue;
         const QString name = volume.name();

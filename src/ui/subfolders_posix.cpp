@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "subfolders.h"
 
+#include "output/localetext.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -36,9 +38,8 @@ std::optional<QStringList> readSubfolders(const QString &folder)
         }
         if (!isFolder)
             continue;
-        const QString decoded = QFile::decodeName(name);
-        if (QFile::encodeName(decoded) == QByteArrayView(name))
-            names.append(decoded);
+        if (std::optional<QString> shown = exactFileName(name))
+            names.append(*shown);
         errno = 0;
     }
     const bool complete = errno == 0;
@@ -72,9 +73,8 @@ QString faithfulCurrentFolder()
     if (path.isEmpty())
         return {};
     while (path.size() > 1) {
-        QString decoded = QFile::decodeName(path);
-        if (QFile::encodeName(decoded) == path)
-            return decoded;
+        if (std::optional<QString> shown = exactFileName(path))
+            return *shown;
         path.truncate(std::max<qsizetype>(1, path.lastIndexOf('/')));
     }
     return QStringLiteral("/");
