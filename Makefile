@@ -3,8 +3,12 @@
 # `make run` only what building and running the program needs. `make check` before every commit.
 # Each build is a preset of CMakePresets.json, so an IDE opens the very same builds.
 PRESET ?= default
-# Where a preset builds: build for the default one, build-<name> for the others.
-preset_dir = $(if $(filter default,$(1)),build,build-$(1))
+# Where a preset builds, as CMakePresets.json says (its binaryDir).
+preset_dir = $(shell sed -n '/"name": "$(1)"/,/binaryDir/s|.*"binaryDir": "$${sourceDir}/\([^"]*\)".*|\1|p' CMakePresets.json)
+CLANG_DIR := $(call preset_dir,clang)
+FUZZING_DIR := $(call preset_dir,fuzzing)
+BENCH_DIR := $(call preset_dir,bench)
+WINDOWS_DIR := $(call preset_dir,windows)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 BENCH_RUNS ?= 31
@@ -47,8 +51,8 @@ check:
 	@git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 	@cmake --preset clang $(STRICT) $(CMAKE_ARGS) >/dev/null
 	@cmake --build --preset clang -j $(JOBS)
-	@run-clang-tidy -quiet -j $(JOBS) -p build-clang '$(CURDIR)/(src|tests|tools)/.*\.cpp$$' \
-	    >build-clang/clang-tidy.log 2>&1 || { grep -v -e '^clang-tidy-' -e 'warnings generated' build-clang/clang-tidy.log; exit 1; }
+	@run-clang-tidy -quiet -j $(JOBS) -p $(CLANG_DIR) '$(CURDIR)/(src|tests|tools)/.*\.cpp$$' \
+	    >$(CLANG_DIR)/clang-tidy.log 2>&1 || { grep -v -e '^clang-tidy-' -e 'warnings generated' $(CLANG_DIR)/clang-tidy.log; exit 1; }
 
 # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails.
 # Leaks inside system libraries are suppressed by name (tests/sanitizers/lsan.supp).
@@ -65,8 +69,8 @@ fuzz:
 	@tools/install-deps.sh test
 	@cmake --preset fuzzing $(CMAKE_ARGS) >/dev/null
 	@cmake --build --preset fuzzing -j $(JOBS)
-	@mkdir -p build-fuzzing/corpus
-	@build-fuzzing/fuzz_operations -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzzing/corpus
+	@mkdir -p $(FUZZING_DIR)/corpus
+	@$(FUZZING_DIR)/fuzz_operations -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZING_DIR)/corpus
 
 # Under Xvfb: time to the first complete paint and peak memory of the program against three
 # floors (a bare window, one showing a line of text, one showing a control of each kind besides);
@@ -79,12 +83,12 @@ bench:
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench -j $(JOBS)
 	@export XDG_RUNTIME_DIR=$$(mktemp -d) && \
-	    xvfb-run -a -s "-screen 0 $(XVFB_SCREEN)" build-bench/startbench $(BENCH_RUNS) \
-	        build-bench/bench_floor build-bench/bench_floor_text build-bench/bench_floor_controls \
-	        build-bench/tintforge && \
-	    QT_QPA_PLATFORM=offscreen build-bench/waitbench 5 5000 100000; \
+	    xvfb-run -a -s "-screen 0 $(XVFB_SCREEN)" $(BENCH_DIR)/startbench $(BENCH_RUNS) \
+	        $(BENCH_DIR)/bench_floor $(BENCH_DIR)/bench_floor_text $(BENCH_DIR)/bench_floor_controls \
+	        $(BENCH_DIR)/tintforge && \
+	    QT_QPA_PLATFORM=offscreen $(BENCH_DIR)/waitbench 5 5000 100000; \
 	    status=$$?; rm -rf "$$XDG_RUNTIME_DIR"; exit $$status
-	@if [ -f build-windows/CMakeCache.txt ]; then XVFB_SCREEN=$(XVFB_SCREEN) tools/windows/bench-wine.sh build-windows $(BENCH_RUNS); fi
+	@if [ -f $(WINDOWS_DIR)/CMakeCache.txt ]; then XVFB_SCREEN=$(XVFB_SCREEN) tools/windows/bench-wine.sh $(WINDOWS_DIR) $(BENCH_DIR) $(BENCH_RUNS); fi
 
 # The Windows program, "VorlixOrv's Tintforge.exe", and its zip, cross-built with MinGW-w64
 # against a static Qt. That Qt is built once per machine from Debian's qt6-base source into a
@@ -108,4 +112,4 @@ artwork:
 	@cmake --build --preset artwork
 
 clean:
-	rm -rf build build-*
+	rm -rf $(shell sed -n 's|.*"binaryDir": "$${sourceDir}/\([^"]*\)".*|\1|p' CMakePresets.json)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "layout.h"
 #include "model/palette.h"
 #include "pictures.h"
 #include "swatchcolours.h"
@@ -9,9 +10,9 @@ namespace tintforge {
 
 namespace {
 
-constexpr QSize StripSize{466, 19};
+// Each square lies under its swatch, inset from the swatch's corner.
 constexpr QSize SquareSize{12, 16};
-constexpr int SquarePitch = 16;
+constexpr QPoint SquareInset{2, 1};
 
 QColor toQColor(Rgb rgb)
 {
@@ -22,11 +23,12 @@ QColor toQColor(Rgb rgb)
 
 QImage paletteStripImage()
 {
-    QImage strip(StripSize, QImage::Format_RGB32);
+    QImage strip(layout::paletteStrip.rect().size(), QImage::Format_RGB32);
     strip.fill(Qt::black);
     QPainter painter(&strip);
     for (const Swatch &swatch : Palette) {
-        const QPoint corner(2 + SquarePitch * (swatch.position - 1), 1);
+        const QPoint corner = layout::swatchRect(swatch.position).topLeft() -
+                              layout::paletteStrip.rect().topLeft() + SquareInset;
         painter.fillRect(QRect(corner, SquareSize), toQColor(swatchColour(swatch.position)));
     }
     return strip;

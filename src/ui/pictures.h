@@ -5,8 +5,9 @@
 
 namespace tintforge {
 
-// The palette strip: 466 by 19 black pixels with the 29 swatch squares, 12 by 16 each, at
-// x = 2 + 16 (n - 1), y = 1. Drawn unscaled, so its pixels are exact.
+// The palette strip: black, the size of its place in the window (layout::paletteStrip), with
+// the 29 swatch squares, 12 by 16 pixels each, under their swatches. Drawn unscaled, so its
+// pixels are exact.
 QImage paletteStripImage();
 
 // The banner as the window shows it, filling its place: the artwork kept in the tree, drawn there

@@ -4,12 +4,12 @@
 # as the program, each started through Wine in a prefix of the benchmark's own, with Wine's
 # server kept running between starts as it is on a desktop that has run a Windows program
 # before. Prints the exe's size, then startbench's table.
-#   bench-wine.sh WINDOWS_BUILD_DIR RUNS
+#   bench-wine.sh WINDOWS_BUILD_DIR BENCH_BUILD_DIR RUNS
 set -euo pipefail
 build=$(cd "$1" && pwd)
-runs=$2
+bench=$(cd "$2" && pwd)
+runs=$3
 here=$(cd "$(dirname "$0")" && pwd)
-bench=$(cd "$here/../.." && pwd)/build-bench
 
 cmake --build "$build" --target tintforge bench_floor bench_floor_text bench_floor_controls >/dev/null
 exe=$(find "$build" -maxdepth 1 -name '*Tintforge.exe' | head -n 1)
