@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: MIT
+#include "scriptreader.h"
+
+#include "colourscript.h"
+#include "model/palette.h"
+#include "nativefile.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <QStringList>
+
+namespace tintforge {
+
+namespace {
+
+// The segments as the messages name them.
+constexpr PerSegment<const char *> SegmentWords{
+    {"clan tag", "name", "second name part", "host name", "welcome message"}};
+
+// The three lines a script's segments stand in, and the segments of each, in order.
+struct SettingLine {
+    const char *word;
+    std::string_view prefix;
+    std::vector<SegmentId> segments;
+};
+
+const std::array<SettingLine, 3> &settingLines()
+{
+    static const std::array<SettingLine, 3> lines{{
+        {"name", NameLinePrefix, {SegmentId::Clan, SegmentId::Name, SegmentId::Name2}},
+        {"host", HostLinePrefix, {SegmentId::Host}},
+        {"message", MessageLinePrefix, {SegmentId::Mess}},
+    }};
+    return lines;
+}
+
+// The preview of the first swatch that writes `code`; nothing for the code every segment starts
+// with; and no answer at all for a code this program never writes.
+std::optional<PreviewColour> previewOfCode(char code)
+{
+    const auto swatch = std::find_if(Palette.begin(), Palette.end(),
+                                     [code](const Swatch &s) { return s.code == code; });
+    if (swatch != Palette.end())
+        return PreviewColour(swatch->preview);
+    if (code == InitialColourCode)
+        return PreviewColour();
+    return std::nullopt;
+}
+
+// The script's lines, each without its CR LF; nothing when a line ends any other way.
+std::optional<std::vector<std::string_view>> linesOf(std::string_view bytes)
+{
+    std::vector<std::string_view> lines;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find(LineEnd);
+        const std::string_view line = bytes.substr(0, end);
+        if (line.find_first_of("\r\n") != std::string_view::npos)
+            return std::nullopt;
+        if (end == std::string_view::npos)
+            return std::nullopt; // a last line without its CR LF
+        lines.push_back(line);
+        bytes.remove_prefix(end + LineEnd.size());
+    }
+    return lines;
+}
+
+// One coded piece of a line: its colour code and its text.
+struct CodedText {
+    char code;
+    std::string_view text;
+};
+
+// The coded pieces between a line's quotes; nothing when it does not start with a code.
+std::optional<std::vector<CodedText>> codedTexts(std::string_view content)
+{
+    if (content.empty() || !isColourCode(content.front()))
+        return std::nullopt;
+    std::vector<CodedText> pieces;
+    for (std::size_t at = 0; at < content.size();) {
+        std::size_t end = at + 1;
+        while (end < content.size() && !isColourCode(content[end]))
+            ++end;
+        pieces.push_back({content[at], content.substr(at + 1, end - at - 1)});
+        at = end;
+    }
+    return pieces;
+}
+
+class Reader
+{
+public:
+    explicit Reader(std::vector<std::string_view> lines) : m_lines(std::move(lines)) {}
+
+    ReadScript read()
+    {
+        for (const SettingLine &line : settingLines())
+            readLine(line);
+        return std::move(m_read);
+    }
+
+    bool foundAnyLine() const { return m_found; }
+
+private:
+    void readLine(const SettingLine &line)
+    {
+        std::vector<std::string_view> matches;
+        for (const std::string_view text : m_lines) {
+            if (text.substr(0, line.prefix.size()) == line.prefix)
+                matches.push_back(text.substr(line.prefix.size()));
+        }
+        if (!matches.empty())
+            m_found = true;
+        if (matches.empty())
+            return unread(line, QStringLiteral("is missing"));
+        if (matches.size() > 1)
+            return unread(line, QStringLiteral("appears more than once"));
+        std::string_view content = matches.front();
+        if (content.empty() || content.back() != LineClosingQuote.front())
+            return unread(line, QStringLiteral("does not end with a quote"));
+        content.remove_suffix(1);
+        const std::optional<std::vector<CodedText>> pieces = codedTexts(content);
+        if (!pieces)
+            return unread(line, QStringLiteral("does not start with a colour code"));
+        std::vector<SegmentId> segments = line.segments;
+        // The name line leaves out the clan's code and text when the clan switch is off.
+        if (segments.size() == 3 && pieces->size() == 2) {
+            m_read.composition.setClanSwitch(false);
+            segments.erase(segments.begin());
+        }
+        if (pieces->size() > segments.size())
+            return unread(line, QStringLiteral("holds more colour codes than segments"));
+        if (pieces->size() < segments.size())
+            return unread(line, QStringLiteral("holds fewer colour codes than segments"));
+        for (std::size_t i = 0; i < segments.size(); ++i)
+            readSegment(line, segments[i], (*pieces)[i]);
+    }
+
+    void readSegment(const SettingLine &line, SegmentId id, const CodedText &piece)
+    {
+        const std::optional<PreviewColour> preview = previewOfCode(piece.code);
+        QString why;
+        if (!preview)
+            why = QStringLiteral("has a colour code no swatch writes");
+        else if (piece.text.size() > segmentKind(id).maxLength)
+            why = QStringLiteral("is longer than %1 characters").arg(segmentKind(id).maxLength);
+        else if (!std::all_of(piece.text.begin(), piece.text.end(), isTextByte))
+            why = QStringLiteral("holds a character the fields do not take");
+        if (!why.isEmpty()) {
+            m_read.unread.push_back(
+                {QStringLiteral("The %1 line's %2")
+                     .arg(QLatin1StringView(line.word), QLatin1StringView(SegmentWords[id])),
+                 why,
+                 {id}});
+            return;
+        }
+        Composition &c = m_read.composition;
+        c.selectSegment(id);
+        c.applyColour(piece.code, *preview);
+        c.setSegmentText(id, piece.text);
+    }
+
+    void unread(const SettingLine &line, const QString &why)
+    {
+        m_read.unread.push_back(
+            {QStringLiteral("The %1 line").arg(QLatin1StringView(line.word)), why, line.segments});
+    }
+
+    std::vector<std::string_view> m_lines;
+    ReadScript m_read;
+    bool m_found = false;
+};
+
+} // namespace
+
+QString ReadScript::message(const QString &path) const
+{
+    if (unread.empty())
+        return {};
+    QStringList lines{QStringLiteral("Not all of \"%1\" could be read:").arg(path)};
+    for (const UnreadPart &part : unread) {
+        QStringList segments;
+        for (const SegmentId id : part.leftEmpty)
+            segments << QLatin1StringView(SegmentWords[id]);
+        lines << QStringLiteral("%1 %2; left empty: %3.")
+                     .arg(part.what, part.why, segments.join(QStringLiteral(", ")));
+    }
+    return lines.join(u'\n');
+}
+
+Result<ReadScript, QString> readColourScript(std::string_view bytes)
+{
+    if (bytes.empty())
+        return QStringLiteral("the file is empty");
+    std::optional<std::vector<std::string_view>> lines = linesOf(bytes);
+    if (!lines)
+        return QStringLiteral("its lines do not end with CR LF, as a colour script's do");
+    Reader reader(std::move(*lines));
+    ReadScript read = reader.read();
+    if (!reader.foundAnyLine())
+        return QStringLiteral("it holds no name, host name or welcome message line");
+    // The segments stay as they were selected before: reading selects each one it fills.
+    read.composition.selectSegment(Composition().activeSegment());
+    return read;
+}
+
+std::size_t maxScriptSize()
+{
+    static const std::size_t size = [] {
+        Composition full;
+        for (const SegmentId id : SegmentIds)
+            full.setSegmentText(id, std::string(segmentKind(id).maxLength, 'x'));
+        return renderColourScript(full).size();
+    }();
+    return size;
+}
+
+Result<ReadScript, FileError> openColourScript(const QString &path)
+{
+    auto file = NativeFile::open(path, NativeFile::Mode::Read);
+    if (!file)
+        return FileError{path, file.error()};
+    if (!file->regularFileSize())
+        return FileError{path, {QStringLiteral("it is not an ordinary file")}};
+    auto bytes = file->readUpTo(maxScriptSize());
+    if (!bytes)
+        return FileError{path, bytes.error()};
+    if (bytes->size() > maxScriptSize())
+        return FileError{path, {QStringLiteral("it is larger than any colour script")}};
+    Result<ReadScript, QString> read = readColourScript(*bytes);
+    if (!read)
+        return FileError{path, {read.error()}};
+    return std::move(*read);
+}
+
+QString openFailureMessage(const FileError &error)
+{
+    return QStringLiteral("Could not open \"%1\": %2.").arg(error.path, error.cause.reason);
+}
+
+} // namespace tintforge

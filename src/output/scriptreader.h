@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "fileerror.h"
+#include "model/composition.h"
+
+#include <QString>
+#include <string_view>
+#include <vector>
+
+namespace tintforge {
+
+// A part of a colour script that was not read, and the segments it left empty.
+struct UnreadPart {
+    QString what; // "The name line", "The name line's second name part"
+    QString why;  // "is missing", "holds more colour codes than segments"
+    std::vector<SegmentId> leftEmpty;
+
+    friend bool operator==(const UnreadPart &, const UnreadPart &) = default;
+};
+
+// What a colour script gave back: the texts, colours and clan switch of its name, host and
+// message lines, and every part that could not be read exactly. A part is read only when this
+// program could have written it: nothing is guessed. Each colour code takes the first swatch
+// that writes it.
+struct ReadScript {
+    Composition composition;
+    std::vector<UnreadPart> unread;
+
+    // What the user is told when not all of the file at `path` was read; empty when it was.
+    QString message(const QString &path) const;
+};
+
+// The script's bytes: what they hold, or why they are no colour script at all (empty, lines
+// not ended with CR LF, none of the three lines).
+Result<ReadScript, QString> readColourScript(std::string_view bytes);
+
+// The most bytes a colour script can hold: the script of a composition whose every text is at
+// its limit. A file any longer is no script of this program's.
+std::size_t maxScriptSize();
+
+// Opens the file at `path` and reads it: only an ordinary file, and no more of it than
+// maxScriptSize(), so that a device, a pipe or a huge file never holds the window.
+Result<ReadScript, FileError> openColourScript(const QString &path);
+
+// The message for an open that failed: the file and why.
+QString openFailureMessage(const FileError &error);
+
+} // namespace tintforge
