@@ -35,17 +35,13 @@ const std::array<SettingLine, 3> &settingLines()
     return lines;
 }
 
-// The preview of the first swatch that writes `code`; nothing for the code every segment starts
-// with; and no answer at all for a code this program never writes.
-std::optional<PreviewColour> previewOfCode(char code)
+// The preview of the first swatch that writes `code`; none for a code no swatch writes (the
+// code every segment starts with, or one a caller of the model chose), as the segment had it.
+PreviewColour previewOfCode(char code)
 {
     const auto swatch = std::find_if(Palette.begin(), Palette.end(),
                                      [code](const Swatch &s) { return s.code == code; });
-    if (swatch != Palette.end())
-        return PreviewColour(swatch->preview);
-    if (code == InitialColourCode)
-        return PreviewColour();
-    return std::nullopt;
+    return swatch != Palette.end() ? PreviewColour(swatch->preview) : std::nullopt;
 }
 
 // The script's lines, each without its CR LF; nothing when a line ends any other way.
@@ -138,11 +134,8 @@ private:
 
     void readSegment(const SettingLine &line, SegmentId id, const CodedText &piece)
     {
-        const std::optional<PreviewColour> preview = previewOfCode(piece.code);
         QString why;
-        if (!preview)
-            why = QStringLiteral("has a colour code no swatch writes");
-        else if (piece.text.size() > segmentKind(id).maxLength)
+        if (piece.text.size() > segmentKind(id).maxLength)
             why = QStringLiteral("is longer than %1 characters").arg(segmentKind(id).maxLength);
         else if (!std::all_of(piece.text.begin(), piece.text.end(), isTextByte))
             why = QStringLiteral("holds a character the fields do not take");
@@ -156,7 +149,7 @@ private:
         }
         Composition &c = m_read.composition;
         c.selectSegment(id);
-        c.applyColour(piece.code, *preview);
+        c.applyColour(piece.code, previewOfCode(piece.code));
         c.setSegmentText(id, piece.text);
     }
 

@@ -4,6 +4,7 @@
 //  - the same, then a write into a real folder with an injected fault, after which the files
 //    must hold either the old or the new content whole, and no temporary file may remain;
 //  - the fields' character filter, on any text, cursor and limit;
+//  - the script reader, on any bytes;
 //  - path joining, on any folder.
 
 #include "model/codepage.h"
@@ -40,7 +41,9 @@ Composition compose(testing::ByteStream &in, std::size_t operations)
     std::string glyphBox(FirstGlyph);
     for (std::size_t i = 0; i < operations && !in.atEnd(); ++i) {
         testing::applyNextOperation(composition, glyphBox, in);
-        const std::string broken = testing::brokenInvariant(composition);
+        std::string broken = testing::brokenInvariant(composition);
+        if (broken.empty())
+            broken = testing::brokenRoundTrip(composition);
         if (!broken.empty())
             fail(broken.c_str());
     }
@@ -146,12 +149,27 @@ void fuzzJoin(testing::ByteStream &in)
           "joined path is not folder, one separator, file name");
 }
 
+// Any bytes at all: read without a crash, and what is read holds every invariant and reads
+// back as itself.
+void fuzzReader(testing::ByteStream &in)
+{
+    const std::string bytes = in.bytes(std::size_t(-1));
+    const auto read = readColourScript(bytes);
+    if (!read)
+        return;
+    std::string broken = testing::brokenInvariant(read->composition);
+    if (broken.empty())
+        broken = testing::brokenRoundTrip(read->composition);
+    if (!broken.empty())
+        fail(broken.c_str());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     testing::ByteStream in(data, size);
-    switch (in.next() % 4) {
+    switch (in.next() % 5) {
     case 0:
         compose(in, std::size_t(-1));
         break;
@@ -160,6 +178,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         break;
     case 2:
         fuzzCharacterFilter(in);
+        break;
+    case 3:
+        fuzzReader(in);
         break;
     default:
         fuzzJoin(in);

@@ -232,10 +232,9 @@ private slots:
             << Texts{"", "", "x", "", ""} << false
             << start + "The name line's name holds a character the fields do not take; left "
                        "empty: name.";
-        QTest::newRow("a code no swatch writes")
-            << editedExample("hostname ", "hostname \"\x09x\"") << example << true
-            << start + "The host line's host name has a colour code no swatch writes; left "
-                       "empty: host name.";
+        QTest::newRow("a code no swatch writes, as a segment may hold it")
+            << editedExample("hostname ", "hostname \"\x09x\"")
+            << Texts{"XYZ", "Player", "", "x", ""} << true << QString();
         QTest::newRow("host line missing")
             << editedExample("hostname ", "") << example << true
             << start + "The host line is missing; left empty: host name.";

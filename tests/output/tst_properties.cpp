@@ -42,6 +42,8 @@ private slots:
             applyNextOperation(c, glyphBox, in);
             const std::string broken = brokenInvariant(c);
             QVERIFY2(broken.empty(), broken.c_str());
+            const std::string unmatched = brokenRoundTrip(c);
+            QVERIFY2(unmatched.empty(), unmatched.c_str());
             if (++operations % 60 != 0)
                 continue;
 

@@ -9,6 +9,7 @@
 #include "model/palette.h"
 #include "output/colourchart.h"
 #include "output/colourscript.h"
+#include "output/scriptreader.h"
 
 #include <algorithm>
 #include <array>
@@ -120,6 +121,21 @@ inline std::string brokenInvariant(const Composition &c)
     if (script.compare(0, header.size(), header) != 0 ||
         script.compare(script.size() - header.size(), header.size(), header) != 0)
         return "header is not the first and last line";
+    return {};
+}
+
+// Empty when the script of `c` reads back whole and makes the very same bytes again, else what
+// broke.
+inline std::string brokenRoundTrip(const Composition &c)
+{
+    const std::string script = renderColourScript(c);
+    const auto read = readColourScript(script);
+    if (!read)
+        return "script not read back: " + read.error().toStdString();
+    if (!read->unread.empty())
+        return "script read back in part: " + read->message(QString()).toStdString();
+    if (renderColourScript(read->composition) != script)
+        return "script read back makes other bytes";
     return {};
 }
 
