@@ -20,8 +20,8 @@ struct UnreadPart {
 };
 
 // What a colour script gave back: the texts, colours and clan switch of its name, host and
-// message lines, and every part that could not be read exactly. A part is read only when this
-// segment could have held it: nothing is guessed. Each colour code takes the first swatch that
+// message lines, and every part that could not be read exactly. A part is read only when its
+// segment can hold it exactly: nothing is guessed. Each colour code takes the first swatch that
 // writes it.
 struct ReadScript {
     Composition composition;
