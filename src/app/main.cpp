@@ -49,8 +49,9 @@ int main(int argc, char *argv[])
         std::fputs("tintforge: no display to show the window on (DISPLAY is not set).\n", stderr);
         return 1;
     }
-    // The program reads no command line: not even the toolkit's own options (-reverse, -style)
-    // may change it.
+    // The command line names at most a colour script to open; not even the toolkit's own
+    // options (-reverse, -style) may change the program.
+    const QString file = tintforge::fileToOpen(argc, argv);
     int toolkitArgc = argc > 0 ? 1 : 0;
     tintforge::EarlyFontSystem fontSystem;
     toolkitHandler = qInstallMessageHandler(startupMessage);
@@ -64,5 +65,10 @@ int main(int argc, char *argv[])
     tintforge::installFormStyle();
     tintforge::MainWindow form;
     form.show();
+    if (!file.isEmpty()) {
+        // Once the window is up, so that a message about the file shows over it.
+        QMetaObject::invokeMethod(
+            &form, [&form, file] { form.openScript(file); }, Qt::QueuedConnection);
+    }
     return app.exec();
 }

@@ -14,6 +14,11 @@ namespace tintforge {
 // long trace, so the program says what is wrong in one line instead.
 bool displayNamed();
 
+// The file named on the command line (`tintforge color.cfg`; on Windows also a file dropped on
+// the program's icon), exactly as the system gave it; empty when none is named. Only the first
+// argument is read.
+QString fileToOpen(int argc, char *argv[]);
+
 // What a message the toolkit logs while it starts means for the program: X11 reports a display
 // that does not answer in a message of its own, and its next ones only repeat it.
 enum class StartupNotice {

@@ -2,6 +2,7 @@
 #include "platformstart.h"
 
 #include <cstdlib>
+#include <QFile>
 
 #ifdef TINTFORGE_EARLY_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -16,6 +17,11 @@ bool displayNamed()
         return value && *value;
     };
     return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+}
+
+QString fileToOpen(int argc, char *argv[])
+{
+    return argc > 1 ? QFile::decodeName(argv[1]) : QString();
 }
 
 StartupNotice startupNotice(std::string_view category, const QString &message)

@@ -11,6 +11,7 @@
 #include "model/glyphlist.h"
 #include "model/palette.h"
 #include "output/gamefolder.h"
+#include "output/scriptreader.h"
 #include "pictures.h"
 #include "placement.h"
 #include "saveaswindow.h"
@@ -22,17 +23,20 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <QUrl>
 
 namespace tintforge {
 
@@ -114,6 +118,8 @@ MainWindow::MainWindow(QWidget *parent)
     setAutoFillBackground(true);
     setPalette(surfacePalette());
     setFont(controlFont(false));
+    // A colour script dropped on the window opens (see takeFileDrop).
+    setAcceptDrops(true);
 
     // Later siblings lie above earlier ones: click areas first, then everything that takes the
     // focus, so a control that touches a click area wins the click.
@@ -194,6 +200,7 @@ void MainWindow::createGlyphBox()
     nameDropDown(m_glyphCombo, QStringLiteral("special character"));
     announceFocusFirst(m_glyphCombo->lineEdit());
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
+    m_glyphCombo->lineEdit()->installEventFilter(this); // a file dropped on it opens
 
     m_appendGlyph = place(new QPushButton(QStringLiteral("^>"), this), layout::appendGlyphButton);
     styleButton(m_appendGlyph);
@@ -208,6 +215,7 @@ void MainWindow::createSegmentRow(SegmentId id)
     field->setValidator(new CodePageValidator(qsizetype(segmentKind(id).maxLength), field));
     field->setAccessibleName(QString::fromLatin1(controls.accessibleName));
     announceFocusFirst(field);
+    field->installEventFilter(this); // a file dropped on it opens
     // The usual editing menu, plus the palette by name: colouring without the mouse.
     field->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(field, &QWidget::customContextMenuRequested, this,
@@ -351,12 +359,77 @@ void MainWindow::showMakeDestination()
     m_make->setAccessibleDescription(destination);
 }
 
+// A colour script dropped anywhere on the window opens, over a field too, where a drop would
+// otherwise insert the file's name as text.
+bool MainWindow::event(QEvent *event)
+{
+    return takeFileDrop(event) || QWidget::event(event);
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (takeFileDrop(event))
+        return true;
     if (watched == m_make && (event->type() == QEvent::ToolTip ||
                               event->type() == QEvent::FocusIn || event->type() == QEvent::Enter))
         showMakeDestination();
     return QWidget::eventFilter(watched, event);
+}
+
+namespace {
+
+// The file a drag carries, when it carries exactly one file of this computer.
+QString draggedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+
+} // namespace
+
+bool MainWindow::takeFileDrop(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (draggedFile(drag->mimeData()).isEmpty())
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString file = draggedFile(drop->mimeData());
+        if (file.isEmpty())
+            return false;
+        drop->acceptProposedAction();
+        // Opened once the drop is over: a message shown during it would hold the program the
+        // file came from.
+        QMetaObject::invokeMethod(
+            this, [this, file] { openScript(file); }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void MainWindow::openScript(const QString &path)
+{
+    const Result<ReadScript, FileError> read = openColourScript(path);
+    if (!read) {
+        m_showMessage(this, openFailureMessage(read.error()));
+        return;
+    }
+    const SegmentId active = m_composition.activeSegment();
+    m_composition = read->composition;
+    m_composition.selectSegment(active);
+    refresh();
+    if (const QString message = read->message(path); !message.isEmpty())
+        m_showMessage(this, message);
 }
 
 void MainWindow::makeScriptClicked()

@@ -47,12 +47,17 @@ public:
 
     // Shows the folder chooser, creating it when none is open; never a second one.
     void openFolderChooser();
+    // Takes the texts, colours and clan switch a colour script holds; the selected segment and
+    // the glyph box stay. Says which segments were left empty when not all of it could be read;
+    // a file that cannot be read at all changes nothing and is named in the message.
+    void openScript(const QString &path);
     // A segment field's context menu: the usual editing actions and a "Colour" submenu with the
     // 29 swatches by name, each of which selects the segment and applies the swatch.
     std::unique_ptr<QMenu> segmentMenu(SegmentId id);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -70,6 +75,7 @@ private:
     void fillGlyphBox();
     void appendGlyph();
     void makeScriptClicked();
+    bool takeFileDrop(QEvent *event);
     void showMakeDestination();
     void openLink(const QUrl &address);
 

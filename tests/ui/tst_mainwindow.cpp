@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/palette.h"
 #include "output/colourscript.h"
+#include "output/scriptreader.h"
 #include "support/files.h"
 #include "support/gamefolder.h"
 #include "support/listeddata.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -46,6 +48,22 @@ void typeText(QWidget *widget, const QString &text)
         QApplication::sendEvent(widget, &press);
         QApplication::sendEvent(widget, &release);
     }
+}
+
+// A file dragged from a file manager and dropped at `at` on `target`: its address, and its path
+// as text, as file managers offer both. Whether the target took the drag.
+bool dropFile(QWidget *target, QPoint at, const QString &path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(path);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
 }
 
 QPoint squareTopLeft(int position)
@@ -86,6 +104,53 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
     void cleanup() { form.reset(); }
+
+    // A colour script dropped anywhere on the window, a field included, fills the segments; the
+    // selected segment and the glyph box stay. One that cannot be read changes nothing and is
+    // named in the message.
+    void droppedScriptOpens_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("golden");
+        QTest::addColumn<QString>("message");
+        const QString example = QStringLiteral("worked-example.cfg");
+        QTest::newRow("on the banner") << QString() << example << QString();
+        QTest::newRow("on a field") << QStringLiteral("hostField") << example << QString();
+        QTest::newRow("on the glyph box") << QStringLiteral("glyphBox") << example << QString();
+        QTest::newRow("a folder") << QString() << QString()
+                                  << QStringLiteral("Could not open \"%1\": %2.");
+    }
+    void droppedScriptOpens()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, golden);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = golden.isEmpty()
+                                 ? dir.path()
+                                 : QFINDTESTDATA(QStringLiteral("../output/data/") + golden);
+        control<QRadioButton>("hostOption")->click();
+        typeText(control<QLineEdit>("messageField"), QStringLiteral("before"));
+        const Composition before = form->composition();
+
+        QWidget *target = where.isEmpty() ? form.get() : control(qPrintable(where));
+        if (auto *box = qobject_cast<QComboBox *>(target))
+            target = box->lineEdit();
+        QVERIFY(dropFile(target, target->rect().center(), path));
+        if (!message.isEmpty()) {
+            QTRY_COMPARE(messages.size(), 1);
+            QVERIFY(messages[0].startsWith(message.arg(path, QString()).chopped(1)));
+            QCOMPARE(form->composition(), before);
+            return;
+        }
+        Composition expected = openColourScript(path)->composition;
+        expected.selectSegment(SegmentId::Host);
+        QTRY_COMPARE(form->composition(), expected);
+        QCOMPARE(control<QLineEdit>("nameField")->text(), QStringLiteral("Player"));
+        QCOMPARE(control<QLineEdit>("hostField")->text(), QString());
+        QCOMPARE(control<QComboBox>("glyphBox")->currentText(), QStringLiteral("\u00C0"));
+        QVERIFY(messages.isEmpty());
+    }
 
     void windowIsFixedWithItsCaption()
     {
