@@ -33,6 +33,11 @@ struct Target {
     QString winePrefix;
 
     bool underWine() const { return !winePrefix.isEmpty(); }
+    // A file's path as the program names it: under Wine on drive Z:, which is the root folder.
+    QString pathFor(const QString &file) const
+    {
+        return underWine() ? QStringLiteral("Z:") + QString(file).replace(u'/', u'\\') : file;
+    }
     // Where Make writes, below a fresh home folder for this tree's program.
     QString gameFolder(const QString &home) const
     {
@@ -90,8 +95,10 @@ const QPoint FirstFolderInChooser{144, 42};
 class Session
 {
 public:
-    // With a screen reader, the program offers itself on the desktop's accessibility bus.
-    explicit Session(bool withGameFolder = true, bool screenReader = false)
+    // With a screen reader, the program offers itself on the desktop's accessibility bus. A file
+    // given is named on the program's command line.
+    explicit Session(bool withGameFolder = true, bool screenReader = false,
+                     const QString &file = {})
         : m_gameFolder(target().gameFolder(m_home.path()))
     {
         QDir(m_gameFolder).removeRecursively();
@@ -105,7 +112,10 @@ public:
             env.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
         m_program.setProcessEnvironment(env);
         m_program.setWorkingDirectory(m_work.path());
-        m_program.start(target().program, target().arguments);
+        QStringList arguments = target().arguments;
+        if (!file.isEmpty())
+            arguments << target().pathFor(file);
+        m_program.start(target().program, arguments);
         m_program.waitForStarted();
         m_window = findWindow(Title).value(0);
         m_origin = originOf(m_window);
@@ -525,6 +535,61 @@ private slots:
         QVERIFY(s.closeAndWait());
         QCOMPARE(s.program().exitStatus(), QProcess::NormalExit);
         QVERIFY2(s.program().exitCode() == 0, qPrintable(s.programOutput()));
+    }
+
+    // Named on the command line, a script made before comes back whole: Make writes its very
+    // bytes again.
+    void aScriptNamedAtStartComesBack()
+    {
+        const QByteArray made =
+            readAll(QFINDTESTDATA(QStringLiteral("../output/data/positions-06-10.cfg")));
+        QVERIFY(!made.isEmpty());
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("color.cfg"));
+        tintforge::testing::writeFile(file, made);
+        Session s(true, false, file);
+        QVERIFY(s.started());
+        s.click(Make);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), made, 5000);
+    }
+
+    // Dragged out of a file manager and dropped on a field, a script made before comes back
+    // whole, and the field does not take the file's name as text.
+    void aScriptDroppedOnTheWindowComesBack()
+    {
+        if (target().underWine())
+            QSKIP("the Windows program gets its file from a drop on its icon, as a command line");
+        const QByteArray made =
+            readAll(QFINDTESTDATA(QStringLiteral("../output/data/positions-06-10.cfg")));
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("color.cfg"));
+        tintforge::testing::writeFile(file, made);
+        Session s;
+        QVERIFY(s.started());
+        QProcess source;
+        source.start(QStringLiteral(DRAGSOURCE), {file});
+        const QStringList sources = Session::findWindow(QStringLiteral("^drag source$"));
+        QVERIFY(!sources.isEmpty());
+        const QPoint from = Session::originOf(sources[0], QSize(120, 80)) + QPoint(60, 40);
+        const QPoint to = s.origin() + NameField;
+        const auto at = [](QPoint p) {
+            return QStringList{QString::number(p.x()), QString::number(p.y())};
+        };
+        const QString pause = QStringLiteral("0.5");
+        run(XDOTOOL, QStringList{QStringLiteral("mousemove")} + at(from) +
+                         QStringList{QStringLiteral("mousedown"), QStringLiteral("1"),
+                                     QStringLiteral("sleep"), pause, QStringLiteral("mousemove")} +
+                         at((from + to) / 2) +
+                         QStringList{QStringLiteral("sleep"), pause, QStringLiteral("mousemove")} +
+                         at(to + QPoint(2, 0)) +
+                         QStringList{QStringLiteral("sleep"), pause, QStringLiteral("mousemove")} +
+                         at(to) +
+                         QStringList{QStringLiteral("sleep"), pause, QStringLiteral("mouseup"),
+                                     QStringLiteral("1")});
+        QVERIFY(source.waitForFinished(10000));
+        QCOMPARE(source.exitCode(), 0);
+        s.click(Make);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), made, 5000);
     }
 
     void failedMakeKeepsTheProgramAndTheComposition()
