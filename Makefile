@@ -63,8 +63,8 @@ sanitize:
 	@ctest --preset sanitizers -j $(JOBS)
 
 # libFuzzer over the composition's operations, the script writer with injected faults, the
-# fields' character filter and path joining; every layer is instrumented. FUZZ_SECONDS=600 for a
-# long run.
+# script reader on any bytes, the fields' character filter and path joining; every layer is
+# instrumented. FUZZ_SECONDS=600 for a long run.
 fuzz:
 	@tools/install-deps.sh test
 	@cmake --preset fuzzing $(CMAKE_ARGS) >/dev/null
