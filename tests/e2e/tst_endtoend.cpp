@@ -557,8 +557,6 @@ private slots:
     // whole, and the field does not take the file's name as text.
     void aScriptDroppedOnTheWindowComesBack()
     {
-        if (target().underWine())
-            QSKIP("the Windows program gets its file from a drop on its icon, as a command line");
         const QByteArray made =
             readAll(QFINDTESTDATA(QStringLiteral("../output/data/positions-06-10.cfg")));
         QTemporaryDir folder;
