@@ -105,10 +105,9 @@ private:
             if (text.substr(0, line.prefix.size()) == line.prefix)
                 matches.push_back(text.substr(line.prefix.size()));
         }
-        if (!matches.empty())
-            m_found = true;
         if (matches.empty())
             return unread(line, QStringLiteral("is missing"));
+        m_found = true;
         if (matches.size() > 1)
             return unread(line, QStringLiteral("appears more than once"));
         std::string_view content = matches.front();
