@@ -428,6 +428,11 @@ void MainWindow::openScript(const QString &path)
     m_composition = read->composition;
     m_composition.selectSegment(active);
     refresh();
+    // Each text from its start, as the file holds it; a text set in a field shows its end.
+    for (const SegmentId id : SegmentIds) {
+        if (!m_fields[id]->hasFocus())
+            m_fields[id]->setCursorPosition(0);
+    }
     if (const QString message = read->message(path); !message.isEmpty())
         m_showMessage(this, message);
 }

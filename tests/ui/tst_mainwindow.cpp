@@ -147,6 +147,7 @@ private slots:
         expected.selectSegment(SegmentId::Host);
         QTRY_COMPARE(form->composition(), expected);
         QCOMPARE(control<QLineEdit>("nameField")->text(), QStringLiteral("Player"));
+        QCOMPARE(control<QLineEdit>("nameField")->cursorPosition(), 0); // shown from its start
         QCOMPARE(control<QLineEdit>("hostField")->text(), QString());
         QCOMPARE(control<QComboBox>("glyphBox")->currentText(), QStringLiteral("\u00C0"));
         QVERIFY(messages.isEmpty());
