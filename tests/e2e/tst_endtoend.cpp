@@ -91,6 +91,15 @@ const QPoint Chooser{528, 256};
 const QPoint SaveInChooser{144, 216};
 const QPoint FirstFolderInChooser{144, 42};
 
+// A script the program made before, in a folder of its own.
+struct MadeScript {
+    QTemporaryDir folder;
+    QByteArray bytes = readAll(QFINDTESTDATA(QStringLiteral("../output/data/positions-06-10.cfg")));
+    QString path = folder.filePath(QStringLiteral("color.cfg"));
+
+    MadeScript() { tintforge::testing::writeFile(path, bytes); }
+};
+
 // One run of the program with its own home and current folder, driven through the X server.
 class Session
 {
@@ -541,53 +550,45 @@ private slots:
     // bytes again.
     void aScriptNamedAtStartComesBack()
     {
-        const QByteArray made =
-            readAll(QFINDTESTDATA(QStringLiteral("../output/data/positions-06-10.cfg")));
-        QVERIFY(!made.isEmpty());
-        QTemporaryDir folder;
-        const QString file = folder.filePath(QStringLiteral("color.cfg"));
-        tintforge::testing::writeFile(file, made);
-        Session s(true, false, file);
+        const MadeScript made;
+        QVERIFY(!made.bytes.isEmpty());
+        Session s(true, false, made.path);
         QVERIFY(s.started());
         s.click(Make);
-        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), made, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), made.bytes, 5000);
     }
 
     // Dragged out of a file manager and dropped on a field, a script made before comes back
     // whole, and the field does not take the file's name as text.
     void aScriptDroppedOnTheWindowComesBack()
     {
-        const QByteArray made =
-            readAll(QFINDTESTDATA(QStringLiteral("../output/data/positions-06-10.cfg")));
-        QTemporaryDir folder;
-        const QString file = folder.filePath(QStringLiteral("color.cfg"));
-        tintforge::testing::writeFile(file, made);
+        const MadeScript made;
         Session s;
         QVERIFY(s.started());
         QProcess source;
-        source.start(QStringLiteral(DRAGSOURCE), {file});
+        source.start(QStringLiteral(DRAGSOURCE), {made.path});
         const QStringList sources = Session::findWindow(QStringLiteral("^drag source$"));
         QVERIFY(!sources.isEmpty());
         const QPoint from = Session::originOf(sources[0], QSize(120, 80)) + QPoint(60, 40);
         const QPoint to = s.origin() + NameField;
-        const auto at = [](QPoint p) {
-            return QStringList{QString::number(p.x()), QString::number(p.y())};
-        };
-        const QString pause = QStringLiteral("0.5");
-        run(XDOTOOL, QStringList{QStringLiteral("mousemove")} + at(from) +
-                         QStringList{QStringLiteral("mousedown"), QStringLiteral("1"),
-                                     QStringLiteral("sleep"), pause, QStringLiteral("mousemove")} +
-                         at((from + to) / 2) +
-                         QStringList{QStringLiteral("sleep"), pause, QStringLiteral("mousemove")} +
-                         at(to + QPoint(2, 0)) +
-                         QStringList{QStringLiteral("sleep"), pause, QStringLiteral("mousemove")} +
-                         at(to) +
-                         QStringList{QStringLiteral("sleep"), pause, QStringLiteral("mouseup"),
-                                     QStringLiteral("1")});
+        const QPoint halfway = (from + to) / 2;
+        // Pauses long enough for the two programs to agree on each step of the drag.
+        run(XDOTOOL, QStringLiteral("mousemove %1 %2 mousedown 1 sleep 0.5 mousemove %3 %4 "
+                                    "sleep 0.5 mousemove %5 %6 sleep 0.5 mousemove %7 %8 "
+                                    "sleep 0.5 mouseup 1")
+                         .arg(from.x())
+                         .arg(from.y())
+                         .arg(halfway.x())
+                         .arg(halfway.y())
+                         .arg(to.x() + 2)
+                         .arg(to.y())
+                         .arg(to.x())
+                         .arg(to.y())
+                         .split(u' '));
         QVERIFY(source.waitForFinished(10000));
         QCOMPARE(source.exitCode(), 0);
         s.click(Make);
-        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), made, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), made.bytes, 5000);
     }
 
     void failedMakeKeepsTheProgramAndTheComposition()

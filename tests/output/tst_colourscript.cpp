@@ -105,6 +105,21 @@ QByteArray editedExample(const QByteArray &prefix, const QByteArray &line)
 using Positions = std::array<int, 5>;
 using Texts = std::array<std::string, 5>;
 
+// Each segment takes the swatch at its palette position and then its text, appended (and so cut
+// to its limit); then the clan switch.
+Composition composedFrom(const Positions &positions, const Texts &texts, bool clanSwitch)
+{
+    Composition c;
+    for (const SegmentId id : SegmentIds) {
+        c.selectSegment(id);
+        const Swatch &swatch = Palette[std::size_t(positions[segmentIndex(id)] - 1)];
+        c.applyColour(swatch.code, swatch.preview);
+        c.appendToActive(texts[segmentIndex(id)]);
+    }
+    c.setClanSwitch(clanSwitch);
+    return c;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Positions)
@@ -161,14 +176,7 @@ private slots:
         QFETCH(Positions, positions);
         QFETCH(Texts, texts);
         QFETCH(bool, clanSwitch);
-        Composition c;
-        for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
-            c.selectSegment(SegmentId(i));
-            const Swatch &swatch = Palette[std::size_t(positions[i] - 1)];
-            c.applyColour(swatch.code, swatch.preview);
-            c.appendToActive(texts[i]);
-        }
-        c.setClanSwitch(clanSwitch);
+        const Composition c = composedFrom(positions, texts, clanSwitch);
         const QByteArray expected = goldenFile(golden);
         QVERIFY(!expected.isEmpty());
         QCOMPARE(render(c), expected);
@@ -183,14 +191,7 @@ private slots:
         QFETCH(Positions, positions);
         QFETCH(Texts, texts);
         QFETCH(bool, clanSwitch);
-        Composition c;
-        for (const SegmentId id : SegmentIds) {
-            c.selectSegment(id);
-            const Swatch &swatch = Palette[std::size_t(positions[segmentIndex(id)] - 1)];
-            c.applyColour(swatch.code, swatch.preview);
-            c.appendToActive(texts[segmentIndex(id)]);
-        }
-        c.setClanSwitch(clanSwitch);
+        const Composition c = composedFrom(positions, texts, clanSwitch);
         const QByteArray bytes = goldenFile(golden);
         const auto read = readColourScript(bytes.toStdString());
         QVERIFY2(read, qPrintable(read ? QString() : read.error()));
