@@ -8,6 +8,7 @@
 #include "ui/layout.h"
 #include "xwindows.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -15,6 +16,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 using namespace tintforge;
 using tintforge::testing::readAll;
@@ -156,13 +158,22 @@ public:
 
     static QStringList findWindow(const QString &pattern)
     {
-        // A start under the sanitizers on a busy machine may take its time.
-        const QByteArray out =
-            run(XDOTOOL,
-                {QStringLiteral("search"), QStringLiteral("--sync"),
-                 QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern},
-                90000);
-        return QString::fromLatin1(out).split(u'\n', Qt::SkipEmptyParts);
+        // A start under the sanitizers on a busy machine may take its time. A window that closes
+        // while xdotool looks at it (the last run's, going) ends that search with an X error, so
+        // the search starts again until a window is found or the time is up.
+        const QDeadlineTimer deadline(90000);
+        do {
+            const QByteArray out =
+                run(XDOTOOL,
+                    {QStringLiteral("search"), QStringLiteral("--sync"),
+                     QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern},
+                    int(std::max<qint64>(1, deadline.remainingTime())));
+            const QStringList found = QString::fromLatin1(out).split(u'\n', Qt::SkipEmptyParts);
+            if (!found.isEmpty())
+                return found;
+            QThread::msleep(100);
+        } while (!deadline.hasExpired());
+        return {};
     }
     // Where the window's own area starts on the screen; under a window manager that is inside
     // the frame it adds.
