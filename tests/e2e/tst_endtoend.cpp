@@ -168,7 +168,7 @@ public:
                     {QStringLiteral("search"), QStringLiteral("--sync"),
                      QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern},
                     int(std::max<qint64>(1, deadline.remainingTime())));
-            const QStringList found = QString::fromLatin1(out).split(u'\n', Qt::SkipEmptyParts);
+            QStringList found = QString::fromLatin1(out).split(u'\n', Qt::SkipEmptyParts);
             if (!found.isEmpty())
                 return found;
             QThread::msleep(100);
