@@ -133,7 +133,7 @@ private slots:
     // Whole scripts against files written out by hand from the tables: each segment takes the
     // swatch at the given palette position and then its text, appended (and so cut to its limit).
     // Between them the files use every palette position, every glyph and every text limit.
-    void rendersGoldenScripts_data()
+    void rendersGoldenScriptsAndReadsThemBack_data()
     {
         QTest::addColumn<QString>("golden");
         QTest::addColumn<Positions>("positions");
@@ -170,22 +170,7 @@ private slots:
             << QStringLiteral("positions-26-29-clan-off.cfg") << Positions{9, 26, 27, 28, 29}
             << Texts{"gone", "Zo\xEB", "\x80\x9F", "tab-free", "end"} << false;
     }
-    void rendersGoldenScripts()
-    {
-        QFETCH(QString, golden);
-        QFETCH(Positions, positions);
-        QFETCH(Texts, texts);
-        QFETCH(bool, clanSwitch);
-        const Composition c = composedFrom(positions, texts, clanSwitch);
-        const QByteArray expected = goldenFile(golden);
-        QVERIFY(!expected.isEmpty());
-        QCOMPARE(render(c), expected);
-    }
-
-    // Each golden script reads back as the composition that made it, and is made again byte for
-    // byte from what was read.
-    void readsGoldenScriptsBack_data() { rendersGoldenScripts_data(); }
-    void readsGoldenScriptsBack()
+    void rendersGoldenScriptsAndReadsThemBack()
     {
         QFETCH(QString, golden);
         QFETCH(Positions, positions);
@@ -193,6 +178,11 @@ private slots:
         QFETCH(bool, clanSwitch);
         const Composition c = composedFrom(positions, texts, clanSwitch);
         const QByteArray bytes = goldenFile(golden);
+        QVERIFY(!bytes.isEmpty());
+        QCOMPARE(render(c), bytes);
+
+        // Read back, the script gives the composition that made it, which makes the very same
+        // bytes again.
         const auto read = readColourScript(bytes.toStdString());
         QVERIFY2(read, qPrintable(read ? QString() : read.error()));
         QVERIFY(read->unread.empty());
