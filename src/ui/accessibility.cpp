@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility.h"
 
+#include "accessibleevents.h"
 #include "accessiblefield.h"
 #include "clickarea.h"
+#include "textfield.h"
 
 #include <QAccessibleWidget>
-#include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace tintforge {
 
@@ -27,15 +27,24 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
-// Asked once for each class of the object, its own first.
+// Whether a class is one of the program's own, not one of the toolkit's (a menu, say, is also a
+// plain widget that is a window).
+bool isProgramClass(const QMetaObject *meta)
+{
+    return QLatin1StringView(meta->className()).startsWith(QLatin1StringView("tintforge::"));
+}
+
+// Asked once for each class of the object, its own first. Only the program's own widgets get
+// interfaces of the program's; every other widget keeps the toolkit's.
 QAccessibleInterface *programWidget(const QString &className, QObject *object)
 {
     if (!object->isWidgetType() ||
-        className != QLatin1StringView(object->metaObject()->className()))
+        className != QLatin1StringView(object->metaObject()->className()) ||
+        !isProgramClass(object->metaObject()))
         return nullptr;
     if (auto *area = qobject_cast<ClickArea *>(object))
         return new AccessibleClickArea(area);
-    if (auto *field = qobject_cast<QLineEdit *>(object))
+    if (auto *field = qobject_cast<TextField *>(object))
         return new AccessibleField(field);
     // The program's windows are plain widgets, which would otherwise be reported as a client
     // area.
@@ -45,29 +54,7 @@ QAccessibleInterface *programWidget(const QString &className, QObject *object)
     return nullptr;
 }
 
-// Tells screen readers that a field has the focus before the field itself reacts to it: a field
-// that selects its text or moves its caret on focus would otherwise report that first, and a
-// reader that hears of a caret in a field it has not been told about says nothing of the field.
-class FocusFirst : public QObject
-{
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusIn && QAccessible::isActive()) {
-            QAccessibleEvent focus(watched, QAccessible::Focus);
-            QAccessible::updateAccessibility(&focus);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 } // namespace
-
-void announceFocusFirst(QWidget *field)
-{
-    field->installEventFilter(new FocusFirst(field));
-}
 
 void nameDropDown(QWidget *dropDown, const QString &name)
 {
@@ -81,6 +68,7 @@ void registerAccessibleRoles()
 {
     static const bool installed = [] {
         QAccessible::installFactory(programWidget);
+        installAccessibleEventRules();
         return true;
     }();
     Q_UNUSED(installed);

@@ -6,12 +6,11 @@ class QWidget;
 
 namespace tintforge {
 
-// Tells accessibility tools what the program's own widgets are: its two windows are windows, and
-// its click areas (swatches and links) are buttons they can press. Idempotent.
+// Tells accessibility tools what the program's own widgets are: its two windows are windows, its
+// click areas (swatches and links) are buttons they can press, and its text fields answer every
+// question about their text at once. Installs the rules for what they are told (see
+// installAccessibleEventRules). Idempotent.
 void registerAccessibleRoles();
-
-// Screen readers hear that the field has the focus before anything it does on taking it.
-void announceFocusFirst(QWidget *field);
 
 // Names a drop-down for screen readers. They announce a drop-down by its current entry whatever
 // its accessible name, so it also gets a caption of that name, never shown, tied to it.

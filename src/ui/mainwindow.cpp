@@ -16,6 +16,7 @@
 #include "placement.h"
 #include "saveaswindow.h"
 #include "swatchcolours.h"
+#include "textfield.h"
 #include "ui/identity.h"
 #include "windowlook.h"
 
@@ -88,7 +89,7 @@ class EditableDropDown : public QComboBox
 public:
     explicit EditableDropDown(QWidget *parent) : QComboBox(parent)
     {
-        setLineEdit(new QLineEdit(this));
+        setLineEdit(new TextField(this));
     }
 
     void showPopup() override
@@ -198,7 +199,6 @@ void MainWindow::createGlyphBox()
     m_glyphCombo->lineEdit()->setValidator(new CodePageValidator(-1, m_glyphCombo));
     m_glyphCombo->setPalette(fieldPalette(QColor::fromRgb(Silver), defaultTextColour()));
     nameDropDown(m_glyphCombo, QStringLiteral("special character"));
-    announceFocusFirst(m_glyphCombo->lineEdit());
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
     m_glyphCombo->lineEdit()->installEventFilter(this); // a file dropped on it opens
 
@@ -211,10 +211,9 @@ void MainWindow::createGlyphBox()
 void MainWindow::createSegmentRow(SegmentId id)
 {
     const SegmentControls &controls = SegmentControlTable[id];
-    QLineEdit *field = place(new QLineEdit(this), controls.field);
+    QLineEdit *field = place(new TextField(this), controls.field);
     field->setValidator(new CodePageValidator(qsizetype(segmentKind(id).maxLength), field));
     field->setAccessibleName(QString::fromLatin1(controls.accessibleName));
-    announceFocusFirst(field);
     field->installEventFilter(this); // a file dropped on it opens
     // The usual editing menu, plus the palette by name: colouring without the mouse.
     field->setContextMenuPolicy(Qt::CustomContextMenu);
