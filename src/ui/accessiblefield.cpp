@@ -14,8 +14,30 @@ struct Span {
     int end;
 };
 
-// The piece of `text` that holds `offset` (0 <= offset < size), by the given boundary. Every
-// step of the finder moves on or gives up, so the answer comes at once.
+// The word piece that holds `offset` (0 <= offset < size) as AT-SPI counts words: from the start
+// of a word to the start of the next, so the spaces and punctuation after a word go with it
+// ("Orv, the" is "Orv, " and "the"); text before the first word is a piece of its own. The
+// toolkit's bridge asks for word starts and word ends alike as words, and screen readers move by
+// starts.
+Span wordAt(const QString &text, int offset)
+{
+    Span span{0, int(text.size())};
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Word, text);
+    for (qsizetype at = finder.position(); at >= 0; at = finder.toNextBoundary()) {
+        if (!(finder.boundaryReasons() & QTextBoundaryFinder::StartOfItem))
+            continue;
+        if (at > offset) {
+            span.end = int(at);
+            break;
+        }
+        span.start = int(at);
+    }
+    return span;
+}
+
+// The piece of `text` that holds `offset` (0 <= offset < size), by the given boundary: a
+// character, a word as above, a sentence with the spaces after it, or the one line. Every step
+// of the finder moves on or gives up, so the answer comes at once.
 Span spanAt(const QString &text, int offset, QAccessible::TextBoundaryType boundary)
 {
     const int size = int(text.size());
@@ -24,8 +46,7 @@ Span spanAt(const QString &text, int offset, QAccessible::TextBoundaryType bound
     case QAccessible::CharBoundary:
         break;
     case QAccessible::WordBoundary:
-        type = QTextBoundaryFinder::Word;
-        break;
+        return wordAt(text, offset);
     case QAccessible::SentenceBoundary:
         type = QTextBoundaryFinder::Sentence;
         break;

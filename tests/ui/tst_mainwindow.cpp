@@ -611,55 +611,78 @@ private slots:
         QCOMPARE(format, Qt::PlainText);
     }
 
-    // What a screen reader asks of a field's text, answered exactly: "Player" holds one word,
-    // also when asked at its end, where the reader's caret stands after typing.
+    // What a screen reader asks of a field's text, answered at every offset as AT-SPI counts
+    // pieces: the text is cut into `pieces`; at an offset the piece holding it, before and after
+    // it its neighbours. At the end of the text, where the caret stands after typing, the last
+    // piece for all but characters, where there is none.
     void fieldsAnswerTextQuestionsExactly_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("boundary");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QString>("at");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
+        QTest::addColumn<QStringList>("pieces");
         const int word = QAccessible::WordBoundary;
-        const int character = QAccessible::CharBoundary;
-        const int sentence = QAccessible::SentenceBoundary;
-        const int line = QAccessible::LineBoundary;
         const QString player = QStringLiteral("Player");
-        QTest::newRow("word at the end") << player << word << 6 << player << QString() << QString();
-        QTest::newRow("word inside") << player << word << 2 << player << QString() << QString();
-        QTest::newRow("sentence at the end")
-            << player << sentence << 6 << player << QString() << QString();
-        QTest::newRow("character at the end")
-            << player << character << 6 << QString() << QStringLiteral("r") << QString();
-        QTest::newRow("character at the start")
-            << player << character << 0 << QStringLiteral("P") << QString() << QStringLiteral("l");
-        QTest::newRow("line") << player << line << 3 << player << QString() << QString();
-        QTest::newRow("second word") << QStringLiteral("Big Boss") << word << 5
-                                     << QStringLiteral("Boss") << QStringLiteral(" ") << QString();
-        QTest::newRow("empty field")
-            << QString() << word << 0 << QString() << QString() << QString();
+        QTest::newRow("one word") << player << word << QStringList{player};
+        QTest::newRow("words with the spaces after them")
+            << QStringLiteral("Welcome brave Ruk warriors") << word
+            << QStringList{QStringLiteral("Welcome "), QStringLiteral("brave "),
+                           QStringLiteral("Ruk "), QStringLiteral("warriors")};
+        QTest::newRow("punctuation and glyphs go with the word before")
+            << QStringLiteral("Orv, the \u00C0-Team!") << word
+            << QStringList{QStringLiteral("Orv, "), QStringLiteral("the "),
+                           QStringLiteral("\u00C0-"), QStringLiteral("Team!")};
+        QTest::newRow("space before the first word")
+            << QStringLiteral(" Orv x") << word
+            << QStringList{QStringLiteral(" "), QStringLiteral("Orv "), QStringLiteral("x")};
+        QTest::newRow("sentences with the spaces after them")
+            << QStringLiteral("Hi all. Play fair!  Bye") << int(QAccessible::SentenceBoundary)
+            << QStringList{QStringLiteral("Hi all. "), QStringLiteral("Play fair!  "),
+                           QStringLiteral("Bye")};
+        QTest::newRow("one line") << QStringLiteral("Hi all. Bye") << int(QAccessible::LineBoundary)
+                                  << QStringList{QStringLiteral("Hi all. Bye")};
+        QTest::newRow("characters")
+            << QStringLiteral("Orv") << int(QAccessible::CharBoundary)
+            << QStringList{QStringLiteral("O"), QStringLiteral("r"), QStringLiteral("v")};
+        QTest::newRow("empty field") << QString() << word << QStringList();
     }
     void fieldsAnswerTextQuestionsExactly()
     {
         QFETCH(QString, text);
         QFETCH(int, boundary);
-        QFETCH(int, offset);
-        QFETCH(QString, at);
-        QFETCH(QString, before);
-        QFETCH(QString, after);
+        QFETCH(QStringList, pieces);
         auto *field = control<QLineEdit>("messageField");
         field->setText(text);
         QAccessibleTextInterface *reader =
             QAccessible::queryAccessibleInterface(field)->textInterface();
         QVERIFY(reader);
         const auto type = QAccessible::TextBoundaryType(boundary);
-        int start = 0;
-        int end = 0;
         const testing::Watchdog watchdog(std::chrono::seconds(20));
-        QCOMPARE(reader->textAtOffset(offset, type, &start, &end), at);
-        QCOMPARE(reader->textBeforeOffset(offset, type, &start, &end), before);
-        QCOMPARE(reader->textAfterOffset(offset, type, &start, &end), after);
+        const auto ask = [&](auto question, int offset) {
+            int start = -1;
+            int end = -1;
+            const QString piece = (reader->*question)(offset, type, &start, &end);
+            return QStringLiteral("%1 %2-%3").arg(piece).arg(start).arg(end);
+        };
+        // Each piece with its place, and an empty piece where there is none.
+        QStringList placed;
+        for (int start = 0; const QString &piece : pieces) {
+            placed << QStringLiteral("%1 %2-%3").arg(piece).arg(start).arg(start + piece.size());
+            start += int(piece.size());
+        }
+        const auto placedAt = [&](qsizetype i, int emptyAt) {
+            return i >= 0 && i < placed.size() ? placed[i] : QStringLiteral(" %1-%1").arg(emptyAt);
+        };
+        const int size = int(text.size());
+        for (int offset = 0, i = 0, start = 0; offset <= size; ++offset) {
+            if (i < pieces.size() && offset == start + pieces[i].size())
+                start += int(pieces[i++].size());
+            const bool atEnd = offset == size;
+            const qsizetype at = atEnd && type != QAccessible::CharBoundary ? i - 1 : i;
+            QCOMPARE(ask(&QAccessibleTextInterface::textAtOffset, offset), placedAt(at, size));
+            QCOMPARE(ask(&QAccessibleTextInterface::textBeforeOffset, offset), placedAt(at - 1, 0));
+            QCOMPARE(ask(&QAccessibleTextInterface::textAfterOffset, offset),
+                     placedAt(at + 1, size));
+        }
     }
 
     // Every question at every offset of every field, the glyph box's edit included, comes back
