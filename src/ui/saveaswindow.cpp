@@ -11,8 +11,8 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace tintforge {
 
@@ -71,10 +71,6 @@ SaveAsWindow::SaveAsWindow(const Composition &composition, MessageSink showMessa
     setTabOrder(m_folders, m_drives);
     setTabOrder(m_drives, m_save);
 
-    // Escape closes the chooser, as it closes any dialog.
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
-
     fillDrives();
     connect(m_folders, &FolderList::pathChanged, this, &SaveAsWindow::selectDriveOf);
     // Screen readers hear where Save will write, on focus and whenever it changes.
@@ -85,6 +81,16 @@ SaveAsWindow::SaveAsWindow(const Composition &composition, MessageSink showMessa
     connect(m_drives, &QComboBox::currentIndexChanged, this, &SaveAsWindow::changeDrive);
     connect(m_save, &QPushButton::clicked, this, &SaveAsWindow::saveScriptClicked);
     m_folders->setFocus();
+}
+
+// Escape closes the chooser, as it closes any dialog, once the focused control has not taken it:
+// with the drive list open, it closes the list alone.
+void SaveAsWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 QString SaveAsWindow::currentFolder() const

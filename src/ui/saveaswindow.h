@@ -26,6 +26,9 @@ public:
     // The folder Save writes into: the one last opened in the folder list.
     QString currentFolder() const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void fillDrives();
     void changeDrive(int index);

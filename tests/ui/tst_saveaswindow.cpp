@@ -216,19 +216,32 @@ private slots:
 #endif
     }
 
-    // Closed from its title bar or with Escape, as any dialog.
+    // Closed from its title bar or with Escape, as any dialog. With the drive list open, Escape
+    // closes the list alone; a second one the chooser.
     void closingTheChooserWritesNothing_data()
     {
         QTest::addColumn<bool>("escape");
-        QTest::newRow("close") << false;
-        QTest::newRow("Escape") << true;
+        QTest::addColumn<bool>("driveListOpen");
+        QTest::newRow("close") << false << false;
+        QTest::newRow("Escape") << true << false;
+        QTest::newRow("Escape, the drive list open") << true << true;
     }
     void closingTheChooserWritesNothing()
     {
         QFETCH(bool, escape);
+        QFETCH(bool, driveListOpen);
         QPointer<SaveAsWindow> chooser = openChooser();
         if (escape) {
             QVERIFY(QTest::qWaitForWindowActive(chooser));
+            if (driveListOpen) {
+                auto *drives = control<QComboBox>(chooser, "driveList");
+                drives->setFocus();
+                QTest::keyClick(drives, Qt::Key_Down, Qt::AltModifier);
+                QTRY_VERIFY(drives->view()->isVisible());
+                QTest::keyClick(drives->view(), Qt::Key_Escape);
+                QTRY_VERIFY(!drives->view()->isVisible());
+                QVERIFY(chooser && chooser->isVisible());
+            }
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         } else {
             chooser->close();
