@@ -113,6 +113,17 @@ void FolderList::focusOutEvent(QFocusEvent *event)
     viewport()->update();
 }
 
+// The list view reports its current entry as focused whether the list has the focus or not: a
+// refill after a drive change would move a screen reader into the list while the keyboard stays
+// on the drive list, and the next key would be heard wrong. Reported only with the focus here.
+void FolderList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (hasFocus())
+        QListWidget::currentChanged(current, previous);
+    else
+        QAbstractItemView::currentChanged(current, previous);
+}
+
 bool FolderList::setPath(const QString &path)
 {
     if (path.isEmpty())

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <unistd.h>
+
 using namespace tintforge;
 using tintforge::testing::readAll;
 
@@ -109,8 +111,9 @@ class Session
 public:
     // With a screen reader, the program offers itself on the desktop's accessibility bus. A file
     // given is named on the program's command line.
+    // A launcher given starts the program, named after it with its arguments.
     explicit Session(bool withGameFolder = true, bool screenReader = false,
-                     const QString &file = {})
+                     const QString &file = {}, const QStringList &launcher = {})
         : m_gameFolder(target().gameFolder(m_home.path()))
     {
         QDir(m_gameFolder).removeRecursively();
@@ -127,7 +130,11 @@ public:
         QStringList arguments = target().arguments;
         if (!file.isEmpty())
             arguments << target().pathFor(file);
-        m_program.start(target().program, arguments);
+        if (launcher.isEmpty())
+            m_program.start(target().program, arguments);
+        else
+            m_program.start(launcher.first(),
+                            launcher.mid(1) + QStringList{target().program} + arguments);
         m_program.waitForStarted();
         m_window = findWindow(Title).value(0);
         m_origin = originOf(m_window);
@@ -607,6 +614,35 @@ private slots:
                                                  QStringLiteral("menu item | bright red")}));
         QVERIFY2(!s.programOutput().contains(QStringLiteral("Cannot create accessible")),
                  qPrintable(s.programOutput()));
+    }
+
+    // A drive change refills the folder list without moving a screen reader into it: the
+    // keyboard stays on the drive list, and so does what is heard. The program gets a drive of
+    // its own, a file system mounted for it alone.
+    void aScreenReaderStaysOnTheDriveListAsTheFoldersChange()
+    {
+        if (target().underWine())
+            QSKIP("Wine offers no bridge to the desktop's accessibility bus");
+        if (geteuid() != 0)
+            QSKIP("a file system mounted for the program alone needs root");
+        const QTemporaryDir drive;
+        Session s(true, true, {},
+                  {QStringLiteral(UNSHARE), QStringLiteral("--mount"),
+                   QStringLiteral("--propagation"), QStringLiteral("private"), QStringLiteral("sh"),
+                   QStringLiteral("-c"),
+                   QStringLiteral("mount -t tmpfs tintforge \"$0\" && exec \"$@\""), drive.path()});
+        QVERIFY(s.started());
+        s.click(Chooser);
+        const QStringList chooser = Session::findWindow(QStringLiteral("^Save as\\.\\.\\.$"));
+        QCOMPARE(chooser.size(), 1);
+        s.clickAt(Session::originOf(chooser[0], QSize(289, 228)), FirstFolderInChooser);
+        s.key(QStringLiteral("Tab")); // from the folder list to the drive list
+        const QStringList heard = heardWhile([&] { s.key(QStringLiteral("End")); }, 4);
+        QVERIFY2(heard.filter(QStringLiteral("| list item |")).isEmpty() &&
+                     heard.filter(QStringLiteral("focus:")).isEmpty(),
+                 qPrintable(heard.join(u'\n')));
+        QVERIFY2(!heard.filter(QStringLiteral("accessible-description 0 | combo box |")).isEmpty(),
+                 qPrintable(QStringLiteral("the drive list changed:\n") + heard.join(u'\n')));
     }
 
     void closingTheWindowEndsTheProgramCleanly()
