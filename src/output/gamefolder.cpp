@@ -68,7 +68,7 @@ MakeFolder locateGameFolder()
     return make;
 }
 
-WriteStatus makeScript(const Composition &composition)
+MakeStatus makeScript(const Composition &composition)
 {
     const MakeFolder make = locateGameFolder();
     const GameFolder &folder = make.folder;
@@ -77,14 +77,16 @@ WriteStatus makeScript(const Composition &composition)
             ? WriteFailure{{{joinPath(folder.path, ScriptFileName), {*folder.unreachable}}},
                            QString()}
             : writeWhereTheGameReads(folder.path, composition);
-    if (!written && !make.found) {
+    if (written)
+        return folder.path;
+    if (!make.found) {
         written.error().advice =
             make.lookedIn.size() > 1
                 ? QStringLiteral("The game's folder was not found there, nor in:\n") +
                       otherPlaces(make) + u'\n' + ChooseAnother
                 : ChooseAnother;
     }
-    return written;
+    return std::move(written.error());
 }
 
 QString makeDestination()

@@ -52,10 +52,13 @@ struct MakeFolder {
 };
 MakeFolder locateGameFolder();
 
+// One Make: the folder written into, or what went wrong.
+using MakeStatus = Result<QString, WriteFailure>;
+
 // Make: writes the script into the game's user folder (see locateGameFolder), into every copy
 // the game reads. When the game's folder was found nowhere, the failure says where Make looked
 // and that "..." chooses another folder.
-WriteStatus makeScript(const Composition &composition);
+MakeStatus makeScript(const Composition &composition);
 
 // Where Make will write, as a sentence for the user, found afresh each time it is asked for.
 QString makeDestination();

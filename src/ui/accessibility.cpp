@@ -4,6 +4,7 @@
 #include "accessibleevents.h"
 #include "accessiblefield.h"
 #include "clickarea.h"
+#include "spokennotice.h"
 #include "textfield.h"
 
 #include <QAccessibleWidget>
@@ -46,6 +47,8 @@ QAccessibleInterface *programWidget(const QString &className, QObject *object)
         return new AccessibleClickArea(area);
     if (auto *field = qobject_cast<TextField *>(object))
         return new AccessibleField(field);
+    if (auto *notice = qobject_cast<SpokenNotice *>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
     // The program's windows are plain widgets, which would otherwise be reported as a client
     // area.
     auto *widget = static_cast<QWidget *>(object);

@@ -15,6 +15,7 @@
 #include "pictures.h"
 #include "placement.h"
 #include "saveaswindow.h"
+#include "spokennotice.h"
 #include "swatchcolours.h"
 #include "textfield.h"
 #include "ui/identity.h"
@@ -126,6 +127,7 @@ MainWindow::MainWindow(QWidget *parent)
     // focus, so a control that touches a click area wins the click.
     createClickAreas();
     createControls();
+    m_notice = new SpokenNotice(this);
     setTabOrder();
     connectEvents();
 
@@ -362,6 +364,9 @@ void MainWindow::showMakeDestination()
 // otherwise insert the file's name as text.
 bool MainWindow::event(QEvent *event)
 {
+    // After the window's focus report, which activation sends next.
+    if (event->type() == QEvent::WindowActivate && !m_toldOnReturn.isEmpty())
+        QTimer::singleShot(0, this, &MainWindow::tellOnReturn);
     return takeFileDrop(event) || QWidget::event(event);
 }
 
@@ -438,8 +443,24 @@ void MainWindow::openScript(const QString &path)
 
 void MainWindow::makeScriptClicked()
 {
-    if (const WriteStatus made = makeScript(m_composition); !made)
+    const MakeStatus made = makeScript(m_composition);
+    if (!made) {
         m_showMessage(this, made.error().message());
+        return;
+    }
+    tellWritten(*made);
+}
+
+// Success shows nothing on the screen; screen readers hear where the script went.
+void MainWindow::tellWritten(const QString &folder)
+{
+    m_notice->say(QStringLiteral("Wrote color.cfg into \"%1\".").arg(folder));
+}
+
+void MainWindow::tellOnReturn()
+{
+    if (!m_toldOnReturn.isEmpty())
+        tellWritten(std::exchange(m_toldOnReturn, {}));
 }
 
 SaveAsWindow *MainWindow::folderChooser() const
@@ -454,6 +475,12 @@ void MainWindow::openFolderChooser()
             new SaveAsWindow(m_composition, [this](QWidget *parent, const QString &message) {
                 m_showMessage(parent, message);
             });
+        // Said once the keyboard is back here, as the window's return would cut it short; or
+        // after half a second, where no window manager gives it back.
+        connect(m_chooser, &SaveAsWindow::saved, this, [this](const QString &folder) {
+            m_toldOnReturn = folder;
+            QTimer::singleShot(500, this, &MainWindow::tellOnReturn);
+        });
         placeOnScreen(m_chooser);
         keepAtItsSize(m_chooser);
     }

@@ -23,6 +23,7 @@ class QRadioButton;
 namespace tintforge {
 
 class SaveAsWindow;
+class SpokenNotice;
 
 // Hands an address to the desktop's own handler for web or mail addresses; false when none
 // could be started. Tests replace it, so that nothing is launched.
@@ -77,6 +78,8 @@ private:
     void makeScriptClicked();
     bool takeFileDrop(QEvent *event);
     void showMakeDestination();
+    void tellWritten(const QString &folder);
+    void tellOnReturn();
     void openLink(const QUrl &address);
 
     Composition m_composition;
@@ -90,6 +93,9 @@ private:
     MessageSink m_showMessage;
     LinkOpener m_openLink;
     QPointer<SaveAsWindow> m_chooser;
+    SpokenNotice *m_notice = nullptr;
+    // What a Save did, said once this window has the keyboard back from the chooser.
+    QString m_toldOnReturn;
 
     QImage m_paletteStrip;
     QImage m_banner; // rendered for the device pixel ratio it was last painted at

@@ -131,10 +131,12 @@ void SaveAsWindow::selectDriveOf(const QString &folder)
 
 void SaveAsWindow::saveScriptClicked()
 {
-    if (const WriteStatus saved = writeWhereTheGameReads(currentFolder(), m_composition); !saved) {
-        m_showMessage(this, saved.error().message());
+    const QString folder = currentFolder();
+    if (const WriteStatus written = writeWhereTheGameReads(folder, m_composition); !written) {
+        m_showMessage(this, written.error().message());
         return;
     }
+    emit saved(folder);
     close();
 }
 

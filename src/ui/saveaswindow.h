@@ -26,6 +26,10 @@ public:
     // The folder Save writes into: the one last opened in the folder list.
     QString currentFolder() const;
 
+signals:
+    // Save wrote into the folder; the chooser closes next.
+    void saved(const QString &folder);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -9,8 +9,8 @@ usage: atspi_client.py APP_NAME tree        one line per object: depth, role | n
                                             one line per boundary and offset: the text at,
                                             before and after it, and the attribute run there
        atspi_client.py APP_NAME listen SECONDS  prints "listening", then one line per focus,
-                                            caret, selection, text and description event of
-                                            the program: event type | role | name
+                                            caret, selection, text, description and showing
+                                            event of the program: event type | role | name
 """
 import sys
 import time
@@ -119,7 +119,7 @@ def listen(app, seconds):
 
     kinds = ["focus:", "object:state-changed:focused", "object:text-caret-moved",
              "object:text-selection-changed", "object:text-changed", "object:selection-changed",
-             "object:property-change:accessible-description"]
+             "object:property-change:accessible-description", "object:state-changed:showing"]
     pyatspi.Registry.registerEventListener(report, *kinds)
     print("listening", flush=True)
     GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)

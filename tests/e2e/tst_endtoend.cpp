@@ -645,6 +645,36 @@ private slots:
                  qPrintable(QStringLiteral("the drive list changed:\n") + heard.join(u'\n')));
     }
 
+    // Make and Save show nothing when they succeed; a screen reader hears what they wrote where.
+    void aScreenReaderHearsWhereMakeAndSaveWrote()
+    {
+        if (target().underWine())
+            QSKIP("Wine offers no bridge to the desktop's accessibility bus");
+        Session s(true, true);
+        QVERIFY(s.started());
+        s.click(QPoint(300, 40)); // the banner: the keyboard stays on Make
+        const auto notices = [](const QStringList &heard) {
+            return heard.filter(QStringLiteral("object:state-changed:showing 1 | notification |"));
+        };
+        const QString made = QStringLiteral("Wrote color.cfg into \"%1\".");
+        QCOMPARE(notices(heardWhile([&] { s.key(QStringLiteral("space")); }, 3)),
+                 QStringList{QStringLiteral("object:state-changed:showing 1 | notification | ") +
+                             made.arg(QFileInfo(s.gameFile("color.cfg")).path())});
+        const QStringList heard = heardWhile(
+            [&] {
+                s.click(Chooser);
+                const QStringList chooser =
+                    Session::findWindow(QStringLiteral("^Save as\\.\\.\\.$"));
+                if (!chooser.isEmpty())
+                    s.clickAt(Session::originOf(chooser[0], QSize(289, 228)), SaveInChooser);
+            },
+            5);
+        QCOMPARE(notices(heard),
+                 QStringList{QStringLiteral("object:state-changed:showing 1 | notification | ") +
+                             made.arg(QFileInfo(s.workFile("color.cfg")).path())});
+        QVERIFY(QFileInfo::exists(s.workFile("color.cfg")));
+    }
+
     void closingTheWindowEndsTheProgramCleanly()
     {
         Session s;

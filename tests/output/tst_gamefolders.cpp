@@ -140,9 +140,10 @@ private slots:
         for (const QString &folder : folders)
             QVERIFY(QDir().mkpath(expand(folder)));
 
-        const WriteStatus made = makeScript(testing::sampleComposition());
+        const MakeStatus made = makeScript(testing::sampleComposition());
         if (!expected.isEmpty()) {
             QVERIFY(testing::succeeded(made));
+            QCOMPARE(*made, expand(expected));
             QCOMPARE(readAll(inFolder(expand(expected), "color.cfg")), script());
             QCOMPARE(readAll(inFolder(expand(expected), "config.cfg")), Exec);
             QCOMPARE(makeDestination(),

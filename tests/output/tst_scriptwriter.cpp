@@ -644,7 +644,7 @@ private slots:
         QCOMPARE(DefaultGameFolder().path, game.path());
 
         // No game folder yet: Make reports it and creates nothing.
-        const WriteStatus missing = makeScript(testing::sampleComposition());
+        const MakeStatus missing = makeScript(testing::sampleComposition());
         QVERIFY(!missing);
         QCOMPARE(missing.error().files.size(), 1u);
         QCOMPARE(missing.error().files[0].path, game.file("color.cfg"));
@@ -674,7 +674,7 @@ private slots:
         {
             const testing::HomeSetting home(QByteArray::fromStdString(named));
             const testing::EnvironmentSetting noPrefix("WINEPREFIX", {});
-            if (WriteStatus made = makeScript(testing::sampleComposition()); !made)
+            if (MakeStatus made = makeScript(testing::sampleComposition()); !made)
                 error = made.error();
         }
         QVERIFY(error.has_value());

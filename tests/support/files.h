@@ -35,7 +35,7 @@
 namespace tintforge::testing {
 
 // Whether a write succeeded; a failure's message goes to the test's log.
-template <typename Failure> bool succeeded(const Result<Done, Failure> &result)
+template <typename Value, typename Failure> bool succeeded(const Result<Value, Failure> &result)
 {
     if (!result)
         qWarning("%s", qPrintable(result.error().message()));

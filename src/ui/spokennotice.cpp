@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#include "spokennotice.h"
+
+namespace tintforge {
+
+SpokenNotice::SpokenNotice(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("spokenNotice"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+}
+
+// Appearing again is what a screen reader speaks a notification on.
+void SpokenNotice::say(const QString &message)
+{
+    setAccessibleName(message);
+    hide();
+    show();
+}
+
+} // namespace tintforge
