@@ -25,7 +25,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +85,14 @@ void showMessageBox(QWidget *parent, const QString &message)
     box.exec();
 }
 
+// The system's own dialog where it has one (Windows, a desktop's platform theme), else Qt's.
+QString chooseScriptInDialog(QWidget *parent, const QString &folder)
+{
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Open a colour script"), folder,
+        QStringLiteral("Colour scripts (color.cfg);;All files (*)"));
+}
+
 // A drop-down box with an edit field whose list is built the first time it is wanted.
 // setEditable() would build the list at once, and the window would carry it from its first
 // paint, though few users ever open it.
@@ -109,7 +120,7 @@ MainWindow::MainWindow(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_showMessage(showMessageBox), m_openLink(QDesktopServices::openUrl),
-      m_paletteStrip(paletteStripImage())
+      m_chooseScript(chooseScriptInDialog), m_paletteStrip(paletteStripImage())
 {
     registerAccessibleRoles();
     setObjectName(QStringLiteral("MainWindow"));
@@ -328,6 +339,9 @@ void MainWindow::connectEvents()
     });
     connect(m_make, &QPushButton::clicked, this, &MainWindow::makeScriptClicked);
     connect(m_saveAs, &QPushButton::clicked, this, &MainWindow::openFolderChooser);
+    // The keyboard's way to reopen a script, which a drop needs a pointer for.
+    auto *open = new QShortcut(QKeySequence::Open, this);
+    connect(open, &QShortcut::activated, this, &MainWindow::chooseScriptToOpen);
 }
 
 // The 64 glyphs in order, once, as the window loads; the box's text stays À.
@@ -439,6 +453,15 @@ void MainWindow::openScript(const QString &path)
     }
     if (const QString message = read->message(path); !message.isEmpty())
         m_showMessage(this, message);
+}
+
+void MainWindow::chooseScriptToOpen()
+{
+    const QString gameFolder = locateGameFolder().folder.path;
+    const QString path =
+        m_chooseScript(this, QFileInfo(gameFolder).isDir() ? gameFolder : QDir::homePath());
+    if (!path.isEmpty())
+        openScript(path);
 }
 
 void MainWindow::makeScriptClicked()

@@ -29,6 +29,10 @@ class SpokenNotice;
 // could be started. Tests replace it, so that nothing is launched.
 using LinkOpener = std::function<bool(const QUrl &address)>;
 
+// Asks the user for a colour script to open, starting in `folder`: the system's file dialog.
+// Gives the file chosen, or nothing. Tests replace it, so that no dialog waits for a click.
+using ScriptChooser = std::function<QString(QWidget *parent, const QString &folder)>;
+
 // The main window. It owns the one composition, shows it, and hands each user event to the
 // model or the output layer, then redraws from the composition.
 class MainWindow : public QWidget
@@ -43,6 +47,7 @@ public:
     const Composition &composition() const { return m_composition; }
     void setMessageSink(MessageSink sink) { m_showMessage = std::move(sink); }
     void setLinkOpener(LinkOpener opener) { m_openLink = std::move(opener); }
+    void setScriptChooser(ScriptChooser chooser) { m_chooseScript = std::move(chooser); }
     // The open folder chooser, or null.
     SaveAsWindow *folderChooser() const;
 
@@ -52,6 +57,8 @@ public:
     // the glyph box stay. Says which segments were left empty when not all of it could be read;
     // a file that cannot be read at all changes nothing and is named in the message.
     void openScript(const QString &path);
+    // Ctrl+O: opens the colour script the user chooses, starting in the folder Make writes into.
+    void chooseScriptToOpen();
     // A segment field's context menu: the usual editing actions and a "Colour" submenu with the
     // 29 swatches by name, each of which selects the segment and applies the swatch.
     std::unique_ptr<QMenu> segmentMenu(SegmentId id);
@@ -92,6 +99,7 @@ private:
     QPushButton *m_saveAs = nullptr;
     MessageSink m_showMessage;
     LinkOpener m_openLink;
+    ScriptChooser m_chooseScript;
     QPointer<SaveAsWindow> m_chooser;
     SpokenNotice *m_notice = nullptr;
     // What a Save did, said once this window has the keyboard back from the chooser.

@@ -699,6 +699,29 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), made.bytes, 5000);
     }
 
+    // Ctrl+O opens the system's file dialog in the game's folder; the script chosen there comes
+    // back whole.
+    void aScriptChosenWithTheKeyboardComesBack()
+    {
+        const MadeScript made;
+        Session s;
+        QVERIFY(s.started());
+        tintforge::testing::writeFile(s.gameFile("saved.cfg"), made.bytes);
+        s.click(QPoint(300, 40)); // the banner: the window takes the keyboard
+        s.key(QStringLiteral("ctrl+o"));
+        const QString dialog = QStringLiteral("^Open a colour script$");
+        QCOMPARE(Session::findWindow(dialog).size(), 1);
+        s.type(QStringLiteral("saved.cfg"));
+        s.key(QStringLiteral("Return"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            run(XDOTOOL, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                          QStringLiteral("--name"), dialog})
+                .isEmpty(),
+            10000);
+        s.click(Make);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), made.bytes, 5000);
+    }
+
     // Dragged out of a file manager and dropped on a field, a script made before comes back
     // whole, and the field does not take the file's name as text.
     void aScriptDroppedOnTheWindowComesBack()

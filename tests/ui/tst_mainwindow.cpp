@@ -105,9 +105,9 @@ private slots:
     }
     void cleanup() { form.reset(); }
 
-    // A colour script dropped anywhere on the window, a field included, fills the segments; the
-    // selected segment and the glyph box stay. One that cannot be read changes nothing and is
-    // named in the message.
+    // A colour script dropped anywhere on the window, a field included, or chosen with Ctrl+O in
+    // the folder Make writes into, fills the segments; the selected segment and the glyph box
+    // stay. One that cannot be read changes nothing and is named in the message.
     void droppedScriptOpens_data()
     {
         QTest::addColumn<QString>("where");
@@ -119,6 +119,7 @@ private slots:
         QTest::newRow("on the glyph box") << QStringLiteral("glyphBox") << example << QString();
         QTest::newRow("a folder") << QString() << QString()
                                   << QStringLiteral("Could not open \"%1\": %2.");
+        QTest::newRow("chosen with Ctrl+O") << QStringLiteral("Ctrl+O") << example << QString();
     }
     void droppedScriptOpens()
     {
@@ -133,10 +134,23 @@ private slots:
         typeText(control<QLineEdit>("messageField"), QStringLiteral("before"));
         const Composition before = form->composition();
 
-        QWidget *target = where.isEmpty() ? form.get() : control(qPrintable(where));
-        if (auto *box = qobject_cast<QComboBox *>(target))
-            target = box->lineEdit();
-        QVERIFY(dropFile(target, target->rect().center(), path));
+        if (where == QStringLiteral("Ctrl+O")) {
+            testing::TestGameFolder game;
+            QVERIFY(game.create());
+            QString startedIn;
+            form->setScriptChooser([&](QWidget *, const QString &folder) {
+                startedIn = folder;
+                return path;
+            });
+            QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+            if (game.usable())
+                QCOMPARE(startedIn, game.path());
+        } else {
+            QWidget *target = where.isEmpty() ? form.get() : control(qPrintable(where));
+            if (auto *box = qobject_cast<QComboBox *>(target))
+                target = box->lineEdit();
+            QVERIFY(dropFile(target, target->rect().center(), path));
+        }
         if (!message.isEmpty()) {
             QTRY_COMPARE(messages.size(), 1);
             QVERIFY(messages[0].startsWith(message.arg(path, QString()).chopped(1)));
