@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
 #include <QWidget>
@@ -49,20 +50,33 @@ public:
     }
 
     // The keyboard focus on a check box or option button as a dotted frame in its caption's
-    // colour, as on the classic form: the style's own faint ring vanishes on black.
+    // colour, as on the classic form: the style's own faint ring vanishes on black. A push
+    // button's frame is drawn with the button (see drawControl), never twice.
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
+        if (element == PE_FrameFocusRect && qobject_cast<const QPushButton *>(widget))
+            return;
         if (element != PE_FrameFocusRect || !(qobject_cast<const QCheckBox *>(widget) ||
                                               qobject_cast<const QRadioButton *>(widget))) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
-        painter->save();
-        painter->setPen(QPen(option->palette.color(QPalette::WindowText), 1, Qt::DotLine));
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
-        painter->restore();
+        drawDottedFrame(painter, option->rect, option->palette.color(QPalette::WindowText));
+    }
+
+    // The keyboard focus on a push button as a dotted frame in its caption's colour inside the
+    // face, as clear as on the check box: the style's own ring differs too little from the
+    // unfocused edge, and the "..." button is 17 pixels square.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element == CE_PushButton && (option->state & State_HasFocus))
+            drawDottedFrame(painter,
+                            option->rect.adjusted(ButtonFocusInset, ButtonFocusInset,
+                                                  -ButtonFocusInset, -ButtonFocusInset),
+                            option->palette.color(QPalette::ButtonText));
     }
 
     // A scroll bar on black (the chooser's folder list) with its thumb in the list's text colour:
@@ -104,7 +118,19 @@ public:
     }
 
 private:
+    static void drawDottedFrame(QPainter *painter, const QRect &rect, const QColor &colour)
+    {
+        painter->save();
+        painter->setPen(QPen(colour, 1, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+
     static constexpr int ArrowWidth = 13;
+    // From the button's edge to its focus frame: just inside the style's edge, and a pixel clear
+    // of the caption of the 17-pixel "..." button.
+    static constexpr int ButtonFocusInset = 2;
 };
 
 // The form's light colours: Fusion's light palette, written out, since Fusion's own turns dark

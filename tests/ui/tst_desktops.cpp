@@ -9,6 +9,8 @@
 #include "ui/saveaswindow.h"
 #include "ui/windowlook.h"
 
+#include <algorithm>
+#include <cmath>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -44,6 +46,22 @@ QPalette darkScheme()
 QImage shot(QWidget *widget)
 {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The contrast ratio of two colours, as WCAG measures it (1 to 21).
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb rgb) {
+        const auto channel = [](int value) {
+            const double c = value / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) +
+               0.0722 * channel(qBlue(rgb));
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 QAccessibleInterface *accessible(QObject *object)
@@ -305,6 +323,56 @@ private slots:
         QScrollBar *bar = folders->verticalScrollBar();
         QTRY_VERIFY(bar->isVisible());
         QVERIFY(yellowPixels(bar) >= 5 * 10);
+    }
+
+    // A focused button shows a dotted frame inside its face, at least 3:1 against the face it
+    // lies on, along all four sides; its size and caption stay as they were.
+    void focusShowsOnButtonsAsADottedFrame()
+    {
+        SaveAsWindow *chooser = openChooser();
+        QVERIFY(chooser);
+        for (QWidget *button :
+             {control(form.get(), "makeButton"), control(form.get(), "appendGlyphButton"),
+              control(form.get(), "saveAsButton"), control(chooser, "saveButton")}) {
+            const QString name = button->objectName();
+            button->clearFocus();
+            const QImage plain = shot(button);
+            button->window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(button->window()));
+            button->setFocus(Qt::TabFocusReason);
+            QVERIFY2(button->hasFocus(), qPrintable(name));
+            const QImage focused = shot(button);
+            QCOMPARE(focused.size(), plain.size());
+            // The frame two pixels in: a dot at least every third pixel of each side.
+            const QRect frame = plain.rect().adjusted(2, 2, -2, -2);
+            const auto dots = [&](QPoint from, QPoint step, int length) {
+                int count = 0;
+                for (int i = 0; i < length; ++i) {
+                    const QPoint at = from + step * i;
+                    count += contrast(focused.pixel(at), plain.pixel(at)) >= 3.0;
+                }
+                return count * 3 >= length - 2;
+            };
+            QVERIFY2(dots(frame.topLeft(), {1, 0}, frame.width()), qPrintable(name));
+            QVERIFY2(dots(frame.bottomLeft(), {1, 0}, frame.width()), qPrintable(name));
+            QVERIFY2(dots(frame.topLeft(), {0, 1}, frame.height()), qPrintable(name));
+            QVERIFY2(dots(frame.topRight(), {0, 1}, frame.height()), qPrintable(name));
+            // The caption where it was (the style tints a focused face, so only its place is
+            // compared): the box round its dark pixels.
+            const auto captionBox = [&](const QImage &image) {
+                QRect box;
+                const QRect inside = image.rect().adjusted(3, 3, -3, -3);
+                for (int y = inside.top(); y <= inside.bottom(); ++y) {
+                    for (int x = inside.left(); x <= inside.right(); ++x) {
+                        if (qGray(image.pixel(x, y)) < 100)
+                            box |= QRect(x, y, 1, 1);
+                    }
+                }
+                return box;
+            };
+            QVERIFY2(!captionBox(plain).isEmpty(), qPrintable(name));
+            QCOMPARE(captionBox(focused), captionBox(plain));
+        }
     }
 
     void controlsCarryNamesThatSayWhatTheyDo()
