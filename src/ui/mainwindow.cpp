@@ -562,12 +562,13 @@ void MainWindow::refreshField(SegmentId id)
     field->setEnabled(!switchedOff);
 }
 
-// The program goes on while the chooser is open, so the chooser must not stay hidden away as a
-// minimised window: the user would have nothing left on screen to end the program with.
+// Closing the main window ends the program, the chooser with it, whatever state that is in: a
+// minimised chooser left behind would keep the program running with nothing on screen, and on
+// Wayland the program cannot even tell that it is minimised.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_chooser && m_chooser->isMinimized())
-        bringBack(m_chooser);
+    if (m_chooser)
+        m_chooser->close();
     QWidget::closeEvent(event);
 }
 

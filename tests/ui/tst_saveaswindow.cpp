@@ -386,27 +386,18 @@ private slots:
         QCOMPARE(choosers, 1);
     }
 
-    // Runs the real event loop: it must go on after the main window closes and end with the
-    // chooser.
-    void theChooserOutlivesTheMainWindowAndSavesItsComposition()
+    // Runs the real event loop: closing the main window ends it, the open chooser closed with
+    // it and nothing written.
+    void closingTheMainWindowEndsTheProgramWithTheChooser()
     {
         QPointer<SaveAsWindow> chooser = openChooser();
-        const Composition kept = main->composition();
-        bool runningWithoutMain = false;
         QTimer::singleShot(0, main.get(), [this] { main->close(); });
-        QTimer::singleShot(100, chooser, [&] {
-            runningWithoutMain = !main->isVisible() && chooser->isVisible();
-            control<FolderList>(chooser, "folderList")->setPath(folder("game/user"));
-            control<QPushButton>(chooser, "saveButton")->click();
-        });
         QTimer watchdog;
         watchdog.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
         watchdog.start(10000);
         QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(runningWithoutMain);
-        QVERIFY(!chooser);
-        QCOMPARE(readAll(folder("game/user/color.cfg")),
-                 QByteArray::fromStdString(renderColourScript(kept)));
+        QTRY_VERIFY(!chooser);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 0);
     }
 };
 
