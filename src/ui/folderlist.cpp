@@ -120,7 +120,7 @@ void FolderList::currentChanged(const QModelIndex &current, const QModelIndex &p
 {
     if (hasFocus())
         QListWidget::currentChanged(current, previous);
-    else
+    else // NOLINTNEXTLINE(bugprone-parent-virtual-call): passing its report by is the point
         QAbstractItemView::currentChanged(current, previous);
 }
 

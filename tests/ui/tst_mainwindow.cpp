@@ -140,7 +140,7 @@ private slots:
             QString startedIn;
             form->setScriptChooser([&](QWidget *, const QString &folder) {
                 startedIn = folder;
-                return path;
+                return QString(path);
             });
             QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
             if (game.usable())
