@@ -28,20 +28,12 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 };
 
-// Whether a class is one of the program's own, not one of the toolkit's (a menu, say, is also a
-// plain widget that is a window).
-bool isProgramClass(const QMetaObject *meta)
-{
-    return QLatin1StringView(meta->className()).startsWith(QLatin1StringView("tintforge::"));
-}
-
 // Asked once for each class of the object, its own first. Only the program's own widgets get
 // interfaces of the program's; every other widget keeps the toolkit's.
 QAccessibleInterface *programWidget(const QString &className, QObject *object)
 {
-    if (!object->isWidgetType() ||
-        className != QLatin1StringView(object->metaObject()->className()) ||
-        !isProgramClass(object->metaObject()))
+    if (!isProgramWidget(object) ||
+        className != QLatin1StringView(object->metaObject()->className()))
         return nullptr;
     if (auto *area = qobject_cast<ClickArea *>(object))
         return new AccessibleClickArea(area);

@@ -47,7 +47,7 @@ void applyRules(QAccessibleEvent *event)
         // of every caret and text change: a screen reader ignores changes of an object other
         // than the one it holds as focused.
         if (const auto *dropDown = qobject_cast<QComboBox *>(event->object());
-            dropDown && dropDown->lineEdit() && event->child() < 0) {
+            dropDown && isProgramWidget(dropDown->lineEdit()) && event->child() < 0) {
             QAccessibleEvent edit(dropDown->lineEdit(), QAccessible::Focus);
             pass(&edit);
             return;
@@ -60,6 +60,13 @@ void applyRules(QAccessibleEvent *event)
 }
 
 } // namespace
+
+bool isProgramWidget(const QObject *object)
+{
+    return object && object->isWidgetType() &&
+           QLatin1StringView(object->metaObject()->className())
+               .startsWith(QLatin1StringView("tintforge::"));
+}
 
 void installAccessibleEventRules()
 {
