@@ -366,7 +366,7 @@ private slots:
             QVERIFY2(dots(frame.bottomLeft(), {1, 0}, frame.width()), qPrintable(name));
             QVERIFY2(dots(frame.topLeft(), {0, 1}, frame.height()), qPrintable(name));
             QVERIFY2(dots(frame.topRight(), {0, 1}, frame.height()), qPrintable(name));
-            // The caption where it was (the style tints a focused face, so only its place is
+            // The caption where it was (a style may tint a focused face, so only its place is
             // compared): the box round its dark pixels.
             const auto captionBox = [&](const QImage &image) {
                 QRect box;
@@ -379,8 +379,16 @@ private slots:
                 }
                 return box;
             };
-            QVERIFY2(!captionBox(plain).isEmpty(), qPrintable(name));
-            QCOMPARE(captionBox(focused), captionBox(plain));
+            // Within a pixel: the classic Windows style draws a focused button as the default
+            // one, its face a pixel in, and the caption's edge falls on another pixel.
+            const QRect was = captionBox(plain);
+            const QRect is = captionBox(focused);
+            QVERIFY2(!was.isEmpty(), qPrintable(name));
+            QVERIFY2(std::abs(is.left() - was.left()) <= 1 &&
+                         std::abs(is.right() - was.right()) <= 1 &&
+                         std::abs(is.top() - was.top()) <= 1 &&
+                         std::abs(is.bottom() - was.bottom()) <= 1,
+                     qPrintable(name));
         }
     }
 
