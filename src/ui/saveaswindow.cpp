@@ -6,6 +6,7 @@
 #include "folderlist.h"
 #include "layout.h"
 #include "output/gamecopies.h"
+#include "spokennotice.h"
 #include "subfolders.h"
 #include "windowlook.h"
 
@@ -61,6 +62,7 @@ SaveAsWindow::SaveAsWindow(const Composition &composition, MessageSink showMessa
     m_folders = place(new FolderList(this), layout::folderList);
     m_drives = place(new DriveList(this), layout::driveList);
     m_save = place(new QPushButton(QStringLiteral("Save"), this), layout::saveButton);
+    m_notice = new SpokenNotice(this);
     styleButton(m_save);
     m_save->setAutoDefault(true);
     for (QWidget *list : {static_cast<QWidget *>(m_folders), static_cast<QWidget *>(m_drives)})
@@ -105,11 +107,15 @@ void SaveAsWindow::fillDrives()
 }
 
 // Moves the folder list to the chosen drive; a drive that cannot be read puts the selection back
-// on the drive where the folder list still stands, without a word.
+// on the drive where the folder list still stands, without a word. The keyboard stays on the
+// drive list, so screen readers are told the folder Save now writes into.
 void SaveAsWindow::changeDrive(int index)
 {
-    if (index < 0 || !m_folders->setPath(m_drives->itemData(index, RootRole).toString()))
+    if (index < 0 || !m_folders->setPath(m_drives->itemData(index, RootRole).toString())) {
         selectDriveOf(m_folders->path());
+        return;
+    }
+    m_notice->say(QStringLiteral("current folder %1").arg(m_folders->path()));
 }
 
 void SaveAsWindow::selectDriveOf(const QString &folder)

@@ -13,6 +13,7 @@ namespace tintforge {
 class Composition;
 
 class FolderList;
+class SpokenNotice;
 
 // The folder chooser "Save as...": a drive list, a folder list and Save. It keeps nothing of
 // its own and writes the composition it was given, which belongs to the main window.
@@ -44,6 +45,7 @@ private:
     QComboBox *m_drives = nullptr;
     FolderList *m_folders = nullptr;
     QPushButton *m_save = nullptr;
+    SpokenNotice *m_notice = nullptr;
 };
 
 } // namespace tintforge

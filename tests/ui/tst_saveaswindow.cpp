@@ -304,6 +304,10 @@ private slots:
         folders->setCurrentItem(other[0]);
         QTest::keyClick(folders, Qt::Key_Return);
         QCOMPARE(heard(folders), QStringLiteral("current folder %1").arg(folder("other")));
+        // A drive chosen, where the keyboard stays on the drive list, says the new folder.
+        emit drives->currentIndexChanged(drives->currentIndex());
+        QCOMPARE(chooser->findChild<QWidget *>(QStringLiteral("spokenNotice"))->accessibleName(),
+                 QStringLiteral("current folder %1").arg(chooser->currentFolder()));
     }
 
     // The keyboard's place in the folder list shows plainly, in the list's yellow.
