@@ -9,6 +9,9 @@ SpokenNotice::SpokenNotice(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
+    // Shown only to say something: appearing with its window, it would be spoken as a notice
+    // with nothing in it.
+    hide();
 }
 
 // Appearing again is what a screen reader speaks a notification on.
