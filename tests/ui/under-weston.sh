@@ -21,4 +21,7 @@ if [[ ! -S "$runtime/$socket" ]]; then
     cat "$runtime/weston.log" >&2
     exit 1
 fi
-WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
+# The headless compositor has no graphics card: the windows draw into shared memory, as on a
+# desktop without EGL. Mesa's EGL, where installed, would be loaded for nothing and leave its
+# once-only set-up behind as a leak when unloaded.
+WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none "$@"
