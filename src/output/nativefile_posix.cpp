@@ -360,8 +360,10 @@ void NativeFile::takeAccessOf(const NativeFolder &folder, const QString &name)
         return;
     }
     // The bits first: setting the list afterwards gives the group bits its mask, as on the old
-    // file.
-    ::fchmod(fd, status.st_mode & 07777);
+    // file. The permission bits only, as cp --preserve=mode takes them for a file whose owner it
+    // cannot keep: the set-user-ID and set-group-ID bits of someone else's file would otherwise
+    // sit on a file of whoever pressed Make.
+    ::fchmod(fd, status.st_mode & 0777);
     const std::vector<char> list = accessListOf(descriptor(folder.m_handle), name);
     if (!list.empty())
         ::fsetxattr(fd, "system.posix_acl_access", list.data(), list.size(), 0);
