@@ -30,6 +30,23 @@ struct SystemError {
     friend bool operator==(const SystemError &, const SystemError &) = default;
 };
 
+// A file's or folder's name as messages show it, in quotes. Control characters stand escaped
+// ("a\x0Ab" for a name with a line break): shown as they are, they would break a message into
+// lines of the name's making, or hide in it.
+inline QString quotedName(const QString &name)
+{
+    QString shown(u'"');
+    for (const QChar c : name) {
+        const char16_t code = c.unicode();
+        if (code < 0x20 || (code >= 0x7F && code < 0xA0))
+            shown += QStringLiteral("\\x") +
+                     QString::number(uint(code), 16).toUpper().rightJustified(2, u'0');
+        else
+            shown += c;
+    }
+    return shown + u'"';
+}
+
 // A step of the system's that gives nothing back.
 using Status = Result<Done, SystemError>;
 
@@ -40,7 +57,7 @@ struct FileError {
 
     QString message() const
     {
-        return QStringLiteral("Could not write \"%1\": %2.").arg(path, cause.reason);
+        return QStringLiteral("Could not write %1: %2.").arg(quotedName(path), cause.reason);
     }
     friend bool operator==(const FileError &, const FileError &) = default;
 };

@@ -45,7 +45,7 @@ QString otherPlaces(const MakeFolder &make)
 {
     QStringList quoted;
     for (const QString &place : make.lookedIn.mid(1))
-        quoted << QStringLiteral("\"%1\"").arg(place);
+        quoted << quotedName(place);
     return quoted.join(u'\n');
 }
 
@@ -93,9 +93,9 @@ QString makeDestination()
 {
     const MakeFolder make = locateGameFolder();
     if (make.found)
-        return QStringLiteral("Writes color.cfg into \"%1\".").arg(make.folder.path);
-    QString text =
-        QStringLiteral("The game's folder was not found in \"%1\"").arg(make.lookedIn.front());
+        return QStringLiteral("Writes color.cfg into %1.").arg(quotedName(make.folder.path));
+    QString text = QStringLiteral("The game's folder was not found in %1")
+                       .arg(quotedName(make.lookedIn.front()));
     if (make.lookedIn.size() > 1)
         text += QStringLiteral(", nor in:\n") + otherPlaces(make);
     return text + QStringLiteral(".\n") + ChooseAnother;

@@ -169,7 +169,7 @@ QString ReadScript::message(const QString &path) const
 {
     if (unread.empty())
         return {};
-    QStringList lines{QStringLiteral("Not all of \"%1\" could be read:").arg(path)};
+    QStringList lines{QStringLiteral("Not all of %1 could be read:").arg(quotedName(path))};
     for (const UnreadPart &part : unread) {
         QStringList segments;
         for (const SegmentId id : part.leftEmpty)
@@ -227,7 +227,7 @@ Result<ReadScript, FileError> openColourScript(const QString &path)
 
 QString openFailureMessage(const FileError &error)
 {
-    return QStringLiteral("Could not open \"%1\": %2.").arg(error.path, error.cause.reason);
+    return QStringLiteral("Could not open %1: %2.").arg(quotedName(error.path), error.cause.reason);
 }
 
 } // namespace tintforge

@@ -625,6 +625,27 @@ private slots:
 #endif
     }
 
+    // A name shows in a message as it is but for control characters, which stand escaped: a
+    // crafted name cannot add a line of its own to the message.
+    void namesShowWithControlCharactersEscaped_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << QStringLiteral("/home/orv/M\u00FCller")
+                               << QStringLiteral("\"/home/orv/M\u00FCller\"");
+        QTest::newRow("a line break") << QStringLiteral("/tmp/a\nUse \"...\"")
+                                      << QStringLiteral("\"/tmp/a\\x0AUse \"...\"\"");
+        QTest::newRow("escape, delete and C1")
+            << QStringLiteral("\x1B[31m\x7F\u009B") << QStringLiteral("\"\\x1B[31m\\x7F\\x9B\"");
+    }
+    void namesShowWithControlCharactersEscaped()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        QCOMPARE(FileError({name, {QStringLiteral("reason")}}).message(),
+                 QStringLiteral("Could not write %1: reason.").arg(shown));
+    }
+
     void joinsWithOneSeparator_data()
     {
         QTest::addColumn<QString>("folder");
