@@ -22,6 +22,7 @@
 #include "windowlook.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -255,10 +256,10 @@ void MainWindow::createButtons()
     m_make = place(new QPushButton(QStringLiteral("Make"), this), layout::makeButton);
     styleButton(m_make);
     // Where Make writes can change while the program runs (a game installed meanwhile, a Wine
-    // prefix made), so it is looked up again whenever the button's tip or description is about
-    // to be shown or heard.
+    // prefix made), so it is looked up whenever the button's tip or description is about to be
+    // shown or heard, and only then: the search may wait on a stalled file system, and nothing
+    // before the window shows may.
     m_make->installEventFilter(this);
-    showMakeDestination();
     m_saveAs = place(new QPushButton(QStringLiteral("..."), this), layout::saveAsButton);
     styleButton(m_saveAs);
     m_saveAs->setAccessibleName(QStringLiteral("save in another folder"));
@@ -388,21 +389,35 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (takeFileDrop(event))
         return true;
+    // Once for a hover, as the tip is about to show; on the focus only for a screen reader.
     if (watched == m_make && (event->type() == QEvent::ToolTip ||
-                              event->type() == QEvent::FocusIn || event->type() == QEvent::Enter))
+                              (event->type() == QEvent::FocusIn && QAccessible::isActive())))
         showMakeDestination();
     return QWidget::eventFilter(watched, event);
 }
 
 namespace {
 
-// The file a drag carries, when it carries exactly one file of this computer.
-QString draggedFile(const QMimeData *data)
+// A drag that carries files or links is the program's wherever it lands, so that no field takes
+// a file's name or a link as text. Told from the formats offered alone: the data itself comes
+// from the drag's source, which may be slow to hand it over, and is fetched once, on the drop.
+bool carriesFilesOrLinks(const QMimeData *data)
 {
-    if (!data || !data->hasUrls())
-        return {};
-    const QList<QUrl> urls = data->urls();
-    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+    return data && data->hasUrls();
+}
+
+// Why a dropped set of files or links does not open, or nothing for a single file of this
+// computer.
+QString refusedDrop(const QList<QUrl> &urls)
+{
+    if (urls.size() > 1)
+        return QStringLiteral("Could not open the %1 dropped files: drop one colour script at a "
+                              "time.")
+            .arg(urls.size());
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return QStringLiteral("Could not open \"%1\": it is not a file on this computer.")
+            .arg(urls.value(0).toDisplayString());
+    return {};
 }
 
 } // namespace
@@ -413,21 +428,35 @@ bool MainWindow::takeFileDrop(QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (draggedFile(drag->mimeData()).isEmpty())
+        if (!carriesFilesOrLinks(drag->mimeData()))
             return false;
         drag->acceptProposedAction();
         return true;
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        const QString file = draggedFile(drop->mimeData());
-        if (file.isEmpty())
+        if (!carriesFilesOrLinks(drop->mimeData()))
             return false;
-        drop->acceptProposedAction();
-        // Opened once the drop is over: a message shown during it would hold the program the
-        // file came from.
+        const QList<QUrl> urls = drop->mimeData()->urls();
+        const QString refused = refusedDrop(urls);
+        // The drag's source learns whether the drop was taken.
+        if (refused.isEmpty())
+            drop->acceptProposedAction();
+        else
+            drop->ignore();
+        // Opened or refused once the drop is over: a message shown during it would hold the
+        // program the drag came from.
+        const QString file =
+            refused.isEmpty() ? QDir::toNativeSeparators(urls.front().toLocalFile()) : QString();
         QMetaObject::invokeMethod(
-            this, [this, file] { openScript(file); }, Qt::QueuedConnection);
+            this,
+            [this, file, refused] {
+                if (refused.isEmpty())
+                    openScript(file);
+                else
+                    m_showMessage(this, refused);
+            },
+            Qt::QueuedConnection);
         return true;
     }
     default:
@@ -477,7 +506,7 @@ void MainWindow::makeScriptClicked()
 // Success shows nothing on the screen; screen readers hear where the script went.
 void MainWindow::tellWritten(const QString &folder)
 {
-    m_notice->say(QStringLiteral("Wrote color.cfg into \"%1\".").arg(folder));
+    m_notice->say(QStringLiteral("Wrote color.cfg into %1.").arg(quotedName(folder)));
 }
 
 void MainWindow::tellOnReturn()

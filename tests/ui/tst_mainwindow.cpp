@@ -52,18 +52,42 @@ void typeText(QWidget *widget, const QString &text)
 
 // A file dragged from a file manager and dropped at `at` on `target`: its address, and its path
 // as text, as file managers offer both. Whether the target took the drag.
-bool dropFile(QWidget *target, QPoint at, const QString &path)
+// Drag data that counts how often its files and links are fetched from the drag's source.
+class CountingMimeData : public QMimeData
 {
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
-    data.setText(path);
+public:
+    mutable int fetches = 0;
+
+protected:
+    QVariant retrieveData(const QString &type, QMetaType preferred) const override
+    {
+        fetches += type == QStringLiteral("text/uri-list");
+        return QMimeData::retrieveData(type, preferred);
+    }
+};
+
+// Drags the data over the target and drops it there: whether the drop was taken, and how often
+// the files and links were fetched before the drop.
+std::pair<bool, int> dragAndDrop(QWidget *target, QPoint at, const CountingMimeData &data)
+{
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
     if (!enter.isAccepted())
-        return false;
+        return {false, data.fetches};
+    QDragMoveEvent move(at + QPoint(1, 0), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    const int fetched = data.fetches;
     QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
+    return {drop.isAccepted(), fetched};
+}
+
+bool dropFile(QWidget *target, QPoint at, const QString &path)
+{
+    CountingMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(path);
+    return dragAndDrop(target, at, data).first;
 }
 
 QPoint squareTopLeft(int position)
@@ -153,7 +177,9 @@ private slots:
         }
         if (!message.isEmpty()) {
             QTRY_COMPARE(messages.size(), 1);
-            QVERIFY(messages[0].startsWith(message.arg(path, QString()).chopped(1)));
+            // The file named in the system's own form.
+            QVERIFY(messages[0].startsWith(
+                message.arg(QDir::toNativeSeparators(path), QString()).chopped(1)));
             QCOMPARE(form->composition(), before);
             return;
         }
@@ -165,6 +191,52 @@ private slots:
         QCOMPARE(control<QLineEdit>("hostField")->text(), QString());
         QCOMPARE(control<QComboBox>("glyphBox")->currentText(), QStringLiteral("\u00C0"));
         QVERIFY(messages.isEmpty());
+    }
+
+    // A drop that carries files or links is the program's wherever it lands: anything but one
+    // file of this computer is refused, the drag's source is told so, and no field takes its
+    // text. Plain text still drops into a field. Whether it carries files is told without
+    // fetching them from the drag's source, which may be slow to hand them over.
+    void dropsOtherThanOneFileAreRefused_data()
+    {
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("fieldText");
+        QTest::addColumn<QString>("message");
+        const QUrl link(QStringLiteral("http://example.com/color.cfg"));
+        QTest::newRow("two files")
+            << QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/tmp/a.cfg")),
+                           QUrl::fromLocalFile(QStringLiteral("/tmp/b.cfg"))}
+            << QStringLiteral("# comment line") << false << QString()
+            << QStringLiteral("Could not open the 2 dropped files: drop one colour script at a "
+                              "time.");
+        QTest::newRow("a web link")
+            << QList<QUrl>{link} << link.toString() << false << QString()
+            << QStringLiteral("Could not open \"http://example.com/color.cfg\": it is not a file "
+                              "on this computer.");
+        QTest::newRow("plain text")
+            << QList<QUrl>{} << QStringLiteral("Orv") << true << QStringLiteral("Orv") << QString();
+    }
+    void dropsOtherThanOneFileAreRefused()
+    {
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        QFETCH(QString, fieldText);
+        QFETCH(QString, message);
+        CountingMimeData data;
+        if (!urls.isEmpty())
+            data.setUrls(urls);
+        data.setText(text);
+        auto *name = control<QLineEdit>("nameField");
+        const auto [dropped, fetchedBeforeDrop] = dragAndDrop(name, QPoint(5, 5), data);
+        QCOMPARE(dropped, accepted);
+        QCOMPARE(fetchedBeforeDrop, 0);
+        QCOMPARE(name->text(), fieldText);
+        if (!message.isEmpty())
+            QTRY_COMPARE(messages, QStringList{message});
+        QCOMPARE(messages.size(), message.isEmpty() ? 0 : 1);
     }
 
     void windowIsFixedWithItsCaption()
@@ -589,10 +661,13 @@ private slots:
         testing::TestGameFolder game; // not created yet
         if (!game.usable())
             QSKIP("the game is installed in its standard folder; the test leaves it alone");
+        // Not looked up before it is wanted: the search may wait on a stalled file system.
+        MainWindow fresh;
+        QCOMPARE(testing::control<QPushButton>(&fresh, "makeButton")->toolTip(), QString());
         auto *make = control<QPushButton>("makeButton");
         const auto shown = [make] {
-            QEvent enter(QEvent::Enter);
-            QApplication::sendEvent(make, &enter);
+            QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), make->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(make, &tip);
             return make->accessibleDescription();
         };
         QVERIFY(shown().startsWith(
