@@ -51,6 +51,20 @@ double msSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+// A window may close between the event that names it and the question asked of it (the last
+// run's window going, a passing window of Wine's): the question then fails, as for any other
+// window, and the benchmark goes on. Any other error ends it, named.
+int ignoreVanishedWindows(Display *display, XErrorEvent *error)
+{
+    if (error->error_code == BadWindow || error->error_code == BadDrawable ||
+        error->error_code == BadMatch)
+        return 0;
+    std::array<char, 256> text{};
+    XGetErrorText(display, error->error_code, text.data(), int(text.size()));
+    std::fprintf(stderr, "startbench: X error: %s\n", text.data());
+    std::exit(1);
+}
+
 bool isTheWindow(Display *display, Window window)
 {
     XWindowAttributes attributes;
@@ -166,6 +180,7 @@ int main(int argc, char *argv[])
         std::fputs("startbench: cannot open the X display\n", stderr);
         return 1;
     }
+    XSetErrorHandler(ignoreVanishedWindows);
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
 
     const std::vector<const char *> programs(argv + 2, argv + argc);
