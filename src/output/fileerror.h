@@ -30,13 +30,13 @@ struct SystemError {
     friend bool operator==(const SystemError &, const SystemError &) = default;
 };
 
-// A file's or folder's name as messages show it, in quotes. Control characters stand escaped
-// ("a\x0Ab" for a name with a line break): shown as they are, they would break a message into
-// lines of the name's making, or hide in it.
-inline QString quotedName(const QString &name)
+// Text from outside (a file's name, a line of a file) as messages show it: control characters
+// stand escaped ("a\x0Ab" for a line break), since shown as they are they would break a message
+// into lines of the text's making, or hide in it.
+inline QString escapedControls(const QString &text)
 {
-    QString shown(u'"');
-    for (const QChar c : name) {
+    QString shown;
+    for (const QChar c : text) {
         const char16_t code = c.unicode();
         if (code < 0x20 || (code >= 0x7F && code < 0xA0))
             shown += QStringLiteral("\\x") +
@@ -44,7 +44,13 @@ inline QString quotedName(const QString &name)
         else
             shown += c;
     }
-    return shown + u'"';
+    return shown;
+}
+
+// A file's or folder's name as messages show it: in quotes, its control characters escaped.
+inline QString quotedName(const QString &name)
+{
+    return u'"' + escapedControls(name) + u'"';
 }
 
 // A step of the system's that gives nothing back.

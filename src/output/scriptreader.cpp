@@ -2,6 +2,7 @@
 #include "scriptreader.h"
 
 #include "colourscript.h"
+#include "model/codepage.h"
 #include "model/palette.h"
 #include "nativefile.h"
 
@@ -167,9 +168,9 @@ private:
 
 QString ReadScript::message(const QString &path) const
 {
-    if (unread.empty())
-        return {};
-    QStringList lines{QStringLiteral("Not all of %1 could be read:").arg(quotedName(path))};
+    QStringList lines;
+    if (!unread.empty())
+        lines << QStringLiteral("Not all of %1 could be read:").arg(quotedName(path));
     for (const UnreadPart &part : unread) {
         QStringList segments;
         for (const SegmentId id : part.leftEmpty)
@@ -177,8 +178,47 @@ QString ReadScript::message(const QString &path) const
         lines << QStringLiteral("%1 %2; left empty: %3.")
                      .arg(part.what, part.why, segments.join(QStringLiteral(", ")));
     }
+    if (!notKept.empty())
+        lines << QStringLiteral("These lines of %1 are not kept: Make writes the script anew "
+                                "without them.")
+                     .arg(quotedName(path));
+    for (const std::string &line : notKept) {
+        // Each byte as the game's code page shows it; a control byte as itself, to be escaped.
+        QString text;
+        for (const char byte : line) {
+            const char16_t character = characterOfByte(byte);
+            text += QChar(character != 0 ? character : char16_t(static_cast<unsigned char>(byte)));
+        }
+        lines << QStringLiteral("  ") + escapedControls(text);
+    }
     return lines.join(u'\n');
 }
+
+namespace {
+
+// The file's lines, other than the name, host and message lines, that are not among the lines
+// Make writes for what was read; each line Make writes matches one line of the file.
+std::vector<std::string> linesNotKept(const std::vector<std::string_view> &file,
+                                      const Composition &read)
+{
+    const std::string script = renderColourScript(read);
+    std::vector<std::string_view> written = *linesOf(script);
+    std::vector<std::string> notKept;
+    for (const std::string_view line : file) {
+        const bool settingLine =
+            std::any_of(settingLines().begin(), settingLines().end(), [line](const auto &s) {
+                return line.substr(0, s.prefix.size()) == s.prefix;
+            });
+        const auto match = std::find(written.begin(), written.end(), line);
+        if (match != written.end())
+            written.erase(match);
+        else if (!settingLine)
+            notKept.emplace_back(line);
+    }
+    return notKept;
+}
+
+} // namespace
 
 Result<ReadScript, QString> readColourScript(std::string_view bytes)
 {
@@ -187,12 +227,13 @@ Result<ReadScript, QString> readColourScript(std::string_view bytes)
     std::optional<std::vector<std::string_view>> lines = linesOf(bytes);
     if (!lines)
         return QStringLiteral("its lines do not end with CR LF, as a colour script's do");
-    Reader reader(std::move(*lines));
+    Reader reader(*lines);
     ReadScript read = reader.read();
     if (!reader.foundAnyLine())
         return QStringLiteral("it holds no name, host name or welcome message line");
     // The segments stay as they were selected before: reading selects each one it fills.
     read.composition.selectSegment(Composition().activeSegment());
+    read.notKept = linesNotKept(*lines, read.composition);
     return read;
 }
 

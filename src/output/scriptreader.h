@@ -5,6 +5,7 @@
 #include "model/composition.h"
 
 #include <QString>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,8 +27,12 @@ struct UnreadPart {
 struct ReadScript {
     Composition composition;
     std::vector<UnreadPart> unread;
+    // The file's other lines that Make will not write again (a bind added, a chart line
+    // changed), in their order: Make writes the whole script anew.
+    std::vector<std::string> notKept;
 
-    // What the user is told when not all of the file at `path` was read; empty when it was.
+    // What the user is told when not all of the file at `path` was read, or not all of it will
+    // be written again; empty when Make writes it as it is.
     QString message(const QString &path) const;
 };
 

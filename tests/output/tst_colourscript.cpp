@@ -200,9 +200,16 @@ private slots:
         QTest::addColumn<QString>("message");
         const Texts example{"XYZ", "Player", "", "", ""};
         const QString start = QStringLiteral("Not all of \"color.cfg\" could be read:\n");
-        QTest::newRow("other lines added, header gone")
+        // Make writes the script anew: a line added or changed by hand is named, with its
+        // control characters shown escaped; a line of Make's that is gone is simply written.
+        const QString notKept = QStringLiteral("These lines of \"color.cfg\" are not kept: Make "
+                                               "writes the script anew without them.\n");
+        QTest::newRow("a line added, the header gone")
             << editedExample("//", "") + "bind x \"say hi\"\r\n"
-            << example << true << QString();
+            << example << true << notKept + QStringLiteral("  bind x \"say hi\"");
+        QTest::newRow("a chart line changed")
+            << editedExample("echo \"02", "echo \"02\x02 mine \xC0\"") << example << true
+            << notKept + QStringLiteral("  echo \"02\\x02 mine \u00C0\"");
         QTest::newRow("text over its limit")
             << editedExample("name ", "name \"\x02XYZ\x05Player\x08" + QByteArray(16, 'b') + "\"")
             << example << true

@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(control<QLineEdit>("nameField")->cursorPosition(), 0); // shown from its start
         QCOMPARE(control<QLineEdit>("hostField")->text(), QString());
         QCOMPARE(control<QComboBox>("glyphBox")->currentText(), QStringLiteral("\u00C0"));
-        QVERIFY(messages.isEmpty());
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
     }
 
     // A drop that carries files or links is the program's wherever it lands: anything but one
