@@ -38,6 +38,12 @@ public:
     // meant it not to change, and deleting it would fail on Windows too. Succeeds otherwise, also
     // when there is no file or a link is there.
     Status checkNotWriteProtected(const QString &name) const;
+    // Fails, naming why, when `name` is a symbolic link that the system would not trust in a
+    // shared folder: a link of another user's (not this user's, not the administrator's) in a
+    // folder that others may write to, where anyone could have planted it to lead a write out of
+    // the folder. Succeeds for any other name, and for every name where links are not followed
+    // so (Windows).
+    Status checkLinkTrusted(const QString &name) const;
     // Gives `to` the file `from` in one step: the name `to` itself is replaced, so a symbolic link
     // there is replaced by the file and its target is never touched.
     Status replaceName(const QString &from, const QString &to) const;

@@ -144,6 +144,26 @@ Status NativeFolder::checkNotWriteProtected(const QString &name) const
     return {};
 }
 
+Status NativeFolder::checkLinkTrusted(const QString &name) const
+{
+    struct stat link {
+    };
+    struct stat folder {
+    };
+    if (::fstatat(descriptor(m_handle), QFile::encodeName(name).constData(), &link,
+                  AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISLNK(link.st_mode) || ::fstat(descriptor(m_handle), &folder) != 0)
+        return {};
+    const uid_t user = ::geteuid();
+    const auto ours = [user](uid_t owner) { return owner == user || owner == 0; };
+    const bool othersMayWrite = !ours(folder.st_uid) || (folder.st_mode & (S_IWGRP | S_IWOTH));
+    if (ours(link.st_uid) || !othersMayWrite)
+        return {};
+    return SystemError{QStringLiteral("it is a symbolic link of another user's in a folder others "
+                                      "may write to, so it is not followed"),
+                       EPERM, SystemError::Kind::Other};
+}
+
 Status NativeFolder::replaceName(const QString &from, const QString &to) const
 {
     if (::renameat(descriptor(m_handle), QFile::encodeName(from).constData(), descriptor(m_handle),

@@ -154,6 +154,8 @@ FileStatus appendExecLine(const QString &folderPath, const QString &name)
         return FileError{joinPath(folderPath, name), opened.error()};
     const NativeFolder &folder = *opened;
     const QString path = folder.pathOf(name);
+    if (Status trusted = folder.checkLinkTrusted(name); !trusted)
+        return FileError{path, trusted.error()};
     auto file = NativeFile::open(folder, name, NativeFile::Mode::Append);
     if (!file)
         return FileError{path, file.error()};

@@ -504,6 +504,54 @@ private slots:
 #endif
     }
 
+    // config.cfg as a symbolic link is followed only where the system would trust it in a shared
+    // folder: the player's own link, or any link in a folder nobody else may write to. Someone
+    // else's link in a folder others may write to may have been planted there to lead the exec
+    // line out of it: refused, naming the file.
+    void configLinkIsFollowedOnlyWhereTrusted_data()
+    {
+        QTest::addColumn<bool>("strangersLink");
+        QTest::addColumn<bool>("sharedFolder");
+        QTest::addColumn<bool>("followed");
+        QTest::newRow("the player's own link, shared folder") << false << true << true;
+        QTest::newRow("a stranger's link, the player's folder") << true << false << true;
+        QTest::newRow("a stranger's link, shared folder") << true << true << false;
+    }
+    void configLinkIsFollowedOnlyWhereTrusted()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(bool, strangersLink);
+        QFETCH(bool, sharedFolder);
+        QFETCH(bool, followed);
+        if (::geteuid() != 0)
+            QSKIP("giving a link to another user takes root");
+        QTemporaryDir dir;
+        QTemporaryDir elsewhere;
+        const QString target = elsewhere.filePath(QStringLiteral("outside.txt"));
+        writeFile(target, "mine\r\n");
+        const QString folder = dir.filePath(QStringLiteral("user"));
+        QVERIFY(QDir().mkdir(folder));
+        QCOMPARE(::chmod(QFile::encodeName(folder).constData(), sharedFolder ? 0770 : 0755), 0);
+        const QByteArray link = QFile::encodeName(folder + QStringLiteral("/config.cfg"));
+        QCOMPARE(::symlink(QFile::encodeName(target).constData(), link.constData()), 0);
+        if (strangersLink)
+            QCOMPARE(::lchown(link.constData(), 65534, 65534), 0);
+
+        const FileStatus written = writeColourScript(folder, testing::sampleComposition());
+        if (followed) {
+            QVERIFY(testing::succeeded(written));
+            QCOMPARE(readAll(target), QByteArray("mine\r\nexec color.cfg\r\n"));
+            return;
+        }
+        QVERIFY(!written);
+        QCOMPARE(written.error().path, joinPath(folder, ConfigFileName));
+        QVERIFY(written.error().cause.reason.contains(QStringLiteral("symbolic link")));
+        QCOMPARE(readAll(target), QByteArray("mine\r\n"));
+#else
+        QSKIP("Windows lets only administrators make symbolic links");
+#endif
+    }
+
     // The name in the folder is replaced; a link's target, wherever it is, is never written.
     void linkedScriptIsReplacedNotFollowed()
     {
