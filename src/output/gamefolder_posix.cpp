@@ -4,6 +4,8 @@
 #include "localetext.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <pwd.h>
 #include <QDir>
 #include <QFile>
@@ -33,11 +35,20 @@ QByteArray homeFolder()
     return QByteArrayLiteral("/");
 }
 
+// The folder as the system resolves it, where it exists: after a symbolic link, `..` leads up
+// from the link's target, so cutting "link/.." away as text would name another folder.
+QByteArray resolved(const QByteArray &folder)
+{
+    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(folder.constData(), nullptr),
+                                                           &std::free);
+    return real ? QByteArray(real.get()) : folder;
+}
+
 // The folder named by the system's bytes `below` then `path`; unreachable, with `whose` name
 // blamed, when the name cannot be held exactly.
 GameFolder folderAt(const QByteArray &below, const char *path, const char *whose)
 {
-    const QByteArray bytes = below + '/' + path;
+    const QByteArray bytes = resolved(below) + '/' + path;
     GameFolder folder{QDir::cleanPath(QFile::decodeName(bytes)), std::nullopt};
     if (!exactFileName(bytes))
         folder.unreachable = QStringLiteral("the %1's name is not valid UTF-8, which the program "

@@ -80,6 +80,32 @@ class TestGameFolders : public QObject
     Q_OBJECT
 
 private slots:
+    // A Wine prefix or home folder named through a symbolic link and ".." is where the system
+    // finds it, as Wine does: "link/.." leads up from the link's target.
+    void aFolderNamedThroughALinkIsWhereTheSystemFindsIt()
+    {
+#ifdef Q_OS_UNIX
+        testing::TestGameFolder game;
+        if (!game.usable())
+            QSKIP("the game is installed on this machine; the test leaves it alone");
+        QTemporaryDir root;
+        const QString real = root.filePath(QStringLiteral("real"));
+        QVERIFY(QDir().mkpath(real + QStringLiteral("/sub")));
+        QVERIFY(QFile::link(real + QStringLiteral("/sub"), root.filePath(QStringLiteral("link"))));
+        const QString user = real + QStringLiteral("/drive_c/Program Files/Raven/SOF/user");
+        QVERIFY(QDir().mkpath(user));
+        const testing::EnvironmentSetting winePrefix(
+            "WINEPREFIX", QFile::encodeName(root.filePath(QStringLiteral("link/.."))));
+        const MakeStatus made = makeScript(testing::sampleComposition());
+        QVERIFY(testing::succeeded(made));
+        QCOMPARE(*made, user);
+        QCOMPARE(readAll(inFolder(user, "color.cfg")), script());
+        QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("drive_c"))));
+#else
+        QSKIP("the Wine prefix and the home folder are of Linux");
+#endif
+    }
+
     // Make writes into the first of the places players have the game that exists, the standard
     // one first; when there is none, the message names the standard one with the system's
     // reason, lists the others and points at "...". "~" stands for the home folder, "$P" for the
