@@ -40,13 +40,22 @@ bool gameSeesFolder(const QString &path)
     return twin && QFileInfo(*twin).isDir();
 }
 
-// The places after the standard one, each quoted on a line of its own.
+// A place looked in, quoted, with the reason it was passed over where it was.
+QString placeText(const GameFolder &place)
+{
+    const QString quoted = quotedName(place.path);
+    return place.unreachable
+               ? QStringLiteral("%1 (not looked in: %2)").arg(quoted, *place.unreachable)
+               : quoted;
+}
+
+// The places after the standard one, each on a line of its own.
 QString otherPlaces(const MakeFolder &make)
 {
-    QStringList quoted;
-    for (const QString &place : make.lookedIn.mid(1))
-        quoted << quotedName(place);
-    return quoted.join(u'\n');
+    QStringList places;
+    for (std::size_t i = 1; i < make.lookedIn.size(); ++i)
+        places << placeText(make.lookedIn[i]);
+    return places.join(u'\n');
 }
 
 } // namespace
@@ -54,9 +63,7 @@ QString otherPlaces(const MakeFolder &make)
 MakeFolder locateGameFolder()
 {
     const std::vector<GameFolder> candidates = gameFolderCandidates();
-    MakeFolder make{candidates.front(), false, {}};
-    for (const GameFolder &candidate : candidates)
-        make.lookedIn << candidate.path;
+    MakeFolder make{candidates.front(), false, candidates};
     for (const GameFolder &candidate : candidates) {
         // A name that cannot be held exactly is never looked at: that would be its look-alike.
         if (!candidate.unreachable && gameSeesFolder(candidate.path)) {
@@ -95,7 +102,7 @@ QString makeDestination()
     if (make.found)
         return QStringLiteral("Writes color.cfg into %1.").arg(quotedName(make.folder.path));
     QString text = QStringLiteral("The game's folder was not found in %1")
-                       .arg(quotedName(make.lookedIn.front()));
+                       .arg(placeText(make.lookedIn.front()));
     if (make.lookedIn.size() > 1)
         text += QStringLiteral(", nor in:\n") + otherPlaces(make);
     return text + QStringLiteral(".\n") + ChooseAnother;

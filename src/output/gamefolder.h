@@ -47,8 +47,9 @@ std::optional<QString> redirectedTwin(const QString &folder);
 struct MakeFolder {
     GameFolder folder;
     bool found = false;
-    // Every place looked in, the standard one first.
-    QStringList lookedIn;
+    // Every place looked in, the standard one first; one whose name cannot be held exactly
+    // carries why it was passed over.
+    std::vector<GameFolder> lookedIn;
 };
 MakeFolder locateGameFolder();
 

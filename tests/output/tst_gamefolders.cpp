@@ -106,6 +106,28 @@ private slots:
 #endif
     }
 
+    // A Wine prefix whose name is not valid UTF-8 is not looked in, and the message says why
+    // rather than that the game was not found there.
+    void aPrefixThatCannotBeNamedSaysWhy()
+    {
+#ifdef Q_OS_UNIX
+        testing::TestGameFolder game;
+        if (!game.usable())
+            QSKIP("the game is installed on this machine; the test leaves it alone");
+        QTemporaryDir root;
+        const QByteArray prefix = QFile::encodeName(root.path()) + "/pr\xff";
+        const testing::EnvironmentSetting winePrefix("WINEPREFIX", prefix);
+        const MakeStatus made = makeScript(testing::sampleComposition());
+        QVERIFY(!made);
+        QVERIFY2(made.error().message().contains(
+                     QStringLiteral("/Raven/SOF/user\" (not looked in: the Wine prefix "
+                                    "(WINEPREFIX)'s name is not valid UTF-8")),
+                 qPrintable(made.error().message()));
+#else
+        QSKIP("Windows names are UTF-16");
+#endif
+    }
+
     // Make writes into the first of the places players have the game that exists, the standard
     // one first; when there is none, the message names the standard one with the system's
     // reason, lists the others and points at "...". "~" stands for the home folder, "$P" for the
