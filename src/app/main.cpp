@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     }
     // The command line names at most a colour script to open; not even the toolkit's own
     // options (-reverse, -style) may change the program.
-    const QString file = tintforge::fileToOpen(argc, argv);
+    const auto file = tintforge::fileToOpen(argc, argv);
     int toolkitArgc = argc > 0 ? 1 : 0;
     tintforge::EarlyFontSystem fontSystem;
     toolkitHandler = qInstallMessageHandler(startupMessage);
@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
     tintforge::installFormStyle();
     tintforge::MainWindow form;
     form.show();
-    if (!file.isEmpty()) {
+    if (!file || !file->isEmpty()) {
         // Once the window is up, so that a message about the file shows over it.
         QMetaObject::invokeMethod(
             &form, [&form, file] { form.openScript(file); }, Qt::QueuedConnection);

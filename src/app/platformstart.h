@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "output/fileerror.h"
+
 #include <QString>
 #include <string>
 #include <string_view>
@@ -16,8 +18,8 @@ bool displayNamed();
 
 // The file named on the command line (`tintforge color.cfg`; on Windows also a file dropped on
 // the program's icon), exactly as the system gave it; empty when none is named. Only the first
-// argument is read.
-QString fileToOpen(int argc, char *argv[]);
+// argument is read. A name that no text names exactly fails, shown as near as it can be.
+Result<QString, FileError> fileToOpen(int argc, char *argv[]);
 
 // What a message the toolkit logs while it starts means for the program: X11 reports a display
 // that does not answer in a message of its own, and its next ones only repeat it.

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <QFile>
 
+#include "output/localetext.h"
+
 #ifdef TINTFORGE_EARLY_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -19,9 +21,13 @@ bool displayNamed()
     return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
 }
 
-QString fileToOpen(int argc, char *argv[])
+Result<QString, FileError> fileToOpen(int argc, char *argv[])
 {
-    return argc > 1 ? QFile::decodeName(argv[1]) : QString();
+    if (argc < 2)
+        return QString();
+    if (std::optional<QString> exact = exactFileName(argv[1]))
+        return *exact;
+    return FileError{QFile::decodeName(argv[1]), {inexactNameReason(QStringLiteral("its"))}};
 }
 
 StartupNotice startupNotice(std::string_view category, const QString &message)

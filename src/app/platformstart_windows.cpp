@@ -13,7 +13,7 @@ bool displayNamed()
 
 // The arguments in the wide-character command line: those in argv are in the system's 8-bit
 // code page, which cannot name every file.
-QString fileToOpen(int, char *[])
+Result<QString, FileError> fileToOpen(int, char *[])
 {
     int count = 0;
     wchar_t **arguments = CommandLineToArgvW(GetCommandLineW(), &count);

@@ -53,6 +53,15 @@ inline QString quotedName(const QString &name)
     return u'"' + escapedControls(name) + u'"';
 }
 
+// Why a name from the system cannot be used: its bytes are not valid UTF-8, in which the program
+// names files on POSIX systems, so any text for it would name a look-alike, or nothing. `whose`
+// names the name: "its", "the home folder's".
+inline QString inexactNameReason(const QString &whose)
+{
+    return QStringLiteral("%1 name is not valid UTF-8, which the program needs to name it exactly")
+        .arg(whose);
+}
+
 // A step of the system's that gives nothing back.
 using Status = Result<Done, SystemError>;
 

@@ -51,9 +51,8 @@ GameFolder folderAt(const QByteArray &below, const char *path, const char *whose
     const QByteArray bytes = resolved(below) + '/' + path;
     GameFolder folder{QDir::cleanPath(QFile::decodeName(bytes)), std::nullopt};
     if (!exactFileName(bytes))
-        folder.unreachable = QStringLiteral("the %1's name is not valid UTF-8, which the program "
-                                            "needs to name it exactly")
-                                 .arg(QLatin1StringView(whose));
+        folder.unreachable =
+            inexactNameReason(QStringLiteral("the %1's").arg(QLatin1StringView(whose)));
     return folder;
 }
 

@@ -420,6 +420,18 @@ QString refusedDrop(const QList<QUrl> &urls)
     return {};
 }
 
+// A dropped file's name in the system's own form. A link carries the name's bytes, and a name
+// that is not valid UTF-8 comes out of it as a look-alike (the bytes replaced): that name is
+// refused rather than opened, as it would open another file, or none.
+Result<QString, FileError> droppedFile(const QUrl &url)
+{
+    const QString path = url.toLocalFile();
+    if (QUrl::fromLocalFile(path).path(QUrl::FullyEncoded) != url.path(QUrl::FullyEncoded))
+        return FileError{QDir::toNativeSeparators(path),
+                         {inexactNameReason(QStringLiteral("its"))}};
+    return QDir::toNativeSeparators(path);
+}
+
 } // namespace
 
 bool MainWindow::takeFileDrop(QEvent *event)
@@ -438,7 +450,11 @@ bool MainWindow::takeFileDrop(QEvent *event)
         if (!carriesFilesOrLinks(drop->mimeData()))
             return false;
         const QList<QUrl> urls = drop->mimeData()->urls();
-        const QString refused = refusedDrop(urls);
+        QString refused = refusedDrop(urls);
+        const Result<QString, FileError> file =
+            refused.isEmpty() ? droppedFile(urls.front()) : Result<QString, FileError>(QString());
+        if (!file)
+            refused = openFailureMessage(file.error());
         // The drag's source learns whether the drop was taken.
         if (refused.isEmpty())
             drop->acceptProposedAction();
@@ -446,13 +462,11 @@ bool MainWindow::takeFileDrop(QEvent *event)
             drop->ignore();
         // Opened or refused once the drop is over: a message shown during it would hold the
         // program the drag came from.
-        const QString file =
-            refused.isEmpty() ? QDir::toNativeSeparators(urls.front().toLocalFile()) : QString();
         QMetaObject::invokeMethod(
             this,
             [this, file, refused] {
                 if (refused.isEmpty())
-                    openScript(file);
+                    openScript(*file);
                 else
                     m_showMessage(this, refused);
             },
@@ -464,8 +478,13 @@ bool MainWindow::takeFileDrop(QEvent *event)
     }
 }
 
-void MainWindow::openScript(const QString &path)
+void MainWindow::openScript(const Result<QString, FileError> &named)
 {
+    if (!named) {
+        m_showMessage(this, openFailureMessage(named.error()));
+        return;
+    }
+    const QString &path = *named;
     const Result<ReadScript, FileError> read = openColourScript(path);
     if (!read) {
         m_showMessage(this, openFailureMessage(read.error()));

@@ -3,6 +3,7 @@
 
 #include "messagesink.h"
 #include "model/composition.h"
+#include "output/fileerror.h"
 
 #include <array>
 #include <functional>
@@ -55,8 +56,9 @@ public:
     void openFolderChooser();
     // Takes the texts, colours and clan switch a colour script holds; the selected segment and
     // the glyph box stay. Says which segments were left empty when not all of it could be read;
-    // a file that cannot be read at all changes nothing and is named in the message.
-    void openScript(const QString &path);
+    // a file that cannot be read at all, or named exactly, changes nothing and is named in the
+    // message.
+    void openScript(const Result<QString, FileError> &path);
     // Ctrl+O: opens the colour script the user chooses, starting in the folder Make writes into.
     void chooseScriptToOpen();
     // A segment field's context menu: the usual editing actions and a "Colour" submenu with the

@@ -699,6 +699,27 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), made.bytes, 5000);
     }
 
+    // A name on the command line that is not valid UTF-8 is refused with the reason: shown as
+    // text it would name its look-alike beside it, which must not open.
+    void aScriptNamedInexactlyAtStartIsRefused()
+    {
+        if (target().underWine())
+            QSKIP("Windows hands the program its command line as UTF-16");
+        const MadeScript made;
+        tintforge::testing::writeFile(
+            QFileInfo(made.path).path() + QStringLiteral("/inv\uFFFD.cfg"), made.bytes);
+        Session s(true, false, {},
+                  {QStringLiteral("sh"), QStringLiteral("-c"),
+                   QStringLiteral("exec \"$1\" \"$0/inv$(printf '\\377').cfg\""),
+                   QFileInfo(made.path).path()});
+        QVERIFY(s.started());
+        QTRY_COMPARE_WITH_TIMEOUT(Session::findWindow(Title).size(), 2, 10000);
+        s.key(QStringLiteral("Return"));
+        QTRY_COMPARE_WITH_TIMEOUT(Session::findWindow(Title).size(), 1, 5000);
+        s.click(Make);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("color.cfg")), scriptOf(Composition()), 5000);
+    }
+
     // Ctrl+O opens the system's file dialog in the game's folder; the script chosen there comes
     // back whole.
     void aScriptChosenWithTheKeyboardComesBack()

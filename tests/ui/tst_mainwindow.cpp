@@ -215,6 +215,13 @@ private slots:
             << QList<QUrl>{link} << link.toString() << false << QString()
             << QStringLiteral("Could not open \"http://example.com/color.cfg\": it is not a file "
                               "on this computer.");
+        // A name whose bytes are not UTF-8 comes out of the link as a look-alike: refused.
+        QTest::newRow("a file that cannot be named exactly")
+            << QList<QUrl>{QUrl::fromEncoded("file:///nowhere/inv%FF.cfg")} << QString() << false
+            << QString()
+            << QStringLiteral("Could not open \"%1\": its name is not valid UTF-8, which the "
+                              "program needs to name it exactly.")
+                   .arg(QDir::toNativeSeparators(QStringLiteral("/nowhere/inv\uFFFD.cfg")));
         QTest::newRow("plain text")
             << QList<QUrl>{} << QStringLiteral("Orv") << true << QStringLiteral("Orv") << QString();
     }
