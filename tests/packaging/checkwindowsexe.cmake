@@ -47,16 +47,23 @@ foreach(wanted "${exe_name}" LICENSE.txt README.txt Qt-licences/LGPL-3.0-only.tx
     endif()
 endforeach()
 
-# The manifest: the user's own rights (never redirected into VirtualStore), Windows 7 to 11, long
-# paths, and the per-monitor DPI awareness Qt asks for.
+# The manifest: the user's own rights (never redirected into VirtualStore), Windows 10 and 11
+# only (the systems Qt 6.4 runs on: the program imports functions older ones lack), long paths,
+# and the per-monitor DPI awareness Qt asks for.
 file(STRINGS ${EXE} manifest REGEX "requestedExecutionLevel|supportedOS|longPathAware|dpiAware")
-foreach(wanted "level=\"asInvoker\" uiAccess=\"false\""
-               "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}" "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"
-               "{1f676c76-80e1-4239-95bb-83d0f6d0da78}" "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"
+foreach(wanted "level=\"asInvoker\" uiAccess=\"false\"" "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"
                ">true</longPathAware>" ">true/pm</dpiAware>" ">PerMonitorV2</dpiAwareness>")
     string(FIND "${manifest}" "${wanted}" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "${EXE}'s manifest lacks ${wanted}:\n${manifest}")
+    endif()
+endforeach()
+# Windows 7, 8 and 8.1, which it cannot start on.
+foreach(unwanted "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}" "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"
+                 "{1f676c76-80e1-4239-95bb-83d0f6d0da78}")
+    string(FIND "${manifest}" "${unwanted}" at)
+    if(NOT at EQUAL -1)
+        message(FATAL_ERROR "${EXE}'s manifest claims ${unwanted}:\n${manifest}")
     endif()
 endforeach()
 
