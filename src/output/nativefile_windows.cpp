@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "nativefile.h"
 
+#include "windowspath.h"
+
 #include <algorithm>
 #include <QDir>
 #include <windows.h>
@@ -9,10 +11,17 @@ namespace tintforge {
 
 namespace {
 
-const wchar_t *wide(const QString &path)
+// A path as the system's file calls take it, long ones in the extended form; it lives as long
+// as the call it is made for.
+class SystemPath
 {
-    return reinterpret_cast<const wchar_t *>(path.utf16());
-}
+public:
+    explicit SystemPath(const QString &path) : m_path(extendedLengthPath(path)) {}
+    operator const wchar_t *() const { return reinterpret_cast<const wchar_t *>(m_path.utf16()); }
+
+private:
+    QString m_path;
+};
 
 HANDLE fileHandle(std::intptr_t handle)
 {
@@ -89,7 +98,7 @@ QStringList NativeFolder::fileNames() const
 
 Status NativeFolder::checkNotWriteProtected(const QString &name) const
 {
-    const DWORD attributes = GetFileAttributesW(wide(pathOf(name)));
+    const DWORD attributes = GetFileAttributesW(SystemPath(pathOf(name)));
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return SystemError{systemReason(ERROR_ACCESS_DENIED), long(ERROR_ACCESS_DENIED)};
     return {};
@@ -107,7 +116,7 @@ Status NativeFolder::replaceName(const QString &from, const QString &to) const
     // Another program replacing the same name at that moment, or a virus scanner looking at the
     // new file, holds the names for a moment: the rename is tried again for a fifth of a second.
     for (int attempt = 0;; ++attempt) {
-        if (MoveFileExW(wide(pathOf(from)), wide(pathOf(to)),
+        if (MoveFileExW(SystemPath(pathOf(from)), SystemPath(pathOf(to)),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return {};
         const DWORD error = GetLastError();
@@ -119,7 +128,7 @@ Status NativeFolder::replaceName(const QString &from, const QString &to) const
 
 void NativeFolder::remove(const QString &name) const
 {
-    DeleteFileW(wide(pathOf(name)));
+    DeleteFileW(SystemPath(pathOf(name)));
 }
 
 void NativeFolder::sync() const {}
@@ -152,9 +161,9 @@ Result<NativeFile, SystemError> NativeFile::openIn(std::intptr_t, const QString 
         disposition = OPEN_EXISTING;
         break;
     }
-    const HANDLE handle =
-        CreateFileW(wide(path), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = CreateFileW(SystemPath(path), access,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return lastError();
     return NativeFile(reinterpret_cast<std::intptr_t>(handle));
