@@ -156,6 +156,10 @@ FileStatus appendExecLine(const QString &folderPath, const QString &name)
     const QString path = folder.pathOf(name);
     if (Status trusted = folder.checkLinkTrusted(name); !trusted)
         return FileError{path, trusted.error()};
+    // The player's own lock, as for the script: reported, never taken for the system's refusal
+    // (which would send the exec line to the game's redirected copy instead).
+    if (Status writable = folder.checkNotWriteProtected(name); !writable)
+        return FileError{path, writable.error()};
     auto file = NativeFile::open(folder, name, NativeFile::Mode::Append);
     if (!file)
         return FileError{path, file.error()};

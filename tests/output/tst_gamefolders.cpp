@@ -235,6 +235,31 @@ private slots:
     // folder for 32-bit programs; elsewhere the same rules with a folder and its twin. A real
     // folder the player may not write needs a standard user: root drops to one for it, and under
     // Wine it runs in a prefix of that user's (tst_gamefolders_standard_user).
+    // A config.cfg the player made read-only is their own lock: reported, as a read-only script
+    // is, and never sent to the redirected copy, which would from then on override the config
+    // they locked.
+    void aReadOnlyConfigIsReportedNotRedirected()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("real"));
+        const QString twin = dir.filePath(QStringLiteral("twin"));
+        QVERIFY(QDir().mkpath(folder));
+        writeFile(inFolder(folder, "config.cfg"), OwnConfig);
+        QVERIFY(QFile::setPermissions(inFolder(folder, "config.cfg"),
+                                      QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const auto writable = qScopeGuard([&] {
+            QFile::setPermissions(inFolder(folder, "config.cfg"),
+                                  QFile::ReadOwner | QFile::WriteOwner);
+        });
+        const WriteStatus written =
+            writeWhereTheGameReads(folder, twin, testing::sampleComposition());
+        QVERIFY(!written);
+        QCOMPARE(written.error().files.size(), 1u);
+        QCOMPARE(written.error().files[0].path, inFolder(folder, "config.cfg"));
+        QCOMPARE(readAll(inFolder(folder, "config.cfg")), OwnConfig);
+        QVERIFY(!QFileInfo::exists(inFolder(twin, "config.cfg")));
+    }
+
     void everyCopyTheGameReadsIsWritten_data()
     {
         QTest::addColumn<QString>("real");
