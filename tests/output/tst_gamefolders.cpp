@@ -241,8 +241,8 @@ private slots:
     void aReadOnlyConfigIsReportedNotRedirected()
     {
         QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("real"));
-        const QString twin = dir.filePath(QStringLiteral("twin"));
+        const QString folder = QDir::toNativeSeparators(dir.filePath(QStringLiteral("real")));
+        const QString twin = QDir::toNativeSeparators(dir.filePath(QStringLiteral("twin")));
         QVERIFY(QDir().mkpath(folder));
         writeFile(inFolder(folder, "config.cfg"), OwnConfig);
         QVERIFY(QFile::setPermissions(inFolder(folder, "config.cfg"),
