@@ -58,7 +58,7 @@ public:
     // the glyph box stay. Says which segments were left empty when not all of it could be read;
     // a file that cannot be read at all, or named exactly, changes nothing and is named in the
     // message.
-    void openScript(const Result<QString, FileError> &path);
+    void openScript(const Result<QString, FileError> &named);
     // Ctrl+O: opens the colour script the user chooses, starting in the folder Make writes into.
     void chooseScriptToOpen();
     // A segment field's context menu: the usual editing actions and a "Colour" submenu with the
