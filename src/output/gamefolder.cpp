@@ -40,13 +40,23 @@ bool gameSeesFolder(const QString &path)
     return twin && QFileInfo(*twin).isDir();
 }
 
-// A place looked in, quoted, with the reason it was passed over where it was.
+// Where Windows redirects the game's writes out of a folder, its copy there, which was looked
+// in too; nothing elsewhere.
+QString twinText(const QString &folder)
+{
+    const std::optional<QString> twin = redirectedTwin(folder);
+    return twin ? QStringLiteral(" (or its VirtualStore copy %1)").arg(quotedName(*twin))
+                : QString();
+}
+
+// A place looked in, quoted, with its redirected copy, and the reason it was passed over where
+// it was.
 QString placeText(const GameFolder &place)
 {
     const QString quoted = quotedName(place.path);
     return place.unreachable
                ? QStringLiteral("%1 (not looked in: %2)").arg(quoted, *place.unreachable)
-               : quoted;
+               : quoted + twinText(place.path);
 }
 
 // The places after the standard one, each on a line of its own.
@@ -89,7 +99,8 @@ MakeStatus makeScript(const Composition &composition)
     if (!make.found) {
         written.error().advice =
             make.lookedIn.size() > 1
-                ? QStringLiteral("The game's folder was not found there, nor in:\n") +
+                ? QStringLiteral("The game's folder was not found there%1, nor in:\n")
+                          .arg(twinText(folder.path)) +
                       otherPlaces(make) + u'\n' + ChooseAnother
                 : ChooseAnother;
     }

@@ -210,22 +210,36 @@ private slots:
             others << expand(place + QStringLiteral("/drive_c/Program Files (x86)/Raven/SOF/user"))
                    << expand(place + QStringLiteral("/drive_c/Program Files/Raven/SOF/user"));
 #endif
+        // Where Windows redirects the game, with the copy in VirtualStore looked in too.
+        const auto withTwin = [](const QString &place) {
+#ifdef Q_OS_WIN
+            return u'"' + place + QStringLiteral("\" (or its VirtualStore copy \"") +
+                   virtualStoreOf(place) + QStringLiteral("\")");
+#else
+            return u'"' + place + u'"';
+#endif
+        };
         QStringList quoted;
         for (const QString &place : others)
-            quoted << u'"' + place + u'"';
+            quoted << withTwin(place);
+        QString there;
+#ifdef Q_OS_WIN
+        there = QStringLiteral(" (or its VirtualStore copy \"%1\")").arg(virtualStoreOf(standard));
+#endif
         const QString message = failure->message();
         QVERIFY2(
             message.startsWith(
                 QStringLiteral("Could not write \"%1\": ").arg(inFolder(standard, "color.cfg"))),
             qPrintable(message));
         QCOMPARE(message.section(u'\n', 1),
-                 QStringLiteral("\nThe game's folder was not found there, nor in:\n") +
+                 QStringLiteral("\nThe game's folder was not found there%1, nor in:\n").arg(there) +
                      quoted.join(u'\n') +
                      QStringLiteral("\nUse \"...\" to choose another folder."));
-        QCOMPARE(
-            makeDestination(),
-            QStringLiteral("The game's folder was not found in \"%1\", nor in:\n").arg(standard) +
-                quoted.join(u'\n') + QStringLiteral(".\nUse \"...\" to choose another folder."));
+        QCOMPARE(makeDestination(),
+                 QStringLiteral("The game's folder was not found in %1, nor in:\n")
+                         .arg(withTwin(standard)) +
+                     quoted.join(u'\n') +
+                     QStringLiteral(".\nUse \"...\" to choose another folder."));
         QVERIFY(!QFileInfo::exists(standard));
     }
 
