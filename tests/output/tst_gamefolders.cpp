@@ -80,11 +80,24 @@ class TestGameFolders : public QObject
     Q_OBJECT
 
 private slots:
-    // A Wine prefix or home folder named through a symbolic link and ".." is where the system
-    // finds it, as Wine does: "link/.." leads up from the link's target.
-    void aFolderNamedThroughALinkIsWhereTheSystemFindsIt()
+    // WINEPREFIX is taken as the system names it: through a symbolic link and "..", where Wine
+    // finds it ("link/.." leads up from the link's target); not valid UTF-8, not looked in, and
+    // the message says why rather than that the game was not found there.
+    void aWinePrefixIsTakenAsTheSystemNamesIt_data()
+    {
+        QTest::addColumn<QByteArray>("prefix");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("through a link") << QByteArray("link/..") << QString();
+        QTest::newRow("not valid UTF-8")
+            << QByteArray("pr\xff")
+            << QStringLiteral("/Raven/SOF/user\" (not looked in: the Wine prefix (WINEPREFIX)'s "
+                              "name is not valid UTF-8");
+    }
+    void aWinePrefixIsTakenAsTheSystemNamesIt()
     {
 #ifdef Q_OS_UNIX
+        QFETCH(QByteArray, prefix);
+        QFETCH(QString, expected);
         testing::TestGameFolder game;
         if (!game.usable())
             QSKIP("the game is installed on this machine; the test leaves it alone");
@@ -94,37 +107,20 @@ private slots:
         QVERIFY(QFile::link(real + QStringLiteral("/sub"), root.filePath(QStringLiteral("link"))));
         const QString user = real + QStringLiteral("/drive_c/Program Files/Raven/SOF/user");
         QVERIFY(QDir().mkpath(user));
-        const testing::EnvironmentSetting winePrefix(
-            "WINEPREFIX", QFile::encodeName(root.filePath(QStringLiteral("link/.."))));
+        const testing::EnvironmentSetting winePrefix("WINEPREFIX",
+                                                     QFile::encodeName(root.path()) + '/' + prefix);
         const MakeStatus made = makeScript(testing::sampleComposition());
+        if (!expected.isEmpty()) {
+            QVERIFY(!made);
+            QVERIFY2(made.error().message().contains(expected), qPrintable(made.error().message()));
+            return;
+        }
         QVERIFY(testing::succeeded(made));
         QCOMPARE(*made, user);
         QCOMPARE(readAll(inFolder(user, "color.cfg")), script());
         QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("drive_c"))));
 #else
-        QSKIP("the Wine prefix and the home folder are of Linux");
-#endif
-    }
-
-    // A Wine prefix whose name is not valid UTF-8 is not looked in, and the message says why
-    // rather than that the game was not found there.
-    void aPrefixThatCannotBeNamedSaysWhy()
-    {
-#ifdef Q_OS_UNIX
-        testing::TestGameFolder game;
-        if (!game.usable())
-            QSKIP("the game is installed on this machine; the test leaves it alone");
-        QTemporaryDir root;
-        const QByteArray prefix = QFile::encodeName(root.path()) + "/pr\xff";
-        const testing::EnvironmentSetting winePrefix("WINEPREFIX", prefix);
-        const MakeStatus made = makeScript(testing::sampleComposition());
-        QVERIFY(!made);
-        QVERIFY2(made.error().message().contains(
-                     QStringLiteral("/Raven/SOF/user\" (not looked in: the Wine prefix "
-                                    "(WINEPREFIX)'s name is not valid UTF-8")),
-                 qPrintable(made.error().message()));
-#else
-        QSKIP("Windows names are UTF-16");
+        QSKIP("Windows names its folders in UTF-16 and resolves them itself");
 #endif
     }
 
