@@ -406,30 +406,28 @@ bool carriesFilesOrLinks(const QMimeData *data)
     return data && data->hasUrls();
 }
 
-// Why a dropped set of files or links does not open, or nothing for a single file of this
-// computer.
-QString refusedDrop(const QList<QUrl> &urls)
+// The script a drop carries, in the system's own form, or why the drop does not open: it
+// carries several files, or something other than a file of this computer, or a name that is not
+// valid UTF-8. A link carries a name's bytes, and such a name comes out of it as a look-alike
+// (the bytes replaced), which would open another file, or none.
+struct RefusedDrop {
+    QString message;
+};
+Result<QString, RefusedDrop> droppedScript(const QList<QUrl> &urls)
 {
     if (urls.size() > 1)
-        return QStringLiteral("Could not open the %1 dropped files: drop one colour script at a "
-                              "time.")
-            .arg(urls.size());
+        return RefusedDrop{QStringLiteral("Could not open the %1 dropped files: drop one colour "
+                                          "script at a time.")
+                               .arg(urls.size())};
     if (urls.isEmpty() || !urls.front().isLocalFile())
-        return QStringLiteral("Could not open \"%1\": it is not a file on this computer.")
-            .arg(urls.value(0).toDisplayString());
-    return {};
-}
-
-// A dropped file's name in the system's own form. A link carries the name's bytes, and a name
-// that is not valid UTF-8 comes out of it as a look-alike (the bytes replaced): that name is
-// refused rather than opened, as it would open another file, or none.
-Result<QString, FileError> droppedFile(const QUrl &url)
-{
-    const QString path = url.toLocalFile();
-    if (QUrl::fromLocalFile(path).path(QUrl::FullyEncoded) != url.path(QUrl::FullyEncoded))
-        return FileError{QDir::toNativeSeparators(path),
-                         {inexactNameReason(QStringLiteral("its"))}};
-    return QDir::toNativeSeparators(path);
+        return RefusedDrop{
+            QStringLiteral("Could not open \"%1\": it is not a file on this computer.")
+                .arg(urls.value(0).toDisplayString())};
+    const QString path = urls.front().toLocalFile();
+    const QString shown = QDir::toNativeSeparators(path);
+    if (QUrl::fromLocalFile(path).path(QUrl::FullyEncoded) != urls.front().path(QUrl::FullyEncoded))
+        return RefusedDrop{openFailureMessage({shown, {inexactNameReason(QStringLiteral("its"))}})};
+    return shown;
 }
 
 } // namespace
@@ -449,14 +447,9 @@ bool MainWindow::takeFileDrop(QEvent *event)
         auto *drop = static_cast<QDropEvent *>(event);
         if (!carriesFilesOrLinks(drop->mimeData()))
             return false;
-        const QList<QUrl> urls = drop->mimeData()->urls();
-        QString refused = refusedDrop(urls);
-        const Result<QString, FileError> file =
-            refused.isEmpty() ? droppedFile(urls.front()) : Result<QString, FileError>(QString());
-        if (!file)
-            refused = openFailureMessage(file.error());
+        const Result<QString, RefusedDrop> script = droppedScript(drop->mimeData()->urls());
         // The drag's source learns whether the drop was taken.
-        if (refused.isEmpty())
+        if (script)
             drop->acceptProposedAction();
         else
             drop->ignore();
@@ -464,11 +457,11 @@ bool MainWindow::takeFileDrop(QEvent *event)
         // program the drag came from.
         QMetaObject::invokeMethod(
             this,
-            [this, file, refused] {
-                if (refused.isEmpty())
-                    openScript(*file);
+            [this, script] {
+                if (script)
+                    openScript(*script);
                 else
-                    m_showMessage(this, refused);
+                    m_showMessage(this, script.error().message);
             },
             Qt::QueuedConnection);
         return true;
