@@ -98,7 +98,4 @@ struct WriteFailure {
     friend bool operator==(const WriteFailure &, const WriteFailure &) = default;
 };
 
-// One Make or Save: every file written, or what went wrong.
-using WriteStatus = Result<Done, WriteFailure>;
-
 } // namespace tintforge

@@ -25,6 +25,13 @@ bool exists(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
+// Whether the system's access rules refuse this user new files in the folder.
+bool refusesNewFiles(const QString &folder)
+{
+    const Result<NativeFolder, SystemError> opened = NativeFolder::open(folder);
+    return opened && opened->refusesNewFiles();
+}
+
 // Whether a write that failed in the folder goes to its twin instead: the system refused this
 // user, or the folder is there only as its twin. Anything else (a full disk, a file in use, a
 // script made read-only) is the folder's own failure.
@@ -113,7 +120,7 @@ WriteStatus writeWhereTheGameReads(const QString &folder, const std::optional<QS
 {
     std::vector<FileError> failed = writeCopies(folder, twin, composition);
     if (failed.empty())
-        return {};
+        return twin && exists(joinPath(*twin, ScriptFileName)) ? *twin : folder;
     // config.cfg is written only once every script is in place.
     const bool scriptsWritten = std::all_of(failed.begin(), failed.end(), [](const FileError &e) {
         return QFileInfo(e.path).fileName() == QLatin1StringView(ConfigFileName);
@@ -128,6 +135,37 @@ WriteStatus writeWhereTheGameReads(const QString &folder, const std::optional<QS
 WriteStatus writeWhereTheGameReads(const QString &folder, const Composition &composition)
 {
     return writeWhereTheGameReads(folder, redirectedTwin(folder), composition);
+}
+
+QString folderTheGameReads(const QString &folder, const std::optional<QString> &twin)
+{
+    if (!twin)
+        return folder;
+    const bool intoTwin = exists(joinPath(*twin, ScriptFileName)) ||
+                          (!isFolder(folder) && isFolder(*twin)) || refusesNewFiles(folder);
+    return intoTwin ? *twin : folder;
+}
+
+QString folderTheGameReads(const QString &folder)
+{
+    return folderTheGameReads(folder, redirectedTwin(folder));
+}
+
+ScriptTheGameReads scriptTheGameReads(const QString &path, const std::optional<QString> &twin)
+{
+    if (!twin)
+        return {path, QString()};
+    const QString copy = joinPath(*twin, QFileInfo(path).fileName());
+    if (!exists(copy))
+        return {path, QString()};
+    return {copy, QStringLiteral("Opened %1, the game's VirtualStore copy of %2: the game reads "
+                                 "that copy.")
+                      .arg(quotedName(copy), quotedName(path))};
+}
+
+ScriptTheGameReads scriptTheGameReads(const QString &path)
+{
+    return scriptTheGameReads(path, redirectedTwin(QFileInfo(path).path()));
 }
 
 } // namespace tintforge

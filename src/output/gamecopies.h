@@ -10,6 +10,10 @@ namespace tintforge {
 
 class Composition;
 
+// One Make or Save: the folder whose color.cfg the game reads now (see folderTheGameReads), or
+// what went wrong.
+using WriteStatus = Result<QString, WriteFailure>;
+
 // Save: writes the script and the exec line into every copy of the files that the game may read
 // from `folder`, its redirected twin's (see redirectedTwin) included. Fails with every file that
 // could not be written; closing the chooser afterwards is the window's business, and only on
@@ -26,5 +30,21 @@ WriteStatus writeWhereTheGameReads(const QString &folder, const Composition &com
 // rules. config.cfg is touched only once every copy of the script is in place.
 WriteStatus writeWhereTheGameReads(const QString &folder, const std::optional<QString> &twin,
                                    const Composition &composition);
+
+// The folder whose color.cfg the game will read once `folder` is written to: its redirected twin
+// where the script goes there (a copy is there already, the folder is there only as the twin,
+// or the system refuses this user new files in the folder), else the folder itself.
+QString folderTheGameReads(const QString &folder);
+QString folderTheGameReads(const QString &folder, const std::optional<QString> &twin);
+
+// A script to open as the game reads it: the file named, or its redirected twin's copy where one
+// exists (the game reads that one wherever it exists), with a note that says so.
+struct ScriptTheGameReads {
+    QString path;
+    QString note; // empty for the file named
+};
+ScriptTheGameReads scriptTheGameReads(const QString &path);
+// The same with the twin of the file's folder given.
+ScriptTheGameReads scriptTheGameReads(const QString &path, const std::optional<QString> &twin);
 
 } // namespace tintforge

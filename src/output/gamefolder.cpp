@@ -95,7 +95,7 @@ MakeStatus makeScript(const Composition &composition)
                            QString()}
             : writeWhereTheGameReads(folder.path, composition);
     if (written)
-        return folder.path;
+        return written;
     if (!make.found) {
         written.error().advice =
             make.lookedIn.size() > 1
@@ -110,8 +110,14 @@ MakeStatus makeScript(const Composition &composition)
 QString makeDestination()
 {
     const MakeFolder make = locateGameFolder();
-    if (make.found)
-        return QStringLiteral("Writes color.cfg into %1.").arg(quotedName(make.folder.path));
+    if (make.found) {
+        const QString reads = folderTheGameReads(make.folder.path);
+        QString text = QStringLiteral("Writes color.cfg into %1.").arg(quotedName(reads));
+        if (reads != make.folder.path)
+            text += QStringLiteral("\nThis is the game's VirtualStore copy of %1.")
+                        .arg(quotedName(make.folder.path));
+        return text;
+    }
     QString text = QStringLiteral("The game's folder was not found in %1")
                        .arg(placeText(make.lookedIn.front()));
     if (make.lookedIn.size() > 1)

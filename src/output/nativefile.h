@@ -44,6 +44,10 @@ public:
     // the folder. Succeeds for any other name, and for every name where links are not followed
     // so (Windows).
     Status checkLinkTrusted(const QString &name) const;
+    // Whether the system's access rules (the folder's permissions, or its access control list)
+    // refuse this user new files in the folder; false where they allow them, and where that
+    // cannot be told.
+    bool refusesNewFiles() const;
     // Gives `to` the file `from` in one step: the name `to` itself is replaced, so a symbolic link
     // there is replaced by the file and its target is never touched.
     Status replaceName(const QString &from, const QString &to) const;

@@ -164,6 +164,11 @@ Status NativeFolder::checkLinkTrusted(const QString &name) const
                        EPERM, SystemError::Kind::Other};
 }
 
+bool NativeFolder::refusesNewFiles() const
+{
+    return ::faccessat(descriptor(m_handle), ".", W_OK | X_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
 Status NativeFolder::replaceName(const QString &from, const QString &to) const
 {
     if (::renameat(descriptor(m_handle), QFile::encodeName(from).constData(), descriptor(m_handle),

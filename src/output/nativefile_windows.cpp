@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <QDir>
+#include <vector>
 #include <windows.h>
 
 namespace tintforge {
@@ -111,6 +112,38 @@ Status NativeFolder::checkLinkTrusted(const QString &) const
 }
 
 // The rename reaches the disk before it returns, so no folder flush is needed afterwards.
+// Asked of the folder's security descriptor as the system asks it when a file is created there:
+// this program's own writes are never redirected, so they meet the same answer.
+bool NativeFolder::refusesNewFiles() const
+{
+    const SECURITY_INFORMATION asked =
+        OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+    const SystemPath path(m_path);
+    DWORD size = 0;
+    GetFileSecurityW(path, asked, nullptr, 0, &size);
+    std::vector<std::byte> security(size);
+    if (size == 0 || !GetFileSecurityW(path, asked, security.data(), size, &size))
+        return false;
+    HANDLE process = nullptr;
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_DUPLICATE | TOKEN_QUERY, &process))
+        return false;
+    const BOOL duplicated = DuplicateToken(process, SecurityImpersonation, &token);
+    CloseHandle(process);
+    if (!duplicated)
+        return false;
+    GENERIC_MAPPING mapping{FILE_GENERIC_READ, FILE_GENERIC_WRITE, FILE_GENERIC_EXECUTE,
+                            FILE_ALL_ACCESS};
+    PRIVILEGE_SET privileges{};
+    DWORD privilegesSize = sizeof privileges;
+    DWORD granted = 0;
+    BOOL allowed = TRUE;
+    const BOOL checked = AccessCheck(security.data(), token, FILE_ADD_FILE, &mapping, &privileges,
+                                     &privilegesSize, &granted, &allowed);
+    CloseHandle(token);
+    return checked && !allowed;
+}
+
 Status NativeFolder::replaceName(const QString &from, const QString &to) const
 {
     // Another program replacing the same name at that moment, or a virus scanner looking at the

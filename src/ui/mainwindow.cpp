@@ -10,6 +10,7 @@
 #include "links.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
+#include "output/gamecopies.h"
 #include "output/gamefolder.h"
 #include "output/scriptreader.h"
 #include "pictures.h"
@@ -477,10 +478,20 @@ void MainWindow::openScript(const Result<QString, FileError> &named)
         m_showMessage(this, openFailureMessage(named.error()));
         return;
     }
-    const QString &path = *named;
-    const Result<ReadScript, FileError> read = openColourScript(path);
+    const ScriptTheGameReads script = scriptTheGameReads(*named);
+    // Which file was opened, where it is not the one named, then what became of it.
+    const auto tell = [this, &script](const QString &message) {
+        QStringList told;
+        for (const QString &part : {script.note, message}) {
+            if (!part.isEmpty())
+                told << part;
+        }
+        if (!told.isEmpty())
+            m_showMessage(this, told.join(QStringLiteral("\n\n")));
+    };
+    const Result<ReadScript, FileError> read = openColourScript(script.path);
     if (!read) {
-        m_showMessage(this, openFailureMessage(read.error()));
+        tell(openFailureMessage(read.error()));
         return;
     }
     const SegmentId active = m_composition.activeSegment();
@@ -492,8 +503,7 @@ void MainWindow::openScript(const Result<QString, FileError> &named)
         if (!m_fields[id]->hasFocus())
             m_fields[id]->setCursorPosition(0);
     }
-    if (const QString message = read->message(path); !message.isEmpty())
-        m_showMessage(this, message);
+    tell(read->message(script.path));
 }
 
 void MainWindow::chooseScriptToOpen()

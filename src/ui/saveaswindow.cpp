@@ -137,12 +137,12 @@ void SaveAsWindow::selectDriveOf(const QString &folder)
 
 void SaveAsWindow::saveScriptClicked()
 {
-    const QString folder = currentFolder();
-    if (const WriteStatus written = writeWhereTheGameReads(folder, m_composition); !written) {
+    const WriteStatus written = writeWhereTheGameReads(currentFolder(), m_composition);
+    if (!written) {
         m_showMessage(this, written.error().message());
         return;
     }
-    emit saved(folder);
+    emit saved(*written);
     close();
 }
 

@@ -345,8 +345,20 @@ private slots:
         const QByteArray ownScript = readAll(inFolder(folder, "color.cfg"));
         const QByteArray ownConfig = readAll(inFolder(folder, "config.cfg"));
 
+        // The game reads the script from the twin wherever a copy of it is there.
+        const QString reads = twinScript == QStringLiteral("absent") ? folder : twin;
 #ifdef Q_OS_WIN
-        QVERIFY(testing::succeeded(makeScript(testing::sampleComposition())));
+        QCOMPARE(makeDestination(),
+                 QStringLiteral("Writes color.cfg into \"%1\".").arg(reads) +
+                     (reads == twin ? QStringLiteral("\nThis is the game's VirtualStore copy of "
+                                                     "\"%1\".")
+                                          .arg(folder)
+                                    : QString()));
+        const MakeStatus made = makeScript(testing::sampleComposition());
+        QVERIFY(testing::succeeded(made));
+        QCOMPARE(*made, reads);
+        QCOMPARE(scriptTheGameReads(inFolder(folder, "color.cfg")).path,
+                 inFolder(reads, "color.cfg"));
 #else
         if (locked) {
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner |
@@ -356,11 +368,18 @@ private slots:
                 QVERIFY(handOverTree(twin));
         }
         const auto write = [&] {
-            return writeWhereTheGameReads(folder, twin, testing::sampleComposition()).ok();
+            const WriteStatus written =
+                writeWhereTheGameReads(folder, twin, testing::sampleComposition());
+            return written && *written == reads;
+        };
+        const auto writeAsTold = [&] {
+            return folderTheGameReads(folder, twin) == reads && write();
         };
         QVERIFY(locked ? testing::runWherePermissionsHold(
-                             [&] { return !canWriteInto(folder) && write(); })
-                       : write());
+                             [&] { return !canWriteInto(folder) && writeAsTold(); })
+                       : writeAsTold());
+        QCOMPARE(scriptTheGameReads(inFolder(folder, "color.cfg"), twin).path,
+                 inFolder(reads, "color.cfg"));
 #endif
 
         if (realWritten) {
