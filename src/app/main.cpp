@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platformstart.h"
 #include "ui/identity.h"
-#include "ui/mainwindow.h"
-#include "ui/windowlook.h"
+#include "ui/look/windowlook.h"
+#include "ui/mainwindow/mainwindow.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "output/fileerror.h"
+#include "output/files/fileerror.h"
 
 #include <QString>
 #include <string>

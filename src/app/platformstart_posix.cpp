@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <QFile>
 
-#include "output/localetext.h"
+#include "output/files/localetext.h"
+#include "output/files/shownname.h"
 
 #ifdef TINTFORGE_EARLY_FONTCONFIG
 #include <fontconfig/fontconfig.h>

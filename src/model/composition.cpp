@@ -27,8 +27,13 @@ void Composition::setClanSwitch(bool on)
 
 void Composition::applyColour(char code, PreviewColour preview)
 {
+    setSegmentColour(m_active, code, preview);
+}
+
+void Composition::setSegmentColour(SegmentId id, char code, PreviewColour preview)
+{
     if (isColourCode(code))
-        active().setColour(code, preview);
+        m_segments[id].setColour(code, preview);
 }
 
 void Composition::appendToActive(std::string_view text)

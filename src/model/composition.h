@@ -18,8 +18,10 @@ public:
     void selectSegment(SegmentId id) { m_active = id; }
     // Switching off empties the clan text; the clan colour and the active segment stay.
     void setClanSwitch(bool on);
-    // Ignored when the code is no colour code.
+    // Colours the active segment; ignored when the code is no colour code.
     void applyColour(char code, PreviewColour preview);
+    // The same for the segment `id`, whichever is active (a script read back).
+    void setSegmentColour(SegmentId id, char code, PreviewColour preview);
     void appendToActive(std::string_view text);
     // The user's editing of a field; the switched-off clan field takes no typing.
     void setSegmentText(SegmentId id, std::string_view text);

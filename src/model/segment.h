@@ -16,21 +16,23 @@ namespace tintforge {
 struct SegmentKind {
     std::string_view key;
     std::size_t maxLength;
+    // As the program names the segment to its users, in messages and to screen readers.
+    const char *words;
 };
 
 inline constexpr std::array<SegmentKind, 5> SegmentKinds{{
-    {"clan", 7},
-    {"name", 15},
-    {"name2", 15},
-    {"host", 25},
-    {"mess", 30},
+    {"clan", 7, "clan tag"},
+    {"name", 15, "name"},
+    {"name2", 15, "second name part"},
+    {"host", 25, "server host name"},
+    {"mess", 30, "server welcome message"},
 }};
 
 enum class SegmentId { Clan, Name, Name2, Host, Mess };
 inline constexpr std::array<SegmentId, SegmentKinds.size()> SegmentIds{
     SegmentId::Clan, SegmentId::Name, SegmentId::Name2, SegmentId::Host, SegmentId::Mess};
 
-// The one place where a segment's id becomes its position in a table.
+// Where a segment's id becomes its position in a table (SegmentKinds, PerSegment).
 constexpr std::size_t segmentIndex(SegmentId id)
 {
     return static_cast<std::size_t>(id);

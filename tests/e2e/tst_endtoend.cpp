@@ -2,10 +2,11 @@
 #include "model/composition.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
-#include "output/colourscript.h"
+#include "output/script/colourscript.h"
+#include "output/script/lines.h"
 #include "support/files.h"
 #include "support/listeddata.h"
-#include "ui/layout.h"
+#include "ui/look/layout.h"
 #include "xwindows.h"
 
 #include <functional>
@@ -99,7 +100,8 @@ const QPoint FirstFolderInChooser{144, 42};
 // A script the program made before, in a folder of its own.
 struct MadeScript {
     QTemporaryDir folder;
-    QByteArray bytes = readAll(QFINDTESTDATA(QStringLiteral("../output/data/positions-06-10.cfg")));
+    QByteArray bytes =
+        readAll(QFINDTESTDATA(QStringLiteral("../output/script/data/positions-06-10.cfg")));
     QString path = folder.filePath(QStringLiteral("color.cfg"));
 
     MadeScript() { tintforge::testing::writeFile(path, bytes); }

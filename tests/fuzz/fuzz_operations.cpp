@@ -8,11 +8,13 @@
 //  - path joining, on any folder.
 
 #include "model/codepage.h"
-#include "output/gamefolder.h"
+#include "output/files/paths.h"
+#include "output/game/gamefolder.h"
+#include "output/game/make.h"
 #include "support/files.h"
 #include "support/operations.h"
-#include "ui/codepagetext.h"
-#include "ui/codepagevalidator.h"
+#include "ui/mainwindow/codepagetext.h"
+#include "ui/mainwindow/codepagevalidator.h"
 
 #include <cstdio>
 #include <cstdlib>

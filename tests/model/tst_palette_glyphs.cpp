@@ -2,7 +2,7 @@
 #include "model/composition.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
-#include "support/files.h"
+#include "support/filebytes.h"
 
 #include <QFile>
 #include <QTest>

@@ -10,7 +10,7 @@ foreach(document IN LISTS documents)
            files "${text}")
     foreach(path IN LISTS named files)
         string(REGEX REPLACE "^`(.*)`$" "\\1" path "${path}")
-        # A folder's contents or a pattern ("src/ui/artwork/", "*_posix.cpp") stands for itself.
+        # A folder's contents or a pattern ("src/ui/look/artwork/", "*_posix.cpp") stands for itself.
         if(path MATCHES "[*<>]|\\.\\.\\.")
             continue()
         endif()

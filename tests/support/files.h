@@ -4,7 +4,10 @@
 // Reading files back, and real file faults that hold for root too.
 
 #include "model/composition.h"
-#include "output/scriptwriter.h"
+#include "output/game/scriptfiles.h"
+#include "output/game/writefailure.h"
+#include "support/filebytes.h"
+#include "support/samples.h"
 
 #include <functional>
 #include <QByteArray>
@@ -34,38 +37,24 @@
 
 namespace tintforge::testing {
 
+// The bytes a Make adds to a config.cfg that ends with a whole line.
+inline const QByteArray ExecLineBytes = "exec color.cfg\r\n";
+
+inline QString failureText(const FileError &error)
+{
+    return writeFailureMessage(error);
+}
+inline QString failureText(const WriteFailure &failure)
+{
+    return failure.message();
+}
+
 // Whether a write succeeded; a failure's message goes to the test's log.
 template <typename Value, typename Failure> bool succeeded(const Result<Value, Failure> &result)
 {
     if (!result)
-        qWarning("%s", qPrintable(result.error().message()));
+        qWarning("%s", qPrintable(failureText(result.error())));
     return result.ok();
-}
-
-// The whole file, or nothing when it cannot be read.
-inline QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Makes a file with exactly these bytes. One the test cannot make is a fault of the test's own
-// set-up and stops the whole run with its name.
-inline void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot make the test file %s", qPrintable(path));
-}
-
-// What the writer tests write: a red clan tag "XYZ" and the name "Player".
-inline Composition sampleComposition()
-{
-    Composition c;
-    c.setSegmentText(SegmentId::Clan, "XYZ");
-    c.applyColour(0x02, std::nullopt);
-    c.setSegmentText(SegmentId::Name, "Player");
-    return c;
 }
 
 #ifdef Q_OS_UNIX

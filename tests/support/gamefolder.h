@@ -103,4 +103,25 @@ private:
     bool m_usable = true;
 };
 
+// A file in a folder, with the system's separators.
+inline QString inFolder(const QString &folder, const char *name)
+{
+    return QDir::toNativeSeparators(folder + u'/' + QString::fromLatin1(name));
+}
+
+#ifdef Q_OS_WIN
+// The game's folder under the folder for 32-bit programs, and its twin in VirtualStore, spelled
+// from the system's environment.
+inline QString programs32Game()
+{
+    return QDir::toNativeSeparators(qEnvironmentVariable("ProgramFiles(x86)") +
+                                    QStringLiteral("/Raven/SOF/user"));
+}
+inline QString virtualStoreOf(const QString &path)
+{
+    return QDir::toNativeSeparators(qEnvironmentVariable("LOCALAPPDATA")) +
+           QStringLiteral("\\VirtualStore") + path.mid(2);
+}
+#endif
+
 } // namespace tintforge::testing

@@ -7,9 +7,11 @@
 #include "model/composition.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
-#include "output/colourchart.h"
-#include "output/colourscript.h"
-#include "output/scriptreader.h"
+#include "output/game/open.h"
+#include "output/script/colourchart.h"
+#include "output/script/colourscript.h"
+#include "output/script/lines.h"
+#include "output/script/scriptreading.h"
 
 #include <algorithm>
 #include <array>
@@ -89,7 +91,7 @@ inline void applyNextOperation(Composition &c, std::string &glyphBoxText, ByteSt
 // Empty when everything holds, else what broke.
 inline std::string brokenInvariant(const Composition &c)
 {
-    std::size_t expectedSize = 2 * (ScriptHeader.size() + 2) + ColourChart().size() + 2;
+    std::size_t expectedSize = 2 * (ScriptHeader.size() + 2) + colourChart().size() + 2;
     expectedSize += NameLinePrefix.size() + LineClosingQuote.size() + 2;
     expectedSize += HostLinePrefix.size() + LineClosingQuote.size() + 2;
     expectedSize += MessageLinePrefix.size() + LineClosingQuote.size() + 2;
@@ -133,7 +135,8 @@ inline std::string brokenRoundTrip(const Composition &c)
     if (!read)
         return "script not read back: " + read.error().toStdString();
     if (!read->unread.empty())
-        return "script read back in part: " + read->message(QString()).toStdString();
+        return "script read back in part: " +
+               (read->unread.front().what + u' ' + read->unread.front().why).toStdString();
     if (renderColourScript(read->composition) != script)
         return "script read back makes other bytes";
     return {};

@@ -3,11 +3,11 @@
 // wholly on the screen, and usable by keyboard and screen reader.
 #include "model/palette.h"
 #include "support/widgets.h"
-#include "ui/folderlist.h"
-#include "ui/mainwindow.h"
-#include "ui/placement.h"
-#include "ui/saveaswindow.h"
-#include "ui/windowlook.h"
+#include "ui/folderchooser/folderlist.h"
+#include "ui/folderchooser/saveaswindow.h"
+#include "ui/look/placement.h"
+#include "ui/look/windowlook.h"
+#include "ui/mainwindow/mainwindow.h"
 
 #include <algorithm>
 #include <cmath>

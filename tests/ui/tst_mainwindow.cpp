@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "model/palette.h"
-#include "output/colourscript.h"
-#include "output/scriptreader.h"
+#include "output/game/open.h"
+#include "output/script/colourscript.h"
+#include "output/script/lines.h"
+#include "output/script/scriptreading.h"
 #include "support/files.h"
 #include "support/gamefolder.h"
 #include "support/listeddata.h"
 #include "support/widgets.h"
-#include "ui/mainwindow.h"
-#include "ui/windowlook.h"
+#include "ui/look/windowlook.h"
+#include "ui/mainwindow/mainwindow.h"
 
 #include <cerrno>
 #include <cstring>
@@ -153,7 +155,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = golden.isEmpty()
                                  ? dir.path()
-                                 : QFINDTESTDATA(QStringLiteral("../output/data/") + golden);
+                                 : QFINDTESTDATA(QStringLiteral("../output/script/data/") + golden);
         control<QRadioButton>("hostOption")->click();
         typeText(control<QLineEdit>("messageField"), QStringLiteral("before"));
         const Composition before = form->composition();

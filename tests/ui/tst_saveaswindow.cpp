@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: MIT
-#include "output/colourscript.h"
-#include "output/gamefolder.h"
-#include "output/scriptwriter.h"
+#include "output/files/filewrites.h"
+#include "output/files/paths.h"
+#include "output/game/gamefolder.h"
+#include "output/game/make.h"
+#include "output/game/scriptfiles.h"
+#include "output/script/colourscript.h"
+#include "output/script/execline.h"
+#include "output/script/lines.h"
 #include "support/files.h"
 #include "support/widgets.h"
-#include "ui/drives.h"
-#include "ui/folderlist.h"
-#include "ui/mainwindow.h"
-#include "ui/saveaswindow.h"
-#include "ui/windowlook.h"
+#include "ui/folderchooser/drives.h"
+#include "ui/folderchooser/folderlist.h"
+#include "ui/folderchooser/saveaswindow.h"
+#include "ui/look/windowlook.h"
+#include "ui/mainwindow/mainwindow.h"
 
 #include <QAccessible>
 #include <QComboBox>

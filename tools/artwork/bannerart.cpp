@@ -2,7 +2,7 @@
 #include "bannerart.h"
 
 #include "ui/identity.h"
-#include "ui/links.h"
+#include "ui/mainwindow/links.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/layout.h"
+#include "ui/look/layout.h"
 
 #include <QImage>
 

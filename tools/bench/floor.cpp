@@ -5,7 +5,7 @@
 // once (CONTROLS_FLOOR) showing besides one control of each standard kind the main window is
 // made of, so that it pays for the toolkit's code for them and nothing of the program's own.
 #include "ui/identity.h"
-#include "ui/layout.h"
+#include "ui/look/layout.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -11,7 +11,7 @@
 // usage: startbench RUNS FLOOR TEXT_FLOOR CONTROLS_FLOOR PROGRAM...   (needs DISPLAY)
 
 // Before Xlib, whose macros (CursorShape) clash with Qt's names.
-#include "ui/layout.h"
+#include "ui/look/layout.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

@@ -5,9 +5,9 @@
 //
 // usage: waitbench RUNS SUBFOLDERS...   (offscreen platform is fine)
 
-#include "ui/mainwindow.h"
-#include "ui/saveaswindow.h"
-#include "ui/windowlook.h"
+#include "ui/folderchooser/saveaswindow.h"
+#include "ui/look/windowlook.h"
+#include "ui/mainwindow/mainwindow.h"
 
 #include "median.h"
 

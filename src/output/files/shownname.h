@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace tintforge {
+
+// Text from outside (a file's name, a line of a file) as messages show it: control characters
+// stand escaped ("a\x0Ab" for a line break), since shown as they are they would break a message
+// into lines of the text's making, or hide in it.
+inline QString escapedControls(const QString &text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code < 0x20 || (code >= 0x7F && code < 0xA0))
+            shown += QStringLiteral("\\x") +
+                     QString::number(uint(code), 16).toUpper().rightJustified(2, u'0');
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+// A file's or folder's name as messages show it: in quotes, its control characters escaped.
+inline QString quotedName(const QString &name)
+{
+    return u'"' + escapedControls(name) + u'"';
+}
+
+// Why a name from the system cannot be used: its bytes are not valid UTF-8, in which the program
+// names files on POSIX systems, so any text for it would name a look-alike, or nothing. `whose`
+// names the name: "its", "the home folder's".
+inline QString inexactNameReason(const QString &whose)
+{
+    return QStringLiteral("%1 name is not valid UTF-8, which the program needs to name it exactly")
+        .arg(whose);
+}
+
+} // namespace tintforge

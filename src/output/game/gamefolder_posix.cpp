@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "gamefolder.h"
+
+#include "output/files/localetext.h"
+#include "output/files/shownname.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <pwd.h>
+#include <QDir>
+#include <QFile>
+#include <unistd.h>
+#include <vector>
+
+namespace tintforge {
+
+namespace {
+
+// HOME when it names an absolute folder; otherwise the account's home folder from the user
+// database, so that an unset, empty or relative HOME never sends the files to "/" or to
+// wherever the program was started. As the system's bytes.
+QByteArray homeFolder()
+{
+    QByteArray home = qgetenv("HOME");
+    if (home.startsWith('/'))
+        return home;
+
+    long bufferSize = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(std::size_t(bufferSize > 0 ? bufferSize : 16384));
+    passwd entry{};
+    passwd *found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+        found->pw_dir && found->pw_dir[0] == '/')
+        return QByteArray(found->pw_dir);
+    return QByteArrayLiteral("/");
+}
+
+// The folder as the system resolves it, where it exists: after a symbolic link, `..` leads up
+// from the link's target, so cutting "link/.." away as text would name another folder.
+QByteArray resolved(const QByteArray &folder)
+{
+    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(folder.constData(), nullptr),
+                                                           &std::free);
+    return real ? QByteArray(real.get()) : folder;
+}
+
+// The folder named by the system's bytes `below` then `path`; unreachable, with `whose` name
+// blamed, when the name cannot be held exactly.
+GameFolder folderAt(const QByteArray &below, const char *path, const char *whose)
+{
+    const QByteArray bytes = resolved(below) + '/' + path;
+    GameFolder folder{QDir::cleanPath(QFile::decodeName(bytes)), std::nullopt};
+    if (!exactFileName(bytes))
+        folder.unreachableReason =
+            inexactNameReason(QStringLiteral("the %1's").arg(QLatin1StringView(whose)));
+    return folder;
+}
+
+// Where the Windows game's installer puts the user folder inside a Wine prefix.
+constexpr const char *WineGameFolders[] = {
+    "drive_c/Program Files (x86)/Raven/SOF/user",
+    "drive_c/Program Files/Raven/SOF/user",
+};
+
+} // namespace
+
+// The Linux release of the game keeps its user folder in the home folder; the Windows release
+// under Wine keeps it in the Wine prefix: the one WINEPREFIX names, else ~/.wine.
+std::vector<GameFolder> gameFolderCandidates()
+{
+    const QByteArray home = homeFolder();
+    std::vector<GameFolder> candidates{folderAt(home, ".loki/sof", "home folder")};
+    const QByteArray winePrefix = qgetenv("WINEPREFIX");
+    std::vector<std::pair<QByteArray, const char *>> prefixes;
+    if (winePrefix.startsWith('/'))
+        prefixes.emplace_back(winePrefix, "Wine prefix (WINEPREFIX)");
+    prefixes.emplace_back(home + "/.wine", "home folder");
+    for (const auto &[prefix, whose] : prefixes) {
+        for (const char *game : WineGameFolders) {
+            GameFolder candidate = folderAt(prefix, game, whose);
+            const bool known = std::any_of(candidates.begin(), candidates.end(),
+                                           [&](auto &c) { return c.path == candidate.path; });
+            if (!known)
+                candidates.push_back(std::move(candidate));
+        }
+    }
+    return candidates;
+}
+
+// Only Windows redirects a program's writes.
+std::optional<QString> redirectedTwin(const QString &)
+{
+    return std::nullopt;
+}
+
+} // namespace tintforge

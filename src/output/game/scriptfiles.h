@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "output/files/fileerror.h"
+
+#include <QString>
+
+namespace tintforge {
+
+class Composition;
+
+// Replaces color.cfg in the folder with the rendered script, then appends the exec line to
+// config.cfg there. The script goes through a temporary file and one rename, so an old script
+// is either replaced whole or left byte for byte; config.cfg is touched only once the script is
+// in place. Fails with the first step that failed; the composition is only read.
+FileStatus writeColourScript(const QString &folder, const Composition &composition);
+
+// The writer's second step alone, for a caller that writes more than one copy of the files.
+FileStatus appendExecLine(const QString &folder);
+
+} // namespace tintforge

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tintforge {
+
+// The script's file, the game's config that runs it, and the line in the config that does.
+inline constexpr std::string_view ScriptFileName = "color.cfg";
+inline constexpr std::string_view ConfigFileName = "config.cfg";
+inline constexpr std::string_view ExecLine = "exec color.cfg";
+
+// What is added to a config.cfg: the exec line, started on a line of its own unless the file is
+// known to end with a whole line, so the game never sees it glued to another line (an empty line
+// is harmless to it).
+std::string execLineAddition(bool endsWithWholeLine);
+
+} // namespace tintforge

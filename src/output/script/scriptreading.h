@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/composition.h"
+#include "output/files/result.h"
+
+#include <QString>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tintforge {
+
+// A part of a colour script that was not read, and the segments it left empty.
+struct UnreadPart {
+    QString what; // "The name line", "The name line's second name part"
+    QString why;  // "is missing", "holds more colour codes than segments"
+    std::vector<SegmentId> leftEmpty;
+
+    friend bool operator==(const UnreadPart &, const UnreadPart &) = default;
+};
+
+// What a colour script gave back: the texts, colours and clan switch of its name, host and
+// message lines, and every part that could not be read exactly. A part is read only when its
+// segment can hold it exactly: nothing is guessed. Each colour code takes the first swatch that
+// writes it.
+struct ScriptContents {
+    Composition composition;
+    std::vector<UnreadPart> unread;
+    // The file's other lines that Make will not write again (a bind added, a chart line
+    // changed), in their order: Make writes the whole script anew.
+    std::vector<std::string> notKept;
+};
+
+// The script's bytes: what they hold, or why they are no colour script at all (empty, lines
+// not ended with CR LF, none of the three lines).
+Result<ScriptContents, QString> readColourScript(std::string_view bytes);
+
+// The most bytes a colour script can hold: the script of a composition whose every text is at
+// its limit. A file any longer is no script of this program's.
+std::size_t maxScriptSize();
+
+} // namespace tintforge

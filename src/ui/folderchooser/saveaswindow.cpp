@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+#include "saveaswindow.h"
+
+#include "drives.h"
+#include "folderlist.h"
+#include "output/game/save.h"
+#include "subfolders.h"
+#include "ui/accessibility/accessibility.h"
+#include "ui/accessibility/spokennotice.h"
+#include "ui/look/layout.h"
+#include "ui/look/windowlook.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace tintforge {
+
+namespace {
+
+constexpr int RootRole = Qt::UserRole;
+
+// The drive list, yellow on black when open as well as closed. A style that draws combo pop-ups
+// as menus gives the pop-up the desktop's menu colours, so they are set again at every opening.
+class DriveList : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override
+    {
+        recolour();
+        QComboBox::showPopup();
+        recolour();
+    }
+
+private:
+    void recolour()
+    {
+        view()->setPalette(listPalette());
+        view()->window()->setPalette(listPalette());
+    }
+};
+
+} // namespace
+
+SaveAsWindow::SaveAsWindow(const Composition &composition, MessageSink showMessage)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_composition(composition), m_showMessage(std::move(showMessage))
+{
+    registerAccessibleRoles();
+    setObjectName(QStringLiteral("SaveAsWindow"));
+    setWindowTitle(QStringLiteral("Save as..."));
+    setFixedSize(pixels(layout::SaveAsWindowWidth), pixels(layout::SaveAsWindowHeight));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A tool window does not keep a program running by default; this one has no owner and does.
+    setAttribute(Qt::WA_QuitOnClose);
+    setAutoFillBackground(true);
+    setPalette(surfacePalette());
+
+    m_folders = place(new FolderList(this), layout::folderList);
+    m_drives = place(new DriveList(this), layout::driveList);
+    m_save = place(new QPushButton(QStringLiteral("Save"), this), layout::saveButton);
+    m_notice = new SpokenNotice(this);
+    styleButton(m_save);
+    m_save->setAutoDefault(true);
+    for (QWidget *list : {static_cast<QWidget *>(m_folders), static_cast<QWidget *>(m_drives)})
+        list->setPalette(listPalette());
+    setAccessibleName(windowTitle());
+    m_folders->setAccessibleName(QStringLiteral("folders"));
+    nameDropDown(m_drives, QStringLiteral("drives"));
+    setTabOrder(m_folders, m_drives);
+    setTabOrder(m_drives, m_save);
+
+    fillDrives();
+    connect(m_folders, &FolderList::pathChanged, this, &SaveAsWindow::selectDriveOf);
+    // Screen readers hear where Save will write, on focus and whenever it changes.
+    connect(m_folders, &FolderList::pathChanged, this, [this](const QString &folder) {
+        m_folders->setAccessibleDescription(QStringLiteral("current folder %1").arg(folder));
+    });
+    m_folders->openNearest(faithfulCurrentFolder());
+    connect(m_drives, &QComboBox::currentIndexChanged, this, &SaveAsWindow::changeDrive);
+    connect(m_save, &QPushButton::clicked, this, &SaveAsWindow::saveScriptClicked);
+    m_folders->setFocus();
+}
+
+// Escape closes the chooser, as it closes any dialog, once the focused control has not taken it:
+// with the drive list open, it closes the list alone.
+void SaveAsWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+QString SaveAsWindow::currentFolder() const
+{
+    return m_folders->path();
+}
+
+void SaveAsWindow::fillDrives()
+{
+    for (const Drive &drive : drives())
+        m_drives->addItem(drive.text, drive.root);
+}
+
+// Moves the folder list to the chosen drive; a drive that cannot be read puts the selection back
+// on the drive where the folder list still stands, without a word. The keyboard stays on the
+// drive list, so screen readers are told the folder Save now writes into.
+void SaveAsWindow::changeDrive(int index)
+{
+    if (index < 0 || !m_folders->setPath(m_drives->itemData(index, RootRole).toString())) {
+        selectDriveOf(m_folders->path());
+        return;
+    }
+    m_notice->say(QStringLiteral("current folder %1").arg(m_folders->path()));
+}
+
+void SaveAsWindow::selectDriveOf(const QString &folder)
+{
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < m_drives->count(); ++i) {
+        const QString root = m_drives->itemData(i, RootRole).toString();
+        if (isOnDrive(folder, root) && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    const QSignalBlocker block(m_drives);
+    m_drives->setCurrentIndex(best);
+    m_drives->setAccessibleDescription(
+        best < 0 ? QString() : QStringLiteral("current drive %1").arg(m_drives->itemText(best)));
+}
+
+void SaveAsWindow::saveScriptClicked()
+{
+    const WriteStatus written = saveScript(currentFolder(), m_composition);
+    if (!written) {
+        m_showMessage(this, written.error().message());
+        return;
+    }
+    emit saved(*written);
+    close();
+}
+
+} // namespace tintforge

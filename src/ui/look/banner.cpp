@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#include "banner.h"
+#include "layout.h"
+
+#include <QResource>
+
+// The resource initialiser lives in a static library; it must be called by name.
+static void initArtwork()
+{
+    Q_INIT_RESOURCE(artwork);
+}
+
+namespace tintforge {
+
+QImage bannerImage(qreal devicePixelRatio)
+{
+    initArtwork();
+    const int scale = devicePixelRatio > 1.0 ? 2 : 1;
+    const QSize size = layout::banner.rect().size() * scale;
+    const QResource pixels(scale == 2 ? QStringLiteral(":/banner@2x.rgb32")
+                                      : QStringLiteral(":/banner.rgb32"));
+    const qsizetype rowBytes = qsizetype{size.width()} * 4;
+    if (pixels.size() != rowBytes * size.height())
+        return {};
+    // Shown in place, from the program's own read-only data.
+    QImage banner(pixels.data(), size.width(), size.height(), rowBytes, QImage::Format_RGB32);
+    banner.setDevicePixelRatio(scale);
+    return banner;
+}
+
+} // namespace tintforge

@@ -1,0 +1,570 @@
+// SPDX-License-Identifier: MIT
+#include "mainwindow.h"
+
+#include "codepagetext.h"
+#include "codepagevalidator.h"
+#include "colournames.h"
+#include "droppedscript.h"
+#include "editabledropdown.h"
+#include "links.h"
+#include "model/glyphlist.h"
+#include "model/palette.h"
+#include "output/files/shownname.h"
+#include "output/game/gamefolder.h"
+#include "output/game/make.h"
+#include "output/game/open.h"
+#include "output/script/execline.h"
+#include "ui/accessibility/accessibility.h"
+#include "ui/accessibility/clickarea.h"
+#include "ui/accessibility/spokennotice.h"
+#include "ui/accessibility/textfield.h"
+#include "ui/folderchooser/saveaswindow.h"
+#include "ui/identity.h"
+#include "ui/look/banner.h"
+#include "ui/look/layout.h"
+#include "ui/look/palettestrip.h"
+#include "ui/look/placement.h"
+#include "ui/look/swatchcolours.h"
+#include "ui/look/windowlook.h"
+#include "ui/messages/messagebox.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QUrl>
+
+namespace tintforge {
+
+namespace {
+
+// Which controls show and select each segment, in the composition's segment order.
+struct SegmentControls {
+    const ControlPlace &field;
+    const ControlPlace &option;
+    const char *optionCaption;
+};
+
+constexpr PerSegment<SegmentControls> SegmentControlTable{{{
+    {layout::clanField, layout::clanOption, "Clan"},
+    {layout::nameField, layout::nameOption, "Name"},
+    {layout::name2Field, layout::name2Option, "Name2"},
+    {layout::hostField, layout::hostOption, "Host"},
+    {layout::messageField, layout::messageOption, "Message"},
+}}};
+
+constexpr QRgb Silver = 0xC0C0C0;
+constexpr QRgb Grey = 0x808080;
+constexpr QRgb LightGrey = 0xE0E0E0;
+
+// Shows a window in front, restoring it first when it was minimised: raising alone leaves a
+// minimised window where it is.
+void bringBack(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+// The system's own dialog where it has one (Windows, a desktop's platform theme), else Qt's.
+QString chooseScriptInDialog(QWidget *parent, const QString &folder)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open a colour script"), folder,
+                                        QStringLiteral("Colour scripts (%1);;All files (*)")
+                                            .arg(QLatin1StringView(ScriptFileName)));
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_showMessage(showMessageBox), m_openLink(QDesktopServices::openUrl),
+      m_chooseScript(chooseScriptInDialog), m_paletteStrip(paletteStripImage())
+{
+    registerAccessibleRoles();
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(ProgramTitle);
+    setAccessibleName(ProgramTitle);
+    setWindowIcon(programIcon());
+    setFixedSize(pixels(layout::MainWindowWidth), pixels(layout::MainWindowHeight));
+    setAutoFillBackground(true);
+    setPalette(surfacePalette());
+    setFont(controlFont(false));
+    // A colour script dropped on the window opens (see takeFileDrop).
+    setAcceptDrops(true);
+
+    // Later siblings lie above earlier ones: click areas first, then everything that takes the
+    // focus, so a control that touches a click area wins the click.
+    createClickAreas();
+    createControls();
+    m_notice = new SpokenNotice(this);
+    setTabOrder();
+    connectEvents();
+
+    // What the window's load does: fill the glyph box, nothing else.
+    fillGlyphBox();
+    refresh();
+    m_make->setFocus();
+    placeOnScreen(this);
+    keepAtItsSize(this);
+}
+
+MainWindow::~MainWindow()
+{
+    delete m_chooser;
+}
+
+void MainWindow::createClickAreas()
+{
+    for (const Swatch &swatch : Palette) {
+        auto *area = new ClickArea(QStringLiteral("swatch%1").arg(swatch.position), this);
+        area->setGeometry(layout::swatchRect(swatch.position));
+        area->setAccessibleName(swatchName(swatch));
+        connect(area, &ClickArea::clicked, this, [this, &swatch] {
+            m_composition.applyColour(swatch.code, swatch.preview);
+            refresh();
+        });
+    }
+    auto *web = place(new ClickArea(QString(), this), layout::webLink);
+    web->setAccessibleName(QStringLiteral("web page"));
+    connect(web, &ClickArea::clicked, this, [this] { openLink(QUrl(MakerWebAddress)); });
+    auto *mail = place(new ClickArea(QString(), this), layout::mailLink);
+    mail->setAccessibleName(QStringLiteral("mail to the maker"));
+    connect(mail, &ClickArea::clicked, this,
+            [this] { openLink(QUrl(QStringLiteral("mailto:") + MakerMailAddress)); });
+}
+
+// Made in this order, which is also the order in which they lie one above another.
+void MainWindow::createControls()
+{
+    const std::array<QLabel *, 3> captions = createCaptions();
+    createGlyphBox();
+    m_clanSwitch = place(new QCheckBox(QStringLiteral("clan"), this), layout::clanSwitch);
+    styleCaption(m_clanSwitch);
+    for (const SegmentId id : SegmentIds)
+        createSegmentRow(id);
+    createButtons();
+    // Each caption names the field beside it.
+    captions[0]->setBuddy(m_fields[SegmentId::Name]);
+    captions[1]->setBuddy(m_fields[SegmentId::Host]);
+    captions[2]->setBuddy(m_fields[SegmentId::Mess]);
+}
+
+// The captions of the name, host and message fields.
+std::array<QLabel *, 3> MainWindow::createCaptions()
+{
+    const auto caption = [this](const ControlPlace &where, const char *text) {
+        auto *label = place(new QLabel(QString::fromLatin1(text), this), where);
+        styleCaption(label);
+        return label;
+    };
+    return {caption(layout::nameCaption, "Name:"), caption(layout::hostCaption, "Host Name:"),
+            caption(layout::messageCaption, "Starting Message:")};
+}
+
+// The glyph box and the button that appends its text.
+void MainWindow::createGlyphBox()
+{
+    m_glyphCombo = place(new EditableDropDown(this), layout::glyphBox);
+    m_glyphCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_glyphCombo->setCompleter(nullptr);
+    m_glyphCombo->lineEdit()->setValidator(new CodePageValidator(-1, m_glyphCombo));
+    m_glyphCombo->setPalette(fieldPalette(QColor::fromRgb(Silver), defaultTextColour()));
+    nameDropDown(m_glyphCombo, QStringLiteral("special character"));
+    m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
+    m_glyphCombo->lineEdit()->installEventFilter(this); // a file dropped on it opens
+
+    m_appendGlyph = place(new QPushButton(QStringLiteral("^>"), this), layout::appendGlyphButton);
+    styleButton(m_appendGlyph);
+    m_appendGlyph->setAccessibleName(QStringLiteral("append special character"));
+}
+
+// A segment's field, with its menu of colours, and its option button.
+void MainWindow::createSegmentRow(SegmentId id)
+{
+    const SegmentControls &controls = SegmentControlTable[id];
+    QLineEdit *field = place(new TextField(this), controls.field);
+    field->setValidator(new CodePageValidator(qsizetype(segmentKind(id).maxLength), field));
+    field->setAccessibleName(QString::fromLatin1(segmentKind(id).words));
+    field->installEventFilter(this); // a file dropped on it opens
+    // The usual editing menu, plus the palette by name: colouring without the mouse.
+    field->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(field, &QWidget::customContextMenuRequested, this,
+            [this, id](const QPoint &at) { segmentMenu(id)->exec(m_fields[id]->mapToGlobal(at)); });
+    // Shift+F10 opens it too, at the text cursor. The Menu key needs nothing of ours: the window
+    // system turns it into a request for the menu already, and a second one would leave a menu
+    // open after the first closes.
+    auto *shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), field, nullptr, nullptr,
+                                   Qt::WidgetShortcut);
+    connect(shortcut, &QShortcut::activated, field, [field] {
+        const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        emit field->customContextMenuRequested(cursor.bottomLeft());
+    });
+    m_fields[id] = field;
+
+    auto *option =
+        place(new QRadioButton(QString::fromLatin1(controls.optionCaption), this), controls.option);
+    styleCaption(option);
+    m_options[id] = option;
+}
+
+// Make and "...".
+void MainWindow::createButtons()
+{
+    m_make = place(new QPushButton(QStringLiteral("Make"), this), layout::makeButton);
+    styleButton(m_make);
+    // Where Make writes can change while the program runs (a game installed meanwhile, a Wine
+    // prefix made), so it is looked up whenever the button's tip or description is about to be
+    // shown or heard, and only then: the search may wait on a stalled file system, and nothing
+    // before the window shows may.
+    m_make->installEventFilter(this);
+    m_saveAs = place(new QPushButton(QStringLiteral("..."), this), layout::saveAsButton);
+    styleButton(m_saveAs);
+    m_saveAs->setAccessibleName(QStringLiteral("save in another folder"));
+    // Enter presses the focused button, as the space bar does.
+    for (QPushButton *button : {m_make, m_appendGlyph, m_saveAs})
+        button->setAutoDefault(true);
+}
+
+std::unique_ptr<QMenu> MainWindow::segmentMenu(SegmentId id)
+{
+    std::unique_ptr<QMenu> menu(m_fields[id]->createStandardContextMenu());
+    menu->addSeparator();
+    QMenu *colours = menu->addMenu(QStringLiteral("Colour"));
+    colours->setObjectName(QStringLiteral("colourMenu"));
+    for (const Swatch &swatch : Palette) {
+        QPixmap square(12, 12);
+        square.fill(Qt::black);
+        QPainter(&square).fillRect(1, 1, 10, 10,
+                                   QColor::fromRgb(swatchColour(swatch.position).hex()));
+        QAction *action = colours->addAction(QIcon(square), swatchName(swatch));
+        connect(action, &QAction::triggered, this, [this, id, &swatch] {
+            // As a click on the swatch does, once this segment is the selected one.
+            m_composition.selectSegment(id);
+            m_composition.applyColour(swatch.code, swatch.preview);
+            refresh();
+        });
+    }
+    return menu;
+}
+
+void MainWindow::setTabOrder()
+{
+    const auto field = [this](SegmentId id) { return m_fields[id]; };
+    const auto option = [this](SegmentId id) { return m_options[id]; };
+    // Tab and Shift+Tab follow this order, wrapping at both ends.
+    const std::array<QWidget *, 15> order{
+        m_make,
+        field(SegmentId::Name),
+        m_clanSwitch,
+        option(SegmentId::Clan),
+        option(SegmentId::Name),
+        field(SegmentId::Clan),
+        m_glyphCombo,
+        m_appendGlyph,
+        field(SegmentId::Name2),
+        option(SegmentId::Name2),
+        field(SegmentId::Host),
+        field(SegmentId::Mess),
+        option(SegmentId::Mess),
+        option(SegmentId::Host),
+        m_saveAs,
+    };
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void MainWindow::connectEvents()
+{
+    for (const SegmentId id : SegmentIds) {
+        connect(m_options[id], &QRadioButton::toggled, this, [this, id](bool checked) {
+            if (checked) {
+                m_composition.selectSegment(id);
+                refresh();
+            }
+        });
+        connect(m_fields[id], &QLineEdit::textEdited, this, [this, id](const QString &text) {
+            m_composition.setSegmentText(id, toCodePage(text));
+            refresh();
+        });
+    }
+    connect(m_clanSwitch, &QCheckBox::toggled, this, [this](bool on) {
+        m_composition.setClanSwitch(on);
+        refresh();
+    });
+    connect(m_appendGlyph, &QPushButton::clicked, this, [this] {
+        appendGlyph();
+        refresh();
+    });
+    connect(m_make, &QPushButton::clicked, this, &MainWindow::makeScriptClicked);
+    connect(m_saveAs, &QPushButton::clicked, this, &MainWindow::openFolderChooser);
+    // The keyboard's way to reopen a script, which a drop needs a pointer for.
+    auto *open = new QShortcut(QKeySequence::Open, this);
+    connect(open, &QShortcut::activated, this, &MainWindow::chooseScriptToOpen);
+}
+
+// The 64 glyphs in order, once, as the window loads; the box's text stays À.
+void MainWindow::fillGlyphBox()
+{
+    const QString text = m_glyphCombo->currentText();
+    for (const char &glyph : GlyphList)
+        m_glyphCombo->addItem(fromCodePage(std::string_view(&glyph, 1)));
+    // The first entry of an empty box becomes the chosen one; no entry is chosen at start.
+    m_glyphCombo->setCurrentIndex(-1);
+    m_glyphCombo->setEditText(text);
+}
+
+// Appends whatever the box holds (a chosen glyph or typed text) to the selected segment, then
+// puts the box back to À whatever happened.
+void MainWindow::appendGlyph()
+{
+    m_composition.appendToActive(toCodePage(m_glyphCombo->currentText()));
+    m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
+}
+
+void MainWindow::showMakeDestination()
+{
+    const QString destination = makeDestination();
+    // Escaped, since a folder's name may look like markup, and each line unbroken, since the
+    // tip would otherwise wrap paths at every slash.
+    m_make->setToolTip(
+        QStringLiteral("<p style='white-space:pre'>%1</p>")
+            .arg(destination.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"))));
+    m_make->setAccessibleDescription(destination);
+}
+
+// A colour script dropped anywhere on the window opens, over a field too, where a drop would
+// otherwise insert the file's name as text.
+bool MainWindow::event(QEvent *event)
+{
+    // After the window's focus report, which activation sends next.
+    if (event->type() == QEvent::WindowActivate && !m_toldOnReturn.isEmpty())
+        QTimer::singleShot(0, this, &MainWindow::tellOnReturn);
+    return takeFileDrop(event) || QWidget::event(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (takeFileDrop(event))
+        return true;
+    // Once for a hover, as the tip is about to show; on the focus only for a screen reader.
+    if (watched == m_make && (event->type() == QEvent::ToolTip ||
+                              (event->type() == QEvent::FocusIn && QAccessible::isActive())))
+        showMakeDestination();
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::takeFileDrop(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (!carriesFilesOrLinks(drag->mimeData()))
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (!carriesFilesOrLinks(drop->mimeData()))
+            return false;
+        const Result<QString, RefusedDrop> script = droppedScript(drop->mimeData()->urls());
+        // The drag's source learns whether the drop was taken.
+        if (script)
+            drop->acceptProposedAction();
+        else
+            drop->ignore();
+        // Opened or refused once the drop is over: a message shown during it would hold the
+        // program the drag came from.
+        QMetaObject::invokeMethod(
+            this,
+            [this, script] {
+                if (script)
+                    openScript(*script);
+                else
+                    m_showMessage(this, script.error().message);
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void MainWindow::openScript(const Result<QString, FileError> &named)
+{
+    if (!named) {
+        m_showMessage(this, openFailureMessage(named.error()));
+        return;
+    }
+    const Result<OpenedScript, QString> opened = openColourScript(*named);
+    if (!opened) {
+        m_showMessage(this, opened.error());
+        return;
+    }
+    const SegmentId active = m_composition.activeSegment();
+    m_composition = opened->composition;
+    m_composition.selectSegment(active);
+    refresh();
+    // Each text from its start, as the file holds it; a text set in a field shows its end.
+    for (const SegmentId id : SegmentIds) {
+        if (!m_fields[id]->hasFocus())
+            m_fields[id]->setCursorPosition(0);
+    }
+    if (!opened->message.isEmpty())
+        m_showMessage(this, opened->message);
+}
+
+void MainWindow::chooseScriptToOpen()
+{
+    const QString gameFolder = locateGameFolder().folder.path;
+    const QString path =
+        m_chooseScript(this, QFileInfo(gameFolder).isDir() ? gameFolder : QDir::homePath());
+    if (!path.isEmpty())
+        openScript(path);
+}
+
+void MainWindow::makeScriptClicked()
+{
+    const MakeStatus made = makeScript(m_composition);
+    if (!made) {
+        m_showMessage(this, made.error().message());
+        return;
+    }
+    tellWritten(*made);
+}
+
+// Success shows nothing on the screen; screen readers hear where the script went.
+void MainWindow::tellWritten(const QString &folder)
+{
+    m_notice->say(QStringLiteral("Wrote %1 into %2.")
+                      .arg(QLatin1StringView(ScriptFileName), quotedName(folder)));
+}
+
+void MainWindow::tellOnReturn()
+{
+    if (!m_toldOnReturn.isEmpty())
+        tellWritten(std::exchange(m_toldOnReturn, {}));
+}
+
+SaveAsWindow *MainWindow::folderChooser() const
+{
+    return m_chooser;
+}
+
+void MainWindow::openFolderChooser()
+{
+    if (!m_chooser) {
+        m_chooser =
+            new SaveAsWindow(m_composition, [this](QWidget *parent, const QString &message) {
+                m_showMessage(parent, message);
+            });
+        // Said once the keyboard is back here, as the window's return would cut it short; or
+        // after half a second, where no window manager gives it back.
+        connect(m_chooser, &SaveAsWindow::saved, this, [this](const QString &folder) {
+            m_toldOnReturn = folder;
+            QTimer::singleShot(500, this, &MainWindow::tellOnReturn);
+        });
+        placeOnScreen(m_chooser);
+        keepAtItsSize(m_chooser);
+    }
+    bringBack(m_chooser);
+}
+
+// The message about a link that nothing could open follows the click rather than ending it, so a
+// screen reader's press returns at once instead of waiting behind the message box.
+void MainWindow::openLink(const QUrl &address)
+{
+    if (m_openLink(address))
+        return;
+    QTimer::singleShot(0, this, [this, address] {
+        m_showMessage(
+            this,
+            QStringLiteral("No program could be started to open \"%1\".").arg(address.toString()));
+    });
+}
+
+void MainWindow::refresh()
+{
+    for (const SegmentId id : SegmentIds)
+        refreshField(id);
+
+    const QSignalBlocker blockSwitch(m_clanSwitch);
+    m_clanSwitch->setChecked(m_composition.clanSwitch());
+    for (const SegmentId id : SegmentIds) {
+        QRadioButton *option = m_options[id];
+        const bool selected = m_composition.activeSegment() == id;
+        const QSignalBlocker blockOption(option);
+        option->setChecked(selected);
+        // Only the selected option button is a stop for Tab; the arrow keys move between them.
+        option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void MainWindow::refreshField(SegmentId id)
+{
+    const Segment &segment = m_composition.segment(id);
+    QLineEdit *field = m_fields[id];
+    const QString text = fromCodePage(segment.text());
+    // Texts show in bold. An empty field shows no text, so it takes the bold face only with its
+    // first character: start-up then loads one face instead of two.
+    if (field->font().bold() == text.isEmpty())
+        field->setFont(controlFont(!text.isEmpty()));
+    if (field->text() != text)
+        field->setText(text);
+
+    const bool switchedOff = id == SegmentId::Clan && !m_composition.clanSwitch();
+    const PreviewColour &preview = segment.previewColour();
+    const QColor textColour =
+        preview ? QColor(preview->red, preview->green, preview->blue) : defaultTextColour();
+    field->setPalette(fieldPalette(QColor::fromRgb(switchedOff ? Grey : Silver), textColour));
+    // Screen readers tell the colour by name, as the eye sees it.
+    field->setAccessibleDescription(colourNameOf(segment));
+    field->setEnabled(!switchedOff);
+}
+
+// Closing the main window ends the program, the chooser with it, whatever state that is in: a
+// minimised chooser left behind would keep the program running with nothing on screen, and on
+// Wayland the program cannot even tell that it is minimised.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_chooser)
+        m_chooser->close();
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    // From the bottom up: grey bar, palette strip, banner; both pictures at their own size.
+    painter.fillRect(layout::greyBar.rect(), QColor::fromRgb(LightGrey));
+    painter.drawImage(layout::paletteStrip.rect().topLeft(), m_paletteStrip);
+    const qreal ratio = devicePixelRatioF();
+    if (m_banner.isNull() || m_banner.devicePixelRatio() != ratio)
+        m_banner = bannerImage(ratio);
+    painter.drawImage(layout::banner.rect().topLeft(), m_banner);
+}
+
+} // namespace tintforge

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/composition.h"
+#include "output/files/fileerror.h"
+#include "ui/messages/messagesink.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <QImage>
+#include <QPointer>
+#include <QUrl>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace tintforge {
+
+class SaveAsWindow;
+class SpokenNotice;
+
+// Hands an address to the desktop's own handler for web or mail addresses; false when none
+// could be started. Tests replace it, so that nothing is launched.
+using LinkOpener = std::function<bool(const QUrl &address)>;
+
+// Asks the user for a colour script to open, starting in `folder`: the system's file dialog.
+// Gives the file chosen, or nothing. Tests replace it, so that no dialog waits for a click.
+using ScriptChooser = std::function<QString(QWidget *parent, const QString &folder)>;
+
+// The main window. It owns the one composition, shows it, and hands each user event to the
+// model or the output layer, then redraws from the composition.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    // The chooser writes this window's composition, so it does not outlive it.
+    ~MainWindow() override;
+
+    const Composition &composition() const { return m_composition; }
+    void setMessageSink(MessageSink sink) { m_showMessage = std::move(sink); }
+    void setLinkOpener(LinkOpener opener) { m_openLink = std::move(opener); }
+    void setScriptChooser(ScriptChooser chooser) { m_chooseScript = std::move(chooser); }
+    // The open folder chooser, or null.
+    SaveAsWindow *folderChooser() const;
+
+    // Shows the folder chooser, creating it when none is open; never a second one.
+    void openFolderChooser();
+    // Takes the texts, colours and clan switch a colour script holds; the selected segment and
+    // the glyph box stay. Says which segments were left empty when not all of it could be read;
+    // a file that cannot be read at all, or named exactly, changes nothing and is named in the
+    // message.
+    void openScript(const Result<QString, FileError> &named);
+    // Ctrl+O: opens the colour script the user chooses, starting in the folder Make writes into.
+    void chooseScriptToOpen();
+    // A segment field's context menu: the usual editing actions and a "Colour" submenu with the
+    // 29 swatches by name, each of which selects the segment and applies the swatch.
+    std::unique_ptr<QMenu> segmentMenu(SegmentId id);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createClickAreas();
+    void createControls();
+    std::array<QLabel *, 3> createCaptions();
+    void createGlyphBox();
+    void createSegmentRow(SegmentId id);
+    void createButtons();
+    void setTabOrder();
+    void connectEvents();
+    void refresh();
+    void refreshField(SegmentId id);
+    void fillGlyphBox();
+    void appendGlyph();
+    void makeScriptClicked();
+    bool takeFileDrop(QEvent *event);
+    void showMakeDestination();
+    void tellWritten(const QString &folder);
+    void tellOnReturn();
+    void openLink(const QUrl &address);
+
+    Composition m_composition;
+    PerSegment<QLineEdit *> m_fields{};
+    PerSegment<QRadioButton *> m_options{};
+    QCheckBox *m_clanSwitch = nullptr;
+    QComboBox *m_glyphCombo = nullptr;
+    QPushButton *m_make = nullptr;
+    QPushButton *m_appendGlyph = nullptr;
+    QPushButton *m_saveAs = nullptr;
+    MessageSink m_showMessage;
+    LinkOpener m_openLink;
+    ScriptChooser m_chooseScript;
+    QPointer<SaveAsWindow> m_chooser;
+    SpokenNotice *m_notice = nullptr;
+    // What a Save did, said once this window has the keyboard back from the chooser.
+    QString m_toldOnReturn;
+
+    QImage m_paletteStrip;
+    QImage m_banner; // rendered for the device pixel ratio it was last painted at
+};
+
+} // namespace tintforge

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+// Where the game's folder is looked for: the home folder and the Wine prefix as the system
+// names them.
+#include "output/game/gamefolder.h"
+#include "output/game/make.h"
+#include "output/script/colourscript.h"
+#include "support/files.h"
+#include "support/gamefolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+using namespace tintforge;
+using tintforge::testing::inFolder;
+using tintforge::testing::readAll;
+
+class TestGameFolder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // WINEPREFIX is taken as the system names it: through a symbolic link and "..", where Wine
+    // finds it ("link/.." leads up from the link's target); not valid UTF-8, not looked in, and
+    // the message says why rather than that the game was not found there.
+    void aWinePrefixIsTakenAsTheSystemNamesIt_data()
+    {
+        QTest::addColumn<QByteArray>("prefix");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("through a link") << QByteArray("link/..") << QString();
+        QTest::newRow("not valid UTF-8")
+            << QByteArray("pr\xff")
+            << QStringLiteral("/Raven/SOF/user\" (not looked in: the Wine prefix (WINEPREFIX)'s "
+                              "name is not valid UTF-8");
+    }
+    void aWinePrefixIsTakenAsTheSystemNamesIt()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(QByteArray, prefix);
+        QFETCH(QString, expected);
+        testing::TestGameFolder game;
+        if (!game.usable())
+            QSKIP("the game is installed on this machine; the test leaves it alone");
+        QTemporaryDir root;
+        const QString real = root.filePath(QStringLiteral("real"));
+        QVERIFY(QDir().mkpath(real + QStringLiteral("/sub")));
+        QVERIFY(QFile::link(real + QStringLiteral("/sub"), root.filePath(QStringLiteral("link"))));
+        const QString user = real + QStringLiteral("/drive_c/Program Files/Raven/SOF/user");
+        QVERIFY(QDir().mkpath(user));
+        const testing::EnvironmentSetting winePrefix("WINEPREFIX",
+                                                     QFile::encodeName(root.path()) + '/' + prefix);
+        const MakeStatus made = makeScript(testing::sampleComposition());
+        if (!expected.isEmpty()) {
+            QVERIFY(!made);
+            QVERIFY2(made.error().message().contains(expected), qPrintable(made.error().message()));
+            return;
+        }
+        QVERIFY(testing::succeeded(made));
+        QCOMPARE(*made, user);
+        QCOMPARE(readAll(inFolder(user, "color.cfg")),
+                 QByteArray::fromStdString(renderColourScript(testing::sampleComposition())));
+        QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("drive_c"))));
+#else
+        QSKIP("Windows names its folders in UTF-16 and resolves them itself");
+#endif
+    }
+
+    // An unset, empty or relative HOME never sends the files to "/" or the current folder.
+    void defaultFolderFallsBackToTheAccountsHome_data()
+    {
+        QTest::addColumn<bool>("unset");
+        QTest::addColumn<QByteArray>("home");
+        QTest::newRow("unset") << true << QByteArray();
+        QTest::newRow("empty") << false << QByteArray();
+        QTest::newRow("relative") << false << QByteArray("games");
+    }
+    void defaultFolderFallsBackToTheAccountsHome()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(bool, unset);
+        QFETCH(QByteArray, home);
+        const passwd *account = ::getpwuid(::getuid());
+        QVERIFY(account && account->pw_dir);
+        const QString expected =
+            QDir::cleanPath(QFile::decodeName(account->pw_dir) + QStringLiteral("/.loki/sof"));
+
+        const testing::HomeSetting setting(unset ? std::nullopt : std::optional(home));
+        QCOMPARE(defaultGameFolder().path, expected);
+#else
+        QSKIP("Windows has no HOME: Make writes into the standard install path");
+#endif
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameFolder)
+#include "tst_gamefolder.moc"

@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: MIT
+// Opening a script: what it holds, what was not read, and files that are no script.
+#include "model/glyphlist.h"
+#include "model/palette.h"
+#include "output/game/open.h"
+#include "output/script/colourscript.h"
+#include "support/files.h"
+
+#include <algorithm>
+#include <array>
+#include <QByteArray>
+#include <QDir>
+#include <QList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace tintforge;
+
+namespace {
+
+// Lines of a CR LF file, without their line ends.
+QList<QByteArray> linesOf(const QByteArray &file)
+{
+    QList<QByteArray> lines = file.split('\n');
+    lines.removeLast(); // after the final line end
+    for (QByteArray &line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
+    return lines;
+}
+
+QByteArray goldenFile(const QString &name)
+{
+    return testing::readAll(QFINDTESTDATA(QStringLiteral("../script/data/") + name));
+}
+
+// The worked example's script with its line starting `prefix` replaced by `line` (removed when
+// `line` is empty), or `line` added before the last line when no line starts so.
+QByteArray editedExample(const QByteArray &prefix, const QByteArray &line)
+{
+    QList<QByteArray> lines = linesOf(goldenFile(QStringLiteral("worked-example.cfg")));
+    const auto at = std::find_if(lines.begin(), lines.end(),
+                                 [&](const QByteArray &l) { return l.startsWith(prefix); });
+    if (at == lines.end())
+        lines.insert(lines.size() - 1, line);
+    else if (line.isEmpty())
+        lines.erase(at);
+    else
+        *at = line;
+    return lines.join("\r\n") + "\r\n";
+}
+
+using Positions = std::array<int, 5>;
+using Texts = std::array<std::string, 5>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Positions)
+Q_DECLARE_METATYPE(Texts)
+
+class TestOpen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Files edited by hand: what the program could have written is read; each other part
+    // leaves its segments empty and is named in the message. Never a guess.
+    void readsWhatCanBeReadExactly_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<Texts>("texts");
+        QTest::addColumn<bool>("clanSwitch");
+        QTest::addColumn<QString>("message");
+        const Texts example{"XYZ", "Player", "", "", ""};
+        const QString start = QStringLiteral("Not all of \"color.cfg\" could be read:\n");
+        // Make writes the script anew: a line added or changed by hand is named, with its
+        // control characters shown escaped; a line of Make's that is gone is simply written.
+        const QString notKept = QStringLiteral("These lines of \"color.cfg\" are not kept: Make "
+                                               "writes the script anew without them.\n");
+        QTest::newRow("a line added, the header gone")
+            << editedExample("//", "") + "bind x \"say hi\"\r\n"
+            << example << true << notKept + QStringLiteral("  bind x \"say hi\"");
+        QTest::newRow("a chart line changed")
+            << editedExample("echo \"02", "echo \"02\x02 mine \xC0\"") << example << true
+            << notKept + QStringLiteral("  echo \"02\\x02 mine \u00C0\"");
+        QTest::newRow("text over its limit")
+            << editedExample("name ", "name \"\x02XYZ\x05Player\x08" + QByteArray(16, 'b') + "\"")
+            << example << true
+            << start + "The name line's second name part is longer than 15 characters; left "
+                       "empty: second name part.";
+        QTest::newRow("more codes than segments")
+            << editedExample("name ", "name \"\x02XYZ\x05Player\x08\x03x\"")
+            << Texts{"", "", "", "", ""} << true
+            << start + "The name line holds more colour codes than segments; left empty: clan "
+                       "tag, name, second name part.";
+        QTest::newRow("one code in the name line")
+            << editedExample("name ", "name \"\x05Player\"") << Texts{"", "", "", "", ""} << true
+            << start + "The name line holds fewer colour codes than segments; left empty: clan "
+                       "tag, name, second name part.";
+        QTest::newRow("clan off, a byte the fields do not take")
+            << editedExample("name ", "name \"\x05Pl\x7F"
+                                      "ayer\x08x\"")
+            << Texts{"", "", "x", "", ""} << false
+            << start + "The name line's name holds a character the fields do not take; left "
+                       "empty: name.";
+        QTest::newRow("a code no swatch writes, as a segment may hold it")
+            << editedExample("hostname ", "hostname \"\x09x\"")
+            << Texts{"XYZ", "Player", "", "x", ""} << true << QString();
+        QTest::newRow("host line missing")
+            << editedExample("hostname ", "") << example << true
+            << start + "The host line is missing; left empty: server host name.";
+        QTest::newRow("message line twice")
+            << editedExample("bind", "welcome_mess \"\x08"
+                                     "again\"")
+            << example << true
+            << start +
+                   "The message line appears more than once; left empty: server welcome message.";
+        QTest::newRow("no closing quote")
+            << editedExample("welcome_mess ", "welcome_mess \"\x08hi") << example << true
+            << start + "The message line does not end with a quote; left empty: server welcome "
+                       "message.";
+        QTest::newRow("no code")
+            << editedExample("welcome_mess ", "welcome_mess \"hi\"") << example << true
+            << start + "The message line does not start with a colour code; left empty: "
+                       "server welcome message.";
+    }
+    void readsWhatCanBeReadExactly()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(Texts, texts);
+        QFETCH(bool, clanSwitch);
+        QFETCH(QString, message);
+        const auto read = readColourScript(file.toStdString());
+        QVERIFY2(read, qPrintable(read ? QString() : read.error()));
+        for (const SegmentId id : SegmentIds)
+            QCOMPARE(read->composition.segment(id).text(), texts[segmentIndex(id)]);
+        QCOMPARE(read->composition.clanSwitch(), clanSwitch);
+        QCOMPARE(contentsMessage(*read, QStringLiteral("color.cfg")), message);
+    }
+
+    // What is no colour script at all is refused whole, with its reason; the file's own
+    // faults (not a file, a device, a pipe, too large, missing) likewise, without reading on.
+    void refusesWhatIsNoScript_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("reason");
+        const QByteArray example = goldenFile(QStringLiteral("worked-example.cfg"));
+        QTest::newRow("empty") << QByteArray() << QStringLiteral("the file is empty");
+        const QString noCrLf = QStringLiteral("its lines do not end with CR LF, as a colour "
+                                              "script's do");
+        QTest::newRow("line feeds only") << QByteArray(example).replace("\r\n", "\n") << noCrLf;
+        QTest::newRow("last line unended") << example.chopped(2) << noCrLf;
+        QTest::newRow("a lone carriage return") << "a\rb\r\n" + example << noCrLf;
+        QByteArray binary;
+        for (int i = 0; i < 1024; ++i)
+            binary += char(i * 7 % 256);
+        QTest::newRow("binary") << binary << noCrLf;
+        QTest::newRow("none of the three lines")
+            << QByteArray("bind x \"say hi\"\r\nexec other.cfg\r\n")
+            << QStringLiteral("it holds no name, host name or welcome message line");
+    }
+    void refusesWhatIsNoScript()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, reason);
+        const auto read = readColourScript(file.toStdString());
+        QVERIFY(!read);
+        QCOMPARE(read.error(), reason);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("color.cfg"));
+        testing::writeFile(path, file);
+        const auto opened = openColourScript(path);
+        QVERIFY(!opened);
+        QCOMPARE(opened.error(), QStringLiteral("Could not open \"%1\": %2.").arg(path, reason));
+    }
+
+    void opensOnlyOrdinaryFilesOfAScriptsSize_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+#ifdef Q_OS_WIN
+        // Windows refuses to open a folder as a file at all.
+        QTest::newRow("folder") << QStringLiteral("folder") << QString();
+#else
+        QTest::newRow("folder") << QStringLiteral("folder")
+                                << QStringLiteral("it is not an ordinary file");
+#endif
+        QTest::newRow("missing") << QStringLiteral("missing") << QString();
+        QTest::newRow("gigabytes")
+            << QStringLiteral("huge") << QStringLiteral("it is larger than any colour script");
+#ifdef Q_OS_UNIX
+        QTest::newRow("device") << QStringLiteral("/dev/zero")
+                                << QStringLiteral("it is not an ordinary file");
+        QTest::newRow("pipe") << QStringLiteral("fifo")
+                              << QStringLiteral("it is not an ordinary file");
+#endif
+    }
+    void opensOnlyOrdinaryFilesOfAScriptsSize()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("color.cfg"));
+        if (kind == QStringLiteral("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (kind == QStringLiteral("huge")) {
+            QFile huge(path);
+            QVERIFY(huge.open(QIODevice::WriteOnly));
+            QVERIFY(huge.write(goldenFile(QStringLiteral("worked-example.cfg"))) > 0);
+            QVERIFY(huge.resize(qint64(4) << 30)); // sparse: no disk is filled
+        } else if (kind == QStringLiteral("fifo")) {
+#ifdef Q_OS_UNIX
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
+        } else if (kind.startsWith(u'/')) {
+            path = kind;
+        }
+        const auto opened = openColourScript(path);
+        QVERIFY(!opened);
+        const QString named = QStringLiteral("Could not open \"%1\": ").arg(path);
+        QVERIFY2(opened.error().startsWith(named), qPrintable(opened.error()));
+        const QString why = opened.error().mid(named.size()).chopped(1);
+        if (reason.isEmpty())
+            QVERIFY(!why.isEmpty());
+        else
+            QVERIFY2(why.endsWith(reason), qPrintable(why));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestOpen)
+#include "tst_open.moc"

@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: MIT
+// The colour script byte for byte, its chart, and reading it back.
+#include "model/composition.h"
+#include "model/glyphlist.h"
+#include "model/palette.h"
+#include "output/script/colourchart.h"
+#include "output/script/colourscript.h"
+#include "output/script/lines.h"
+#include "output/script/scriptreading.h"
+#include "support/filebytes.h"
+#include "support/samples.h"
+
+#include <algorithm>
+#include <array>
+#include <QByteArray>
+#include <QDir>
+#include <QList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using namespace tintforge;
+
+namespace {
+
+QByteArray render(const Composition &c)
+{
+    const std::string script = renderColourScript(c);
+    return QByteArray(script.data(), qsizetype(script.size()));
+}
+
+// Lines of a CR LF file, without their line ends.
+QList<QByteArray> linesOf(const QByteArray &file)
+{
+    QList<QByteArray> lines = file.split('\n');
+    lines.removeLast(); // after the final line end
+    for (QByteArray &line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
+    return lines;
+}
+
+// Clan "XYZ" in code 2, name "Player" in code 5, everything else untouched.
+Composition workedExample()
+{
+    Composition c;
+    c.setSegmentText(SegmentId::Clan, "XYZ");
+    c.applyColour(0x02, Rgb::fromHex(0xFF0000));
+    c.selectSegment(SegmentId::Name);
+    c.setSegmentText(SegmentId::Name, "Player");
+    c.applyColour(0x05, Rgb::fromHex(0x0000FF));
+    return c;
+}
+
+QByteArray goldenFile(const QString &name)
+{
+    return testing::readAll(QFINDTESTDATA(QStringLiteral("data/") + name));
+}
+
+std::string glyphs(std::size_t from, std::size_t to)
+{
+    return std::string(GlyphList.begin() + from, GlyphList.begin() + to);
+}
+
+// The composition a script made from `c` reads back as: the written segments with the texts and
+// codes they had, each code with the first swatch that writes it; with the clan switch off, the
+// clan as it starts.
+Composition asReadBack(const Composition &c)
+{
+    Composition expected;
+    for (const SegmentId id : SegmentIds) {
+        if (id == SegmentId::Clan && !c.clanSwitch())
+            continue;
+        const Segment &segment = c.segment(id);
+        const auto first = std::find_if(Palette.begin(), Palette.end(), [&](const Swatch &s) {
+            return s.code == segment.colourCode();
+        });
+        expected.selectSegment(id);
+        expected.applyColour(segment.colourCode(),
+                             first != Palette.end() ? PreviewColour(first->preview) : std::nullopt);
+        expected.setSegmentText(id, segment.text());
+    }
+    expected.setClanSwitch(c.clanSwitch());
+    expected.selectSegment(SegmentId::Clan);
+    return expected;
+}
+
+using Positions = std::array<int, 5>;
+using Texts = std::array<std::string, 5>;
+
+// Each segment takes the swatch at its palette position and then its text, appended (and so cut
+// to its limit); then the clan switch.
+Composition composedFrom(const Positions &positions, const Texts &texts, bool clanSwitch)
+{
+    Composition c;
+    for (const SegmentId id : SegmentIds) {
+        c.selectSegment(id);
+        const Swatch &swatch = Palette[std::size_t(positions[segmentIndex(id)] - 1)];
+        c.applyColour(swatch.code, swatch.preview);
+        c.appendToActive(texts[segmentIndex(id)]);
+    }
+    c.setClanSwitch(clanSwitch);
+    return c;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Positions)
+Q_DECLARE_METATYPE(Texts)
+
+class TestColourScript : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Whole scripts against files written out by hand from the tables: each segment takes the
+    // swatch at the given palette position and then its text, appended (and so cut to its limit).
+    // Between them the files use every palette position, every glyph and every text limit.
+    void rendersGoldenScriptsAndReadsThemBack_data()
+    {
+        QTest::addColumn<QString>("golden");
+        QTest::addColumn<Positions>("positions");
+        QTest::addColumn<Texts>("texts");
+        QTest::addColumn<bool>("clanSwitch");
+        QTest::newRow("worked example")
+            << QStringLiteral("worked-example.cfg") << Positions{2, 5, 8, 8, 8}
+            << Texts{"XYZ", "Player", "", "", ""} << true;
+        QTest::newRow("worked example, clan off")
+            << QStringLiteral("worked-example-clan-off.cfg") << Positions{2, 5, 8, 8, 8}
+            << Texts{"XYZ", "Player", "", "", ""} << false;
+        QTest::newRow("positions 1-5, every glyph, every limit")
+            << QStringLiteral("positions-01-05-glyphs.cfg") << Positions{1, 2, 3, 4, 5}
+            << Texts{glyphs(0, 10), glyphs(7, 22) + "!", glyphs(22, 37), glyphs(37, 62),
+                     glyphs(62, 64) + std::string(40, 'x')}
+            << true;
+        QTest::newRow("positions 6-10")
+            << QStringLiteral("positions-06-10.cfg") << Positions{6, 7, 8, 9, 10}
+            << Texts{"[RUK]", "Orv", "Vorlix", "Soldier of Fortune server",
+                     "Welcome, play fair and have fun"}
+            << true;
+        QTest::newRow("positions 11-15, empty texts")
+            << QStringLiteral("positions-11-15.cfg") << Positions{11, 12, 13, 14, 15}
+            << Texts{"", "", "", "", ""} << true;
+        QTest::newRow("positions 16-20, over the limits")
+            << QStringLiteral("positions-16-20.cfg") << Positions{16, 17, 18, 19, 20}
+            << Texts{std::string(8, 'A'), std::string(16, 'B'), std::string(20, 'C'),
+                     std::string(26, 'D'), std::string(31, 'E')}
+            << true;
+        QTest::newRow("positions 21-25, quotes as they stand")
+            << QStringLiteral("positions-21-25.cfg") << Positions{21, 22, 23, 24, 25}
+            << Texts{"\"q\"", "a\"b", "", "h\"", "\""} << true;
+        QTest::newRow("positions 26-29, clan off")
+            << QStringLiteral("positions-26-29-clan-off.cfg") << Positions{9, 26, 27, 28, 29}
+            << Texts{"gone", "Zo\xEB", "\x80\x9F", "tab-free", "end"} << false;
+    }
+    void rendersGoldenScriptsAndReadsThemBack()
+    {
+        QFETCH(QString, golden);
+        QFETCH(Positions, positions);
+        QFETCH(Texts, texts);
+        QFETCH(bool, clanSwitch);
+        const Composition c = composedFrom(positions, texts, clanSwitch);
+        const QByteArray bytes = goldenFile(golden);
+        QVERIFY(!bytes.isEmpty());
+        QCOMPARE(render(c), bytes);
+
+        // Read back, the script gives the composition that made it, which makes the very same
+        // bytes again.
+        const auto read = readColourScript(bytes.toStdString());
+        QVERIFY2(read, qPrintable(read ? QString() : read.error()));
+        QVERIFY(read->unread.empty());
+        QCOMPARE(read->composition, asReadBack(c));
+        QCOMPARE(render(read->composition), bytes);
+    }
+
+    void chartIs1282BytesStartingWithBrightWhite()
+    {
+        const std::string &chart = colourChart();
+        QCOMPARE(chart.size(), std::size_t(1282));
+        const QByteArray firstLine =
+            QByteArray::fromHex("6563686F202230310130312061626331323320636F6C6F723D464646464646"
+                                "2062726967687420776869746522"
+                                "0D0A");
+        QCOMPARE(QByteArray(chart.data(), firstLine.size()), firstLine);
+        QVERIFY(chart.ends_with("31 abc123 color=FF8020 orange\"\r\n"));
+    }
+
+    // The chart printed in the console shows, on line n, the code and name of swatch n.
+    void swatchAtPositionNWritesChartLineNsCode()
+    {
+        const QList<QByteArray> lines = linesOf(QByteArray::fromStdString(colourChart()));
+        QCOMPARE(lines.size(), qsizetype(Palette.size()));
+        for (std::size_t n = 0; n < Palette.size(); ++n) {
+            const QByteArray &line = lines[qsizetype(n)];
+            QCOMPARE(line.at(8), Palette[n].code);
+            const QByteArray name(Palette[n].chartName.data(),
+                                  qsizetype(Palette[n].chartName.size()));
+            QVERIFY2(line.endsWith(' ' + name + '"'), line.constData());
+        }
+    }
+
+    void workedExampleByteForByte()
+    {
+        const QByteArray file = render(workedExample());
+        QCOMPARE(file.size(), 1417);
+        const QList<QByteArray> lines = linesOf(file);
+        QCOMPARE(lines.size(), 35);
+        QCOMPARE(file.count("\r\n"), 35);
+        QCOMPARE(file.count('\n'), 35);
+
+        QCOMPARE(lines[0], QByteArray("//Generated by Vorlix[Ruk]'s Tintforge"));
+        QCOMPARE(lines[0].size(), 38);
+        QVERIFY(file.startsWith(lines[0] + "\r\n" +
+                                QByteArray::fromHex("6E616D6520220258595A05506C61796572082"
+                                                    "20D0A")));
+        const QByteArray chart = QByteArray::fromStdString(colourChart());
+        const qsizetype chartAt = file.indexOf(chart);
+        QCOMPARE(chartAt, 38 + 2 + 21);
+        // The chart is followed by an empty line, then the host line.
+        QCOMPARE(file.mid(chartAt + chart.size(), 16),
+                 QByteArray::fromHex("0D0A686F73746E616D6520220822"
+                                     "0D0A"));
+        QCOMPARE(lines[31], QByteArray());
+        QCOMPARE(lines[33], QByteArray("welcome_mess \"\x08\""));
+        QCOMPARE(lines[34], lines[0]);
+        QVERIFY(file.endsWith("Tintforge\r\n"));
+    }
+
+    void clanSwitchOffLeavesClanOutOfTheNameLine()
+    {
+        Composition c = workedExample();
+        c.setClanSwitch(false);
+        const QByteArray file = render(c);
+        QCOMPARE(file.size(), 1413);
+        QCOMPARE(linesOf(file)[1], QByteArray("name \"\x05Player\x08\""));
+    }
+
+    void textsAreWrittenAsTheyStand()
+    {
+        Composition c;
+        c.selectSegment(SegmentId::Host);
+        c.setSegmentText(SegmentId::Host, "a \"quoted\" \xE9\xFF");
+        c.applyColour(0x1F, std::nullopt);
+        QCOMPARE(linesOf(render(c))[32], QByteArray("hostname \"\x1F"
+                                                    "a \"quoted\" \xE9\xFF\""));
+    }
+
+    void fullTextsStillGiveThirtyFiveLines()
+    {
+        Composition c;
+        for (std::size_t i = 0; i < SegmentKinds.size(); ++i) {
+            c.selectSegment(SegmentId(i));
+            c.applyColour(0x1A, std::nullopt);
+            for (std::size_t glyph = 0; glyph < 40; ++glyph)
+                c.appendToActive(std::string_view(&GlyphList[glyph % GlyphList.size()], 1));
+        }
+        const QByteArray file = render(c);
+        QCOMPARE(file.count("\r\n"), 35);
+        QCOMPARE(file.count('\n'), 35);
+        QCOMPARE(file.count('\r'), 35);
+        QCOMPARE(file.size(), 1417 - 3 - 6 + 7 + 15 + 15 + 25 + 30);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestColourScript)
+#include "tst_colourscript.moc"
