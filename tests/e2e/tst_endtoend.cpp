@@ -365,7 +365,7 @@ private slots:
         const QImage shot = screenshot();
         const auto at = [&](QPoint p) { return shot.pixel(s.origin() + p) & 0xFFFFFF; };
         const QList<QRgb> colours =
-            testing::listedSwatchColours(QFINDTESTDATA("../ui/data/swatch-colours.tsv"));
+            testing::listedSwatchColours(QFINDTESTDATA("../ui/mainwindow/data/swatch-colours.tsv"));
         QCOMPARE(colours.size(), 29);
         for (const Swatch &swatch : Palette)
             QCOMPARE(at(swatchCentre(swatch.position)), colours[swatch.position - 1]);

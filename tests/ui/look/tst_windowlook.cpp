@@ -65,22 +65,9 @@ double contrast(QRgb a, QRgb b)
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-QAccessibleInterface *accessible(QObject *object)
-{
-    return QAccessible::queryAccessibleInterface(object);
-}
-
-QStringList labelsOf(QObject *object)
-{
-    QStringList names;
-    for (const auto &[label, relation] : accessible(object)->relations(QAccessible::Label))
-        names << label->text(QAccessible::Name);
-    return names;
-}
-
 } // namespace
 
-class TestDesktops : public QObject
+class TestWindowLook : public QObject
 {
     Q_OBJECT
 
@@ -140,154 +127,6 @@ private slots:
         QCOMPARE(drives->view()->palette().color(QPalette::Base), QColor(Qt::black));
         QCOMPARE(drives->view()->palette().color(QPalette::Text), QColor(0xFF, 0xFF, 0x00));
         drives->hidePopup();
-    }
-
-    void framesAreCentredAndKeptOnScreen_data()
-    {
-        QTest::addColumn<QSize>("frame");
-        QTest::addColumn<QRect>("available");
-        QTest::addColumn<QPoint>("expected");
-        const QRect screen(0, 0, 1024, 768);
-        // The main window with a 24-pixel title bar and 1-pixel borders.
-        QTest::newRow("centred frame") << QSize(547, 295) << screen << QPoint(238, 236);
-        QTest::newRow("beside a panel")
-            << QSize(547, 295) << QRect(0, 32, 1024, 736) << QPoint(238, 252);
-        QTest::newRow("second screen")
-            << QSize(291, 253) << QRect(1024, 0, 1280, 1024) << QPoint(1518, 385);
-        // Scaled by two on 1024 by 768: wider than the screen, so it starts at its left edge.
-        QTest::newRow("wider than the screen") << QSize(1092, 590) << screen << QPoint(0, 89);
-        QTest::newRow("larger than the screen") << QSize(1092, 800) << screen << QPoint(0, 0);
-    }
-    void framesAreCentredAndKeptOnScreen()
-    {
-        QFETCH(QSize, frame);
-        QFETCH(QRect, available);
-        QFETCH(QPoint, expected);
-        QCOMPARE(framePosition(frame, available), expected);
-    }
-
-    // Neither window offers to maximize, and a request to maximize it anyway (a title bar's
-    // button, a double click on it, a compositor's key) leaves it at its size, the program
-    // running: on Wayland a fixed-size window that took the request committed its own size
-    // against the maximized state, and the compositor ended the program for it.
-    void maximizingLeavesTheWindowsAsTheyAre()
-    {
-        SaveAsWindow *chooser = openChooser();
-        QVERIFY(chooser);
-        for (QWidget *window :
-             {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(chooser)}) {
-            QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-            const QSize size = window->size();
-            window->windowHandle()->setWindowStates(Qt::WindowMaximized);
-            // Once the window system has answered, the window is back at its size, fixed.
-            QTRY_COMPARE_WITH_TIMEOUT(window->minimumSize(), size, 5000);
-            QCOMPARE(window->maximumSize(), size);
-            QCOMPARE(window->size(), size);
-            QVERIFY(!window->isMaximized());
-            QVERIFY(window->isVisible());
-        }
-    }
-
-    // Raising alone would leave a minimised chooser minimised.
-    void theButtonBringsBackAMinimisedChooser()
-    {
-        SaveAsWindow *chooser = openChooser();
-        QVERIFY(chooser);
-        chooser->showMinimized();
-        QVERIFY(chooser->isMinimized());
-        control<QPushButton>(form.get(), "saveAsButton")->click();
-        QCOMPARE(form->folderChooser(), chooser);
-        QVERIFY(!chooser->isMinimized());
-        QVERIFY(chooser->isVisible());
-    }
-
-    // Closing the main window closes the chooser too, whatever its state: the program must not
-    // go on with nothing on screen. Run again on Wayland, where a minimised window cannot be told.
-    void closingTheMainWindowClosesTheChooser_data()
-    {
-        QTest::addColumn<bool>("minimised");
-        QTest::newRow("open") << false;
-        QTest::newRow("minimised") << true;
-    }
-    void closingTheMainWindowClosesTheChooser()
-    {
-        QFETCH(bool, minimised);
-        QPointer<SaveAsWindow> chooser = openChooser();
-        QVERIFY(chooser);
-        if (minimised)
-            chooser->showMinimized();
-        form->close();
-        QVERIFY(!form->isVisible());
-        QTRY_VERIFY(!chooser);
-    }
-
-    void swatchesAreButtonsAScreenReaderCanPress()
-    {
-        QWidget *red = control(form.get(), "swatch2");
-        QAccessibleInterface *swatch = accessible(red);
-        QVERIFY(swatch);
-        QCOMPARE(swatch->role(), QAccessible::Button);
-        QCOMPARE(swatch->text(QAccessible::Name), QStringLiteral("bright red"));
-        QAccessibleActionInterface *actions = swatch->actionInterface();
-        QVERIFY(actions);
-        QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
-        QCOMPARE(accessible(control(form.get(), "clanField"))->text(QAccessible::Description),
-                 QStringLiteral("black"));
-        actions->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x02');
-        // The field tells its new colour by name.
-        QCOMPARE(accessible(control(form.get(), "clanField"))->text(QAccessible::Description),
-                 QStringLiteral("bright red"));
-        QCOMPARE(accessible(control(form.get(), "swatch8"))->text(QAccessible::Name),
-                 QStringLiteral("black"));
-        // Swatches still never take the focus.
-        QCOMPARE(red->focusPolicy(), Qt::NoFocus);
-    }
-
-    // The palette by name from each field's context menu, in palette order.
-    void eachFieldsMenuColoursItsSegment()
-    {
-        const std::unique_ptr<QMenu> menu = form->segmentMenu(SegmentId::Host);
-        auto *colours = control<QMenu>(menu.get(), "colourMenu");
-        QVERIFY(colours);
-        QCOMPARE(colours->title(), QStringLiteral("Colour"));
-        const QList<QAction *> actions = colours->actions();
-        QCOMPARE(actions.size(), 29);
-        QStringList names;
-        for (QAction *action : actions)
-            names << action->text();
-        QCOMPARE(names.first(), QStringLiteral("bright white"));
-        QCOMPARE(names[9], QStringLiteral("red"));
-        // Spelled as colours; color.cfg keeps the chart's own spelling.
-        QCOMPARE(names[6], QStringLiteral("bright cyan"));
-        QCOMPARE(names[24], QStringLiteral("ash yellow grey"));
-        QCOMPARE(names.last(), QStringLiteral("orange"));
-        const QImage square = actions[21]->icon().pixmap(12, 12).toImage();
-        QCOMPARE(square.pixel(6, 6) & 0xFFFFFF, 0x9F0050u); // the red purple square
-
-        actions[21]->trigger(); // red purple
-        QCOMPARE(form->composition().activeSegment(), SegmentId::Host);
-        QCOMPARE(form->composition().segment(SegmentId::Host).colourCode(), '\x18');
-        QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x08');
-        QCOMPARE(accessible(control(form.get(), "hostField"))->text(QAccessible::Description),
-                 QStringLiteral("red purple"));
-    }
-
-    // Shift+F10 on a field opens that menu, as the Menu key and a right click do.
-    void theMenuOpensFromTheKeyboard()
-    {
-        auto *name = control<QLineEdit>(form.get(), "nameField");
-        name->setFocus();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        bool opened = false;
-        QTimer::singleShot(200, this, [&opened] {
-            if (QWidget *popup = QApplication::activePopupWidget()) {
-                opened = popup->findChild<QMenu *>(QStringLiteral("colourMenu")) != nullptr;
-                popup->close();
-            }
-        });
-        QTest::keyClick(name, Qt::Key_F10, Qt::ShiftModifier);
-        QTRY_VERIFY(opened);
     }
 
     // Whatever the desktop's theme (run again under GTK's dark theme), the buttons keep the
@@ -384,30 +223,7 @@ private slots:
                      qPrintable(name));
         }
     }
-
-    void controlsCarryNamesThatSayWhatTheyDo()
-    {
-        QCOMPARE(accessible(form.get())->role(), QAccessible::Window);
-        QCOMPARE(labelsOf(control(form.get(), "glyphBox")),
-                 QStringList{QStringLiteral("special character")});
-        QCOMPARE(accessible(control(form.get(), "appendGlyphButton"))->text(QAccessible::Name),
-                 QStringLiteral("append special character"));
-        QCOMPARE(accessible(control(form.get(), "saveAsButton"))->text(QAccessible::Name),
-                 QStringLiteral("save in another folder"));
-        QCOMPARE(labelsOf(control(form.get(), "nameField")), QStringList{QStringLiteral("Name:")});
-        QCOMPARE(labelsOf(control(form.get(), "hostField")),
-                 QStringList{QStringLiteral("Host Name:")});
-        QCOMPARE(labelsOf(control(form.get(), "messageField")),
-                 QStringList{QStringLiteral("Starting Message:")});
-
-        SaveAsWindow *chooser = openChooser();
-        QVERIFY(chooser);
-        QCOMPARE(accessible(chooser)->role(), QAccessible::Window);
-        QCOMPARE(accessible(control(chooser, "folderList"))->text(QAccessible::Name),
-                 QStringLiteral("folders"));
-        QCOMPARE(labelsOf(control(chooser, "driveList")), QStringList{QStringLiteral("drives")});
-    }
 };
 
-QTEST_MAIN(TestDesktops)
-#include "tst_desktops.moc"
+QTEST_MAIN(TestWindowLook)
+#include "tst_windowlook.moc"

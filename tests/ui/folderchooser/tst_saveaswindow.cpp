@@ -257,37 +257,6 @@ private slots:
         QVERIFY(openChooser() != nullptr);
     }
 
-    // The drive list shows the drive a folder lies on, its names compared as the system's are.
-    void aFolderLiesOnItsDrive_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("root");
-        QTest::addColumn<bool>("on");
-#ifdef Q_OS_WIN
-        QTest::newRow("below the root")
-            << QStringLiteral("C:\\Games") << QStringLiteral("C:\\") << true;
-        QTest::newRow("letters of either case")
-            << QStringLiteral("c:\\games") << QStringLiteral("C:\\") << true;
-        QTest::newRow("another drive")
-            << QStringLiteral("D:\\Games") << QStringLiteral("C:\\") << false;
-#else
-        QTest::newRow("the root") << QStringLiteral("/") << QStringLiteral("/") << true;
-        QTest::newRow("below a mount point")
-            << QStringLiteral("/media/disk/sof") << QStringLiteral("/media/disk") << true;
-        QTest::newRow("a name of other case")
-            << QStringLiteral("/media/Disk/sof") << QStringLiteral("/media/disk") << false;
-        QTest::newRow("a longer name")
-            << QStringLiteral("/media/diskette") << QStringLiteral("/media/disk") << false;
-#endif
-    }
-    void aFolderLiesOnItsDrive()
-    {
-        QFETCH(QString, folder);
-        QFETCH(QString, root);
-        QFETCH(bool, on);
-        QCOMPARE(isOnDrive(folder, root), on);
-    }
-
     // Screen readers hear where Save will write: the folder and the drive, as they change.
     void theFolderAndDriveAreHeard()
     {
@@ -329,54 +298,6 @@ private slots:
                             (focused.pixel(x, y) & 0xFFFFFF) == 0xFFFF00;
         // A frame of dots around the list: a few hundred pixels.
         QVERIFY2(yellowed > 200, qPrintable(QString::number(yellowed)));
-    }
-
-    void aDriveThatCannotBeOpenedFallsBackSilently()
-    {
-        SaveAsWindow *chooser = openChooser();
-        auto *drives = control<QComboBox>(chooser, "driveList");
-        const int before = drives->currentIndex();
-        drives->addItem(QStringLiteral("/media/gone"), dir->filePath(QStringLiteral("unmounted")));
-        drives->setCurrentIndex(drives->count() - 1);
-        QCOMPARE(drives->currentIndex(), before);
-        QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
-        QVERIFY(messages.isEmpty());
-    }
-
-#ifdef Q_OS_WIN
-    // As the classic drive list shows them: the letter in lower case with its colon and the
-    // volume's name in brackets, in the order of the letters; choosing one opens its root.
-    void drivesShowAsLettersInOrder()
-    {
-        SaveAsWindow *chooser = openChooser();
-        auto *drives = control<QComboBox>(chooser, "driveList");
-        QCOMPARE(drives->count(), QDir::drives().size());
-        const QRegularExpression shape(QStringLiteral("^[a-z]:( \\[.+\\])?$"));
-        for (int i = 0; i < drives->count(); ++i) {
-            QVERIFY2(shape.match(drives->itemText(i)).hasMatch(), qPrintable(drives->itemText(i)));
-            QVERIFY(i == 0 || drives->itemText(i - 1).at(0) < drives->itemText(i).at(0));
-        }
-        QVERIFY(drives->findText(QStringLiteral("c:"), Qt::MatchStartsWith) >= 0);
-        QCOMPARE(drives->currentText().left(2), chooser->currentFolder().left(2).toLower());
-
-        if (drives->count() < 2)
-            QSKIP("one drive only: no other drive to choose");
-        const int other = drives->currentIndex() == 0 ? 1 : 0;
-        drives->setCurrentIndex(other);
-        const QString root = QDir::toNativeSeparators(QDir::drives().at(other).absolutePath());
-        QVERIFY(root.endsWith(u'\\'));
-        QCOMPARE(chooser->currentFolder(), root);
-        QCOMPARE(drives->currentIndex(), other);
-    }
-#endif
-
-    void aRootFolderJoinsWithOneSeparator()
-    {
-        SaveAsWindow *chooser = openChooser();
-        QVERIFY(control<FolderList>(chooser, "folderList")->setPath(QDir::rootPath()));
-        const QString root = chooser->currentFolder();
-        QCOMPARE(root, QDir::toNativeSeparators(QDir::rootPath()));
-        QCOMPARE(joinPath(root, ScriptFileName), root + QStringLiteral("color.cfg"));
     }
 
     void theButtonTwiceGivesOneChooser()

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: MIT
+#include "output/files/filewrites.h"
+#include "output/files/paths.h"
+#include "output/game/gamefolder.h"
+#include "output/game/make.h"
+#include "output/game/scriptfiles.h"
+#include "output/script/colourscript.h"
+#include "output/script/execline.h"
+#include "output/script/lines.h"
+#include "support/files.h"
+#include "support/widgets.h"
+#include "ui/folderchooser/drives.h"
+#include "ui/folderchooser/folderlist.h"
+#include "ui/folderchooser/saveaswindow.h"
+#include "ui/look/windowlook.h"
+#include "ui/mainwindow/mainwindow.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+using namespace tintforge;
+using tintforge::testing::control;
+using tintforge::testing::readAll;
+
+namespace {
+
+} // namespace
+
+class TestDrives : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<QTemporaryDir> dir;
+    QString previousCurrent;
+    // What the windows would have shown; tests replace the sink so nothing waits for a click.
+    QStringList messages;
+
+    SaveAsWindow *openChooser()
+    {
+        control<QPushButton>(main.get(), "saveAsButton")->click();
+        SaveAsWindow *chooser = main->folderChooser();
+        if (chooser && !QTest::qWaitForWindowExposed(chooser))
+            return nullptr;
+        return chooser;
+    }
+    QString folder(const char *name) const
+    {
+        return QDir::toNativeSeparators(dir->filePath(QString::fromLatin1(name)));
+    }
+
+private slots:
+    void initTestCase() { installFormStyle(); }
+    void init()
+    {
+        // The chooser starts on the program's current folder.
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("game/user")));
+        QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("other")));
+        previousCurrent = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir->path()));
+        messages.clear();
+        main = std::make_unique<MainWindow>();
+        main->setMessageSink([this](QWidget *, const QString &message) { messages << message; });
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+        control<QLineEdit>(main.get(), "nameField")->insert(QStringLiteral("Player"));
+    }
+    void cleanup()
+    {
+        main.reset();
+        QDir::setCurrent(previousCurrent);
+        dir.reset();
+    }
+
+    // The drive list shows the drive a folder lies on, its names compared as the system's are.
+    void aFolderLiesOnItsDrive_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<bool>("on");
+#ifdef Q_OS_WIN
+        QTest::newRow("below the root")
+            << QStringLiteral("C:\\Games") << QStringLiteral("C:\\") << true;
+        QTest::newRow("letters of either case")
+            << QStringLiteral("c:\\games") << QStringLiteral("C:\\") << true;
+        QTest::newRow("another drive")
+            << QStringLiteral("D:\\Games") << QStringLiteral("C:\\") << false;
+#else
+        QTest::newRow("the root") << QStringLiteral("/") << QStringLiteral("/") << true;
+        QTest::newRow("below a mount point")
+            << QStringLiteral("/media/disk/sof") << QStringLiteral("/media/disk") << true;
+        QTest::newRow("a name of other case")
+            << QStringLiteral("/media/Disk/sof") << QStringLiteral("/media/disk") << false;
+        QTest::newRow("a longer name")
+            << QStringLiteral("/media/diskette") << QStringLiteral("/media/disk") << false;
+#endif
+    }
+    void aFolderLiesOnItsDrive()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, root);
+        QFETCH(bool, on);
+        QCOMPARE(isOnDrive(folder, root), on);
+    }
+
+#ifdef Q_OS_WIN
+    // As the classic drive list shows them: the letter in lower case with its colon and the
+    // volume's name in brackets, in the order of the letters; choosing one opens its root.
+    void drivesShowAsLettersInOrder()
+    {
+        SaveAsWindow *chooser = openChooser();
+        auto *drives = control<QComboBox>(chooser, "driveList");
+        QCOMPARE(drives->count(), QDir::drives().size());
+        const QRegularExpression shape(QStringLiteral("^[a-z]:( \\[.+\\])?$"));
+        for (int i = 0; i < drives->count(); ++i) {
+            QVERIFY2(shape.match(drives->itemText(i)).hasMatch(), qPrintable(drives->itemText(i)));
+            QVERIFY(i == 0 || drives->itemText(i - 1).at(0) < drives->itemText(i).at(0));
+        }
+        QVERIFY(drives->findText(QStringLiteral("c:"), Qt::MatchStartsWith) >= 0);
+        QCOMPARE(drives->currentText().left(2), chooser->currentFolder().left(2).toLower());
+
+        if (drives->count() < 2)
+            QSKIP("one drive only: no other drive to choose");
+        const int other = drives->currentIndex() == 0 ? 1 : 0;
+        drives->setCurrentIndex(other);
+        const QString root = QDir::toNativeSeparators(QDir::drives().at(other).absolutePath());
+        QVERIFY(root.endsWith(u'\\'));
+        QCOMPARE(chooser->currentFolder(), root);
+        QCOMPARE(drives->currentIndex(), other);
+    }
+#endif
+
+    void aDriveThatCannotBeOpenedFallsBackSilently()
+    {
+        SaveAsWindow *chooser = openChooser();
+        auto *drives = control<QComboBox>(chooser, "driveList");
+        const int before = drives->currentIndex();
+        drives->addItem(QStringLiteral("/media/gone"), dir->filePath(QStringLiteral("unmounted")));
+        drives->setCurrentIndex(drives->count() - 1);
+        QCOMPARE(drives->currentIndex(), before);
+        QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
+        QVERIFY(messages.isEmpty());
+    }
+
+    void aRootFolderJoinsWithOneSeparator()
+    {
+        SaveAsWindow *chooser = openChooser();
+        QVERIFY(control<FolderList>(chooser, "folderList")->setPath(QDir::rootPath()));
+        const QString root = chooser->currentFolder();
+        QCOMPARE(root, QDir::toNativeSeparators(QDir::rootPath()));
+        QCOMPARE(joinPath(root, ScriptFileName), root + QStringLiteral("color.cfg"));
+    }
+};
+
+QTEST_MAIN(TestDrives)
+#include "tst_drives.moc"
