@@ -92,7 +92,7 @@ bench:
 
 # The Windows program, "VorlixOrv's Tintforge.exe", and its zip, cross-built with MinGW-w64
 # against a static Qt. That Qt is built once per machine from Debian's qt6-base source into a
-# cache outside the clone (the first run takes about 25 minutes on two cores; see README).
+# cache outside the clone (docs/windows.md says how long the first run took).
 windows:
 	@tools/install-deps.sh windows
 	@export TINTFORGE_WINDOWS_QT=$$(tools/windows/build-qt.sh) && \

@@ -17,7 +17,7 @@ struct ChartLine {
 
 // No line for 9 or 13 (tab and carriage return); label 10 carries code 26, since code 10
 // would break the line.
-inline constexpr std::array<ChartLine, 29> ChartLines{{
+inline constexpr auto ChartLines = std::to_array<ChartLine>({
     {"01", 1, "FFFFFF", "bright white"},    {"02", 2, "FF0000", "bright red"},
     {"03", 3, "00FF00", "bright green"},    {"04", 4, "FFFF00", "bright yellow"},
     {"05", 5, "0000FF", "bright blue"},     {"06", 6, "FF00FF", "pink"},
@@ -33,6 +33,6 @@ inline constexpr std::array<ChartLine, 29> ChartLines{{
     {"27", 27, "54492A", "ash yello grey"}, {"28", 28, "61A997", "light aqua"},
     {"29", 29, "CB8F39", "grey orange"},    {"30", 30, "CF8316", "light orange"},
     {"31", 31, "FF8020", "orange"},
-}};
+});
 
 } // namespace tintforge

@@ -7,11 +7,13 @@
 
 namespace tintforge {
 
-// The 64 special characters: codes 192 (À) to 255 (ÿ) of the 8-bit code page, in order.
-inline constexpr std::array<char, 64> GlyphList = [] {
-    std::array<char, 64> glyphs{};
+// The special characters: the codes from À to ÿ of the 8-bit code page, in order.
+inline constexpr int FirstGlyphCode = 192; // À
+inline constexpr int LastGlyphCode = 255;  // ÿ
+inline constexpr std::array<char, LastGlyphCode - FirstGlyphCode + 1> GlyphList = [] {
+    std::array<char, LastGlyphCode - FirstGlyphCode + 1> glyphs{};
     for (std::size_t n = 0; n < glyphs.size(); ++n)
-        glyphs[n] = static_cast<char>(192 + n);
+        glyphs[n] = static_cast<char>(FirstGlyphCode + int(n));
     return glyphs;
 }();
 

@@ -15,7 +15,7 @@ namespace tintforge {
 // segment's text turns to, and the name of its chart line. (The colour of its
 // square in the window is the window's business.)
 struct Swatch {
-    int position; // 1 to 29, left to right
+    int position; // from 1, left to right
     char code;
     Rgb preview;
     std::string_view chartName;
@@ -29,7 +29,7 @@ constexpr Swatch swatchOf(int position, std::uint32_t preview)
 }
 
 // Codes 9, 10 and 13 come from no swatch; code 26 comes from two (positions 9 and 24).
-inline constexpr std::array<Swatch, 29> Palette{{
+inline constexpr std::array<Swatch, ChartLines.size()> Palette{{
     swatchOf(1, 0xFFFFFF),  swatchOf(2, 0xFF0000),  swatchOf(3, 0x00FF00),  swatchOf(4, 0xFFFF00),
     swatchOf(5, 0x0000FF),  swatchOf(6, 0xFF00FF),  swatchOf(7, 0x00FFFF),  swatchOf(8, 0x000000),
     swatchOf(9, 0x804000),  swatchOf(10, 0x800000), swatchOf(11, 0x008000), swatchOf(12, 0x808000),

@@ -27,6 +27,13 @@ struct SystemError {
     friend bool operator==(const SystemError &, const SystemError &) = default;
 };
 
+// A file another program held for longer than the program waits: not the system's failure, so
+// the program words it itself.
+inline SystemError fileInUse()
+{
+    return SystemError{QStringLiteral("another program is using it")};
+}
+
 // A step of the system's that gives nothing back.
 using Status = Result<Done, SystemError>;
 

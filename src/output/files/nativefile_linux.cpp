@@ -237,6 +237,7 @@ Result<NativeFile, SystemError> NativeFile::openIn(std::intptr_t folder, const Q
             if (made >= 0) {
                 struct stat status {
                 };
+                // Where the bits cannot be set the file keeps the umask's, and the append stands.
                 if (::fstat(made, &status) == 0)
                     ::fchmod(made, (status.st_mode & 07777) | S_IRUSR | S_IWUSR);
                 return NativeFile(made);
@@ -264,7 +265,7 @@ Status NativeFile::holdAgainstOurOtherWriters()
             break;
         std::this_thread::sleep_for(10ms);
     }
-    return SystemError{QStringLiteral("another program is using it")};
+    return fileInUse();
 }
 
 bool NativeFile::tryHoldAgainstOurOtherWriters()
@@ -372,6 +373,8 @@ Status NativeFile::close()
     return {};
 }
 
+// What cannot be taken over (a file system without access lists, bits the system refuses) is
+// left as the new file was made, readable and writable by its owner: the write itself stands.
 void NativeFile::takeAccessOf(const NativeFolder &folder, const QString &name)
 {
     struct stat status {

@@ -212,7 +212,7 @@ Status NativeFile::holdAgainstOurOtherWriters()
             return {}; // a file system that cannot lock: go on without
         Sleep(10);
     }
-    return SystemError{QStringLiteral("another program is using it")};
+    return fileInUse();
 }
 
 bool NativeFile::tryHoldAgainstOurOtherWriters()
@@ -326,7 +326,7 @@ Status NativeFile::close()
 }
 
 // A new file's attributes are the system's defaults; the read-only one, the only one that
-// matters here, never reaches a replaced script (see writeProtection).
+// matters here, never reaches a replaced file (see NativeFolder::checkNotWriteProtected).
 void NativeFile::takeAccessOf(const NativeFolder &, const QString &) {}
 
 } // namespace tintforge

@@ -12,9 +12,11 @@ struct Done {
     friend bool operator==(Done, Done) = default;
 };
 
-// What a step gives back: its value, or the error that stopped it. The one way the program's
-// file steps report failure, from the system call up to the message the user reads; a result
-// nobody looks at is a warning. A Result<Done, E> made with {} is a success.
+// What a step gives back: its value, or the error that stopped it. How the steps that read and
+// write the user's files report failure, from the system call up to the message the user reads;
+// steps whose failure the user is not told (listing a folder to show it, cleaning up) answer with
+// nothing or false instead. A result nobody looks at is a warning. A Result<Done, E> made with {}
+// is a success.
 template <typename T, typename E> class [[nodiscard]] Result
 {
 public:

@@ -144,13 +144,14 @@ WriteStatus writeWhereTheGameReads(const QString &folder, const std::optional<QS
     const bool scriptsWritten = std::all_of(failed.begin(), failed.end(), [](const FileError &e) {
         return QFileInfo(e.path).fileName() == QLatin1StringView(ConfigFileName);
     });
-    return WriteFailure{
-        std::move(failed),
-        scriptsWritten ? QStringLiteral("%1 is written; the game runs it once %2 holds the "
-                                        "line \"%3\".")
-                             .arg(QLatin1StringView(ScriptFileName),
-                                  QLatin1StringView(ConfigFileName), QLatin1StringView(ExecLine))
-                       : QString()};
+    return WriteFailure{std::move(failed),
+                        scriptsWritten
+                            ? QStringLiteral("%1 is written; the game runs it once %2 holds the "
+                                             "line \"%3\".")
+                                  .arg(QLatin1StringView(ScriptFileName),
+                                       QLatin1StringView(ConfigFileName),
+                                       QString::fromStdString(execLine()))
+                            : QString()};
 }
 
 WriteStatus writeWhereTheGameReads(const QString &folder, const Composition &composition)

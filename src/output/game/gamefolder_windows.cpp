@@ -55,11 +55,13 @@ bool isWithin(const QString &path, QString folder)
 // same under the folder for 32-bit programs, where its installer puts it on 64-bit Windows.
 std::vector<GameFolder> gameFolderCandidates()
 {
-    const QString standard = QStringLiteral("C:\\Program Files\\Raven\\SOF\\user");
+    // The user folder below the game's install folder, which its installer puts in Raven\SOF.
+    const QString belowPrograms = QStringLiteral("Raven\\SOF\\user");
+    const QString standard = joinPath(QStringLiteral("C:\\Program Files"), belowPrograms);
     std::vector<GameFolder> candidates{{standard, std::nullopt}};
     const QString programs32 = knownFolder(FOLDERID_ProgramFilesX86);
     if (!programs32.isEmpty()) {
-        const QString game = joinPath(programs32, QStringLiteral("Raven\\SOF\\user"));
+        const QString game = joinPath(programs32, belowPrograms);
         if (game.compare(standard, Qt::CaseInsensitive) != 0)
             candidates.push_back({game, std::nullopt});
     }

@@ -5,12 +5,17 @@
 
 namespace tintforge {
 
+std::string execLine()
+{
+    return std::string("exec ").append(ScriptFileName);
+}
+
 std::string execLineAddition(bool endsWithWholeLine)
 {
     std::string addition;
     if (!endsWithWholeLine)
         addition += LineEnd;
-    return addition.append(ExecLine).append(LineEnd);
+    return addition.append(execLine()).append(LineEnd);
 }
 
 } // namespace tintforge

@@ -9,7 +9,9 @@ namespace tintforge {
 // The script's file, the game's config that runs it, and the line in the config that does.
 inline constexpr std::string_view ScriptFileName = "color.cfg";
 inline constexpr std::string_view ConfigFileName = "config.cfg";
-inline constexpr std::string_view ExecLine = "exec color.cfg";
+
+// The console command that runs the script: "exec color.cfg".
+std::string execLine();
 
 // What is added to a config.cfg: the exec line, started on a line of its own unless the file is
 // known to end with a whole line, so the game never sees it glued to another line (an empty line

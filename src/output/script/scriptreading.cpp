@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <optional>
-#include <QStringList>
 
 namespace tintforge {
 

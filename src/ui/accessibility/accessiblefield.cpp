@@ -186,7 +186,8 @@ QString AccessibleField::textAtOffset(int offset, QAccessible::TextBoundaryType 
 QString AccessibleField::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                           int *startOffset, int *endOffset) const
 {
-    const QString at = textAtOffset(offset, boundaryType, startOffset, endOffset);
+    // The span of the piece at the offset; its text is not needed.
+    textAtOffset(offset, boundaryType, startOffset, endOffset);
     if (*startOffset <= 0) {
         *startOffset = *endOffset = *startOffset < 0 ? -1 : 0;
         return QString();
@@ -202,7 +203,8 @@ QString AccessibleField::textBeforeOffset(int offset, QAccessible::TextBoundaryT
 QString AccessibleField::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                          int *startOffset, int *endOffset) const
 {
-    const QString at = textAtOffset(offset, boundaryType, startOffset, endOffset);
+    // The span of the piece at the offset; its text is not needed.
+    textAtOffset(offset, boundaryType, startOffset, endOffset);
     const QString text = field()->text();
     const int size = int(text.size());
     if (*endOffset < 0 || *endOffset >= size) {

@@ -11,7 +11,6 @@
 #include "ui/look/windowlook.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QKeyEvent>
 #include <QPushButton>
 
@@ -107,8 +106,9 @@ void SaveAsWindow::fillDrives()
 }
 
 // Moves the folder list to the chosen drive; a drive that cannot be read puts the selection back
-// on the drive where the folder list still stands, without a word. The keyboard stays on the
-// drive list, so screen readers are told the folder Save now writes into.
+// on the drive where the folder list still stands, without a word: an empty disc drive or a
+// card reader is no fault, and the list, unchanged, already shows where Save writes. The keyboard
+// stays on the drive list, so screen readers are told the folder Save now writes into.
 void SaveAsWindow::changeDrive(int index)
 {
     if (index < 0 || !m_folders->setPath(m_drives->itemData(index, RootRole).toString())) {

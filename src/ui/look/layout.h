@@ -40,7 +40,7 @@ inline constexpr ControlPlace messageField{"messageField", 4440, 3360, 2655, 285
 inline constexpr ControlPlace makeButton{"makeButton", 120, 3720, 7575, 315};
 inline constexpr ControlPlace saveAsButton{"saveAsButton", 7800, 3720, 255, 255};
 
-// Swatch n (1 to 29) lies over square n of the palette strip, named "swatch" and its position;
+// Swatch n (from 1) lies over square n of the palette strip, named "swatch" and its position;
 // the first at the strip's top-left corner, each next one a step to the right.
 inline constexpr int SwatchStep = 240;
 inline constexpr int SwatchSize = 255;

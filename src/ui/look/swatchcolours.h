@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/palette.h"
 #include "model/rgb.h"
 
 #include <array>
@@ -10,7 +11,7 @@ namespace tintforge {
 // The colour of each swatch's square in the palette strip, by palette position. It is not the
 // colour the text turns to (the swatch's preview): neither follows from the other, and positions
 // 9 and 24 show the same square for different previews.
-inline constexpr std::array<Rgb, 29> SwatchColours{{
+inline constexpr std::array<Rgb, Palette.size()> SwatchColours{{
     Rgb::fromHex(0xFFFFFF), Rgb::fromHex(0xFF0000), Rgb::fromHex(0x00FF00), Rgb::fromHex(0xFFFF00),
     Rgb::fromHex(0x0000FF), Rgb::fromHex(0xFF00FF), Rgb::fromHex(0x00FFFF), Rgb::fromHex(0x000000),
     Rgb::fromHex(0x702F00), Rgb::fromHex(0x7F0000), Rgb::fromHex(0x007F00), Rgb::fromHex(0x7F7F00),

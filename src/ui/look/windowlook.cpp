@@ -17,6 +17,9 @@ namespace tintforge {
 
 namespace {
 
+// The yellow of the captions and of the chooser's lists, on black.
+constexpr QRgb CaptionYellow = 0xFFFF00;
+
 // 8.25 pt at the 96 dots an inch the layout was made for.
 constexpr int ControlFontPixels = 11;
 
@@ -230,7 +233,7 @@ void styleCaption(QWidget *widget)
     // Buttons (the option buttons and the check box) fill their background from Button.
     setInAllGroups(palette, QPalette::Window, Qt::black);
     setInAllGroups(palette, QPalette::Button, Qt::black);
-    setInAllGroups(palette, QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
+    setInAllGroups(palette, QPalette::WindowText, CaptionYellow);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -254,7 +257,7 @@ QPalette listPalette()
     for (const auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
         setInAllGroups(palette, role, Qt::black);
     for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        setInAllGroups(palette, role, QColor(0xFF, 0xFF, 0x00));
+        setInAllGroups(palette, role, CaptionYellow);
     return palette;
 }
 

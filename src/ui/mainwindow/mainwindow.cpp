@@ -28,7 +28,6 @@
 #include "ui/look/windowlook.h"
 #include "ui/messages/messagebox.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,16 +36,13 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QUrl>
@@ -323,7 +319,7 @@ void MainWindow::connectEvents()
     connect(open, &QShortcut::activated, this, &MainWindow::chooseScriptToOpen);
 }
 
-// The 64 glyphs in order, once, as the window loads; the box's text stays À.
+// The glyphs in order, once, as the window loads; the box's text stays À.
 void MainWindow::fillGlyphBox()
 {
     const QString text = m_glyphCombo->currentText();
@@ -467,11 +463,6 @@ void MainWindow::tellOnReturn()
 {
     if (!m_toldOnReturn.isEmpty())
         tellWritten(std::exchange(m_toldOnReturn, {}));
-}
-
-SaveAsWindow *MainWindow::folderChooser() const
-{
-    return m_chooser;
 }
 
 void MainWindow::openFolderChooser()

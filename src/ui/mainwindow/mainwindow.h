@@ -50,7 +50,6 @@ public:
     void setLinkOpener(LinkOpener opener) { m_openLink = std::move(opener); }
     void setScriptChooser(ScriptChooser chooser) { m_chooseScript = std::move(chooser); }
     // The open folder chooser, or null.
-    SaveAsWindow *folderChooser() const;
 
     // Shows the folder chooser, creating it when none is open; never a second one.
     void openFolderChooser();
@@ -62,7 +61,7 @@ public:
     // Ctrl+O: opens the colour script the user chooses, starting in the folder Make writes into.
     void chooseScriptToOpen();
     // A segment field's context menu: the usual editing actions and a "Colour" submenu with the
-    // 29 swatches by name, each of which selects the segment and applies the swatch.
+    // The swatches by name, each of which selects the segment and applies the swatch.
     std::unique_ptr<QMenu> segmentMenu(SegmentId id);
 
 protected:

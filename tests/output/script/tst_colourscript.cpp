@@ -79,13 +79,12 @@ Composition asReadBack(const Composition &c)
         const auto first = std::find_if(Palette.begin(), Palette.end(), [&](const Swatch &s) {
             return s.code == segment.colourCode();
         });
-        expected.selectSegment(id);
-        expected.applyColour(segment.colourCode(),
-                             first != Palette.end() ? PreviewColour(first->preview) : std::nullopt);
+        expected.setSegmentColour(id, segment.colourCode(),
+                                  first != Palette.end() ? PreviewColour(first->preview)
+                                                         : std::nullopt);
         expected.setSegmentText(id, segment.text());
     }
     expected.setClanSwitch(c.clanSwitch());
-    expected.selectSegment(SegmentId::Clan);
     return expected;
 }
 

@@ -2,6 +2,7 @@
 // Both windows on any desktop: the same look under a light and a dark colour scheme, placed
 // wholly on the screen, and usable by keyboard and screen reader.
 #include "model/palette.h"
+#include "support/chooser.h"
 #include "support/widgets.h"
 #include "ui/folderchooser/folderlist.h"
 #include "ui/folderchooser/saveaswindow.h"
@@ -53,13 +54,6 @@ class TestAccessibility : public QObject
 
     std::unique_ptr<MainWindow> form;
     QPalette desktop;
-
-    SaveAsWindow *openChooser()
-    {
-        form->openFolderChooser();
-        SaveAsWindow *chooser = form->folderChooser();
-        return chooser && QTest::qWaitForWindowExposed(chooser) ? chooser : nullptr;
-    }
 
 private slots:
     void initTestCase()
@@ -119,7 +113,7 @@ private slots:
         QCOMPARE(labelsOf(control(form.get(), "messageField")),
                  QStringList{QStringLiteral("Starting Message:")});
 
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(form.get());
         QVERIFY(chooser);
         QCOMPARE(accessible(chooser)->role(), QAccessible::Window);
         QCOMPARE(accessible(control(chooser, "folderList"))->text(QAccessible::Name),

@@ -31,9 +31,7 @@
 using namespace tintforge;
 using tintforge::testing::readAll;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class TestAccessibleField : public QObject
 {

@@ -7,6 +7,7 @@
 #include "output/script/colourscript.h"
 #include "output/script/execline.h"
 #include "output/script/lines.h"
+#include "support/chooser.h"
 #include "support/files.h"
 #include "support/widgets.h"
 #include "ui/folderchooser/drives.h"
@@ -36,9 +37,7 @@ using namespace tintforge;
 using tintforge::testing::control;
 using tintforge::testing::readAll;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class TestDrives : public QObject
 {
@@ -50,14 +49,6 @@ class TestDrives : public QObject
     // What the windows would have shown; tests replace the sink so nothing waits for a click.
     QStringList messages;
 
-    SaveAsWindow *openChooser()
-    {
-        control<QPushButton>(main.get(), "saveAsButton")->click();
-        SaveAsWindow *chooser = main->folderChooser();
-        if (chooser && !QTest::qWaitForWindowExposed(chooser))
-            return nullptr;
-        return chooser;
-    }
     QString folder(const char *name) const
     {
         return QDir::toNativeSeparators(dir->filePath(QString::fromLatin1(name)));
@@ -123,7 +114,7 @@ private slots:
     // volume's name in brackets, in the order of the letters; choosing one opens its root.
     void drivesShowAsLettersInOrder()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(main.get());
         auto *drives = control<QComboBox>(chooser, "driveList");
         QCOMPARE(drives->count(), QDir::drives().size());
         const QRegularExpression shape(QStringLiteral("^[a-z]:( \\[.+\\])?$"));
@@ -147,7 +138,7 @@ private slots:
 
     void aDriveThatCannotBeOpenedFallsBackSilently()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(main.get());
         auto *drives = control<QComboBox>(chooser, "driveList");
         const int before = drives->currentIndex();
         drives->addItem(QStringLiteral("/media/gone"), dir->filePath(QStringLiteral("unmounted")));
@@ -159,7 +150,7 @@ private slots:
 
     void aRootFolderJoinsWithOneSeparator()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(main.get());
         QVERIFY(control<FolderList>(chooser, "folderList")->setPath(QDir::rootPath()));
         const QString root = chooser->currentFolder();
         QCOMPARE(root, QDir::toNativeSeparators(QDir::rootPath()));

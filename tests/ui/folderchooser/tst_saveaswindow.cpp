@@ -7,6 +7,7 @@
 #include "output/script/colourscript.h"
 #include "output/script/execline.h"
 #include "output/script/lines.h"
+#include "support/chooser.h"
 #include "support/files.h"
 #include "support/widgets.h"
 #include "ui/folderchooser/drives.h"
@@ -56,14 +57,6 @@ class TestSaveAsWindow : public QObject
     // What the windows would have shown; tests replace the sink so nothing waits for a click.
     QStringList messages;
 
-    SaveAsWindow *openChooser()
-    {
-        control<QPushButton>(main.get(), "saveAsButton")->click();
-        SaveAsWindow *chooser = main->folderChooser();
-        if (chooser && !QTest::qWaitForWindowExposed(chooser))
-            return nullptr;
-        return chooser;
-    }
     QString folder(const char *name) const
     {
         return QDir::toNativeSeparators(dir->filePath(QString::fromLatin1(name)));
@@ -95,7 +88,7 @@ private slots:
 
     void startsAsAFixedToolWindowOnTheCurrentFolder()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(main.get());
         QVERIFY(chooser);
         QCOMPARE(chooser->windowTitle(), QStringLiteral("Save as..."));
         QCOMPARE(chooser->size(), QSize(289, 228));
@@ -120,7 +113,7 @@ private slots:
 
     void aSingleClickHighlightsADoubleClickOpens()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(main.get());
         auto *list = control<FolderList>(chooser, "folderList");
         QListWidgetItem *game = entryNamed(list, QStringLiteral("game"));
         QVERIFY(game);
@@ -140,7 +133,7 @@ private slots:
 
     void saveWritesIntoTheOpenedFolderNotTheHighlightedOne()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(main.get());
         auto *list = control<FolderList>(chooser, "folderList");
         QVERIFY(list->setPath(folder("game/user")));
         list->setCurrentItem(entryNamed(list, QStringLiteral("game")));
@@ -156,14 +149,14 @@ private slots:
 
     void failedSaveKeepsTheChooserOpenAndSaysWhy()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(main.get());
         QVERIFY(control<FolderList>(chooser, "folderList")->setPath(folder("other")));
         QVERIFY(QDir(folder("other")).removeRecursively()); // gone from under the list
         const Composition before = main->composition();
         control<QPushButton>(chooser, "saveButton")->click();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains(joinPath(folder("other"), ScriptFileName)));
-        QCOMPARE(main->folderChooser(), chooser);
+        QCOMPARE(testing::shownChooser(), chooser);
         QVERIFY(chooser->isVisible());
         QVERIFY(main->composition() == before);
     }
@@ -176,7 +169,7 @@ private slots:
         QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("gone/deeper")));
         QVERIFY(QDir::setCurrent(folder("gone/deeper")));
         QVERIFY(QDir(folder("gone")).removeRecursively());
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(main.get());
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
         QVERIFY(entryNamed(control<FolderList>(chooser, "folderList"), QStringLiteral("game")));
         control<QPushButton>(chooser, "saveButton")->click();
@@ -204,7 +197,7 @@ private slots:
 
         // Started inside the undecodable folder, the chooser opens the folder above it.
         QCOMPARE(::chdir((base + "/bad\xff").constData()), 0);
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(main.get());
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
 
         auto *list = control<FolderList>(chooser, "folderList");
@@ -235,7 +228,7 @@ private slots:
     {
         QFETCH(bool, escape);
         QFETCH(bool, driveListOpen);
-        QPointer<SaveAsWindow> chooser = openChooser();
+        QPointer<SaveAsWindow> chooser = testing::openChooser(main.get());
         if (escape) {
             QVERIFY(QTest::qWaitForWindowActive(chooser));
             if (driveListOpen) {
@@ -254,13 +247,13 @@ private slots:
         QTRY_VERIFY(!chooser);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 0);
         // The next one starts afresh.
-        QVERIFY(openChooser() != nullptr);
+        QVERIFY(testing::openChooser(main.get()) != nullptr);
     }
 
     // Screen readers hear where Save will write: the folder and the drive, as they change.
     void theFolderAndDriveAreHeard()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(main.get());
         auto *folders = control<QListWidget>(chooser, "folderList");
         auto *drives = control<QComboBox>(chooser, "driveList");
         const auto heard = [](QWidget *widget) {
@@ -284,7 +277,7 @@ private slots:
     // The keyboard's place in the folder list shows plainly, in the list's yellow.
     void theFocusedFolderListShowsIt()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(main.get());
         QVERIFY(QTest::qWaitForWindowActive(chooser));
         auto *folders = control<QListWidget>(chooser, "folderList");
         control<QWidget>(chooser, "saveButton")->setFocus();
@@ -302,9 +295,9 @@ private slots:
 
     void theButtonTwiceGivesOneChooser()
     {
-        SaveAsWindow *first = openChooser();
+        SaveAsWindow *first = testing::openChooser(main.get());
         control<FolderList>(first, "folderList")->setPath(folder("other"));
-        SaveAsWindow *second = openChooser();
+        SaveAsWindow *second = testing::openChooser(main.get());
         QCOMPARE(second, first);
         QCOMPARE(second->currentFolder(), folder("other"));
         int choosers = 0;
@@ -317,7 +310,7 @@ private slots:
     // it and nothing written.
     void closingTheMainWindowEndsTheProgramWithTheChooser()
     {
-        QPointer<SaveAsWindow> chooser = openChooser();
+        QPointer<SaveAsWindow> chooser = testing::openChooser(main.get());
         QTimer::singleShot(0, main.get(), [this] { main->close(); });
         QTimer watchdog;
         watchdog.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });

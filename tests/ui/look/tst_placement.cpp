@@ -2,6 +2,7 @@
 // Both windows on any desktop: the same look under a light and a dark colour scheme, placed
 // wholly on the screen, and usable by keyboard and screen reader.
 #include "model/palette.h"
+#include "support/chooser.h"
 #include "support/widgets.h"
 #include "ui/folderchooser/folderlist.h"
 #include "ui/folderchooser/saveaswindow.h"
@@ -30,9 +31,7 @@
 using namespace tintforge;
 using tintforge::testing::control;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class TestPlacement : public QObject
 {
@@ -40,13 +39,6 @@ class TestPlacement : public QObject
 
     std::unique_ptr<MainWindow> form;
     QPalette desktop;
-
-    SaveAsWindow *openChooser()
-    {
-        form->openFolderChooser();
-        SaveAsWindow *chooser = form->folderChooser();
-        return chooser && QTest::qWaitForWindowExposed(chooser) ? chooser : nullptr;
-    }
 
 private slots:
     void initTestCase()
@@ -98,7 +90,7 @@ private slots:
     // against the maximized state, and the compositor ended the program for it.
     void maximizingLeavesTheWindowsAsTheyAre()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(form.get());
         QVERIFY(chooser);
         for (QWidget *window :
              {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(chooser)}) {
@@ -117,12 +109,12 @@ private slots:
     // Raising alone would leave a minimised chooser minimised.
     void theButtonBringsBackAMinimisedChooser()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(form.get());
         QVERIFY(chooser);
         chooser->showMinimized();
         QVERIFY(chooser->isMinimized());
         control<QPushButton>(form.get(), "saveAsButton")->click();
-        QCOMPARE(form->folderChooser(), chooser);
+        QCOMPARE(testing::shownChooser(), chooser);
         QVERIFY(!chooser->isMinimized());
         QVERIFY(chooser->isVisible());
     }
@@ -138,7 +130,7 @@ private slots:
     void closingTheMainWindowClosesTheChooser()
     {
         QFETCH(bool, minimised);
-        QPointer<SaveAsWindow> chooser = openChooser();
+        QPointer<SaveAsWindow> chooser = testing::openChooser(form.get());
         QVERIFY(chooser);
         if (minimised)
             chooser->showMinimized();

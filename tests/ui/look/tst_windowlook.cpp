@@ -2,6 +2,7 @@
 // Both windows on any desktop: the same look under a light and a dark colour scheme, placed
 // wholly on the screen, and usable by keyboard and screen reader.
 #include "model/palette.h"
+#include "support/chooser.h"
 #include "support/widgets.h"
 #include "ui/folderchooser/folderlist.h"
 #include "ui/folderchooser/saveaswindow.h"
@@ -74,13 +75,6 @@ class TestWindowLook : public QObject
     std::unique_ptr<MainWindow> form;
     QPalette desktop;
 
-    SaveAsWindow *openChooser()
-    {
-        form->openFolderChooser();
-        SaveAsWindow *chooser = form->folderChooser();
-        return chooser && QTest::qWaitForWindowExposed(chooser) ? chooser : nullptr;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -106,7 +100,7 @@ private slots:
     void bothWindowsLookTheSameUnderADarkScheme()
     {
         control<QLineEdit>(form.get(), "nameField")->setText(QStringLiteral("Player"));
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(form.get());
         QVERIFY(chooser);
         auto *drives = control<QComboBox>(chooser, "driveList");
         drives->showPopup();
@@ -165,7 +159,7 @@ private slots:
         QTemporaryDir dir;
         for (int i = 0; i < 60; ++i)
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder%1").arg(i)));
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(form.get());
         auto *folders = control<FolderList>(chooser, "folderList");
         QVERIFY(folders->setPath(dir.path()));
         QScrollBar *bar = folders->verticalScrollBar();
@@ -177,7 +171,7 @@ private slots:
     // lies on, along all four sides; its size and caption stay as they were.
     void focusShowsOnButtonsAsADottedFrame()
     {
-        SaveAsWindow *chooser = openChooser();
+        SaveAsWindow *chooser = testing::openChooser(form.get());
         QVERIFY(chooser);
         for (QWidget *button :
              {control(form.get(), "makeButton"), control(form.get(), "appendGlyphButton"),

@@ -153,9 +153,9 @@ private slots:
         QFETCH(QString, golden);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const QString path = golden.isEmpty()
-                                 ? dir.path()
-                                 : QFINDTESTDATA(QStringLiteral("../../output/script/data/") + golden);
+        const QString path =
+            golden.isEmpty() ? dir.path()
+                             : QFINDTESTDATA(QStringLiteral("../../output/script/data/") + golden);
         control<QRadioButton>("hostOption")->click();
         typeText(control<QLineEdit>("messageField"), QStringLiteral("before"));
         const Composition before = form->composition();
