@@ -53,7 +53,9 @@ options=(
     -DFEATURE_optimize_size=ON
     "-DCMAKE_C_FLAGS=-ffunction-sections -fdata-sections"
     "-DCMAKE_CXX_FLAGS=-ffunction-sections -fdata-sections"
-    # Widgets and dialogs no code path of the program or its tests reaches.
+    # Widgets and dialogs no code path of the program or its tests reaches. (QMainWindow, its
+    # tool bar and menu bar stay: Qt 6.4's compatibility code includes their headers whatever
+    # the features say.)
     -DFEATURE_graphicsview=OFF
     -DFEATURE_mdiarea=OFF
     -DFEATURE_calendarwidget=OFF
@@ -65,10 +67,7 @@ options=(
     -DFEATURE_tabwidget=OFF
     -DFEATURE_tabbar=OFF
     -DFEATURE_dockwidget=OFF
-    -DFEATURE_mainwindow=OFF
-    -DFEATURE_toolbar=OFF
     -DFEATURE_statusbar=OFF
-    -DFEATURE_menubar=OFF
     -DFEATURE_keysequenceedit=OFF
     -DFEATURE_fontcombobox=OFF
     -DFEATURE_fontdialog=OFF

@@ -29,7 +29,6 @@
 #include <QTimer>
 
 using namespace tintforge;
-using tintforge::testing::readAll;
 
 namespace {} // namespace
 

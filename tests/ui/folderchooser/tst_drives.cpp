@@ -35,7 +35,6 @@
 
 using namespace tintforge;
 using tintforge::testing::control;
-using tintforge::testing::readAll;
 
 namespace {} // namespace
 
