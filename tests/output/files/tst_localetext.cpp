@@ -4,9 +4,9 @@
 
 #ifdef Q_OS_UNIX
 #include "output/files/localetext.h"
-#endif
 
 using namespace tintforge;
+#endif
 
 class TestLocaleText : public QObject
 {
