@@ -358,7 +358,7 @@ private slots:
         s.key(QStringLiteral("shift+Tab"));
         s.key(QStringLiteral("space"));
         QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("config.cfg")),
-                                  QByteArray("exec color.cfg\r\n"), 5000);
+                                  testing::ExecLineBytes, 5000);
         QCOMPARE(readAll(s.gameFile("color.cfg")), scriptOf(typicalRun()));
 
         // What the person sees: the palette squares, silver fields, black background.
@@ -468,7 +468,7 @@ private slots:
         s.clickAt(origin, SaveInChooser);
         QTRY_COMPARE_WITH_TIMEOUT(readAll(s.workFile("user/color.cfg")), scriptOf(typicalRun()),
                                   5000);
-        QCOMPARE(readAll(s.workFile("user/config.cfg")), QByteArray("exec color.cfg\r\n"));
+        QCOMPARE(readAll(s.workFile("user/config.cfg")), testing::ExecLineBytes);
         QVERIFY(!QFileInfo::exists(s.workFile("color.cfg")));
         QVERIFY(!QFileInfo::exists(s.gameFile("color.cfg")));
         QTRY_VERIFY(run(XDOTOOL, {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
@@ -490,7 +490,7 @@ private slots:
         s.click(Make);
         QTRY_COMPARE_WITH_TIMEOUT(readAll(folder + QStringLiteral("color.cfg")),
                                   scriptOf(typicalRun()), 5000);
-        QCOMPARE(readAll(folder + QStringLiteral("config.cfg")), QByteArray("exec color.cfg\r\n"));
+        QCOMPARE(readAll(folder + QStringLiteral("config.cfg")), testing::ExecLineBytes);
         QVERIFY(!QFileInfo::exists(s.gameFile("color.cfg")));
     }
 

@@ -98,7 +98,7 @@ void fuzzWriter(testing::ByteStream &in)
     // /dev/full reads as endless zeros.
     const QByteArray configNow =
         fault == Fault::ConfigIsFull ? QByteArray() : testing::readAll(config);
-    const QByteArray exec = "exec color.cfg\r\n";
+    const QByteArray exec = testing::ExecLineBytes;
     const bool configGrew = configNow == oldConfig + exec || configNow == oldConfig + "\r\n" + exec;
     if (written) {
         check(scriptNow == rendered, "written script differs from the rendered one");

@@ -62,7 +62,7 @@ private slots:
                          QByteArray::fromStdString(renderColourScript(c)));
             }
             QCOMPARE(
-                readAll(dir.filePath(QStringLiteral("config.cfg"))).count("exec color.cfg\r\n"),
+                readAll(dir.filePath(QStringLiteral("config.cfg"))).count(testing::ExecLineBytes),
                 writes);
             QCOMPARE(QDir(dir.path())
                          .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)

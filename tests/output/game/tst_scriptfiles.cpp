@@ -466,7 +466,7 @@ private slots:
             ::close(ends[0]);
             if (!file)
                 return false;
-            const Status written = file->writeAll("exec color.cfg\r\n");
+            const Status written = file->writeAll(testing::ExecLineBytes.toStdString());
             return !written && written.error().code == EPIPE &&
                    written.error().reason == QString::fromUtf8(std::strerror(EPIPE));
         }));
@@ -511,7 +511,7 @@ private slots:
         const FileStatus written = writeColourScript(folder, testing::sampleComposition());
         if (followed) {
             QVERIFY(testing::succeeded(written));
-            QCOMPARE(readAll(target), QByteArray("mine\r\nexec color.cfg\r\n"));
+            QCOMPARE(readAll(target), "mine\r\n" + testing::ExecLineBytes);
             return;
         }
         QVERIFY(!written);

@@ -142,7 +142,7 @@ private slots:
         QTRY_VERIFY(!guard);
         QCOMPARE(readAll(folder("game/user/color.cfg")),
                  QByteArray::fromStdString(renderColourScript(main->composition())));
-        QCOMPARE(readAll(folder("game/user/config.cfg")), QByteArray("exec color.cfg\r\n"));
+        QCOMPARE(readAll(folder("game/user/config.cfg")), testing::ExecLineBytes);
         QVERIFY(!QFileInfo::exists(folder("game/color.cfg")));
         QVERIFY(messages.isEmpty());
     }
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(entryNamed(control<FolderList>(chooser, "folderList"), QStringLiteral("game")));
         control<QPushButton>(chooser, "saveButton")->click();
         QCOMPARE(readAll(dir->filePath(QStringLiteral("config.cfg"))),
-                 QByteArray("exec color.cfg\r\n"));
+                 testing::ExecLineBytes);
 #else
         QSKIP("Windows does not delete a folder that a program has as its current folder");
 #endif

@@ -640,7 +640,7 @@ private slots:
         QTest::keyClick(control("makeButton"), Qt::Key(key));
         QCOMPARE(readAll(game.file("color.cfg")),
                  QByteArray::fromStdString(renderColourScript(form->composition())));
-        QCOMPARE(readAll(game.file("config.cfg")), QByteArray("exec color.cfg\r\n"));
+        QCOMPARE(readAll(game.file("config.cfg")), testing::ExecLineBytes);
         QVERIFY(messages.isEmpty());
     }
 
