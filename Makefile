@@ -91,12 +91,14 @@ bench:
 	@if [ -f $(WINDOWS_DIR)/CMakeCache.txt ]; then XVFB_SCREEN=$(XVFB_SCREEN) tools/windows/bench-wine.sh $(WINDOWS_DIR) $(BENCH_DIR) $(BENCH_RUNS); fi
 
 # The Windows program, "VorlixOrv's Tintforge.exe", and its zip, cross-built with MinGW-w64
-# against a static Qt. That Qt is built once per machine from Debian's qt6-base source into a
+# against a static Qt; configured afresh when that Qt is another one than the build knows. That Qt is built once per machine from Debian's qt6-base source into a
 # cache outside the clone (docs/windows.md says how long the first run took).
 windows:
 	@tools/install-deps.sh windows
 	@export TINTFORGE_WINDOWS_QT=$$(tools/windows/build-qt.sh) && \
-	    cmake --preset windows $(CMAKE_ARGS) >/dev/null
+	    fresh=$$(grep -qF "Qt6_DIR:PATH=$$TINTFORGE_WINDOWS_QT/" $(WINDOWS_DIR)/CMakeCache.txt 2>/dev/null || \
+	        echo --fresh) && \
+	    cmake --preset windows $$fresh $(CMAKE_ARGS) >/dev/null
 	@cmake --build --preset windows -j $(JOBS)
 	@cmake --build --preset windows-zip
 

@@ -20,10 +20,16 @@ QImage bannerImage(qreal devicePixelRatio)
     const QResource pixels(scale == 2 ? QStringLiteral(":/banner@2x.rgb32")
                                       : QStringLiteral(":/banner.rgb32"));
     const qsizetype rowBytes = qsizetype{size.width()} * 4;
-    if (pixels.size() != rowBytes * size.height())
+    // The pixels where they are stored, or inflated where they are stored compressed; the
+    // picture holds them as long as it lives.
+    auto *rows = new QByteArray(pixels.uncompressedData());
+    if (rows->size() != rowBytes * size.height()) {
+        delete rows;
         return {};
-    // Shown in place, from the program's own read-only data.
-    QImage banner(pixels.data(), size.width(), size.height(), rowBytes, QImage::Format_RGB32);
+    }
+    QImage banner(
+        reinterpret_cast<const uchar *>(rows->constData()), size.width(), size.height(), rowBytes,
+        QImage::Format_RGB32, [](void *held) { delete static_cast<QByteArray *>(held); }, rows);
     banner.setDevicePixelRatio(scale);
     return banner;
 }
