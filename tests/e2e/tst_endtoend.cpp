@@ -357,8 +357,7 @@ private slots:
         s.click(NameField);
         s.key(QStringLiteral("shift+Tab"));
         s.key(QStringLiteral("space"));
-        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("config.cfg")),
-                                  testing::ExecLineBytes, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(readAll(s.gameFile("config.cfg")), testing::ExecLineBytes, 5000);
         QCOMPARE(readAll(s.gameFile("color.cfg")), scriptOf(typicalRun()));
 
         // What the person sees: the palette squares, silver fields, black background.

@@ -173,8 +173,7 @@ private slots:
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(dir->path()));
         QVERIFY(entryNamed(control<FolderList>(chooser, "folderList"), QStringLiteral("game")));
         control<QPushButton>(chooser, "saveButton")->click();
-        QCOMPARE(readAll(dir->filePath(QStringLiteral("config.cfg"))),
-                 testing::ExecLineBytes);
+        QCOMPARE(readAll(dir->filePath(QStringLiteral("config.cfg"))), testing::ExecLineBytes);
 #else
         QSKIP("Windows does not delete a folder that a program has as its current folder");
 #endif
