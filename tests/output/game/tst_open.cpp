@@ -5,6 +5,7 @@
 #include "output/game/open.h"
 #include "output/script/colourscript.h"
 #include "support/files.h"
+#include "support/goldenscripts.h"
 
 #include <algorithm>
 #include <array>
@@ -19,31 +20,17 @@
 #endif
 
 using namespace tintforge;
+using tintforge::testing::goldenScript;
+using tintforge::testing::linesOf;
+using tintforge::testing::Texts;
 
 namespace {
-
-// Lines of a CR LF file, without their line ends.
-QList<QByteArray> linesOf(const QByteArray &file)
-{
-    QList<QByteArray> lines = file.split('\n');
-    lines.removeLast(); // after the final line end
-    for (QByteArray &line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-    }
-    return lines;
-}
-
-QByteArray goldenFile(const QString &name)
-{
-    return testing::readAll(QFINDTESTDATA(QStringLiteral("../script/data/") + name));
-}
 
 // The worked example's script with its line starting `prefix` replaced by `line` (removed when
 // `line` is empty), or `line` added before the last line when no line starts so.
 QByteArray editedExample(const QByteArray &prefix, const QByteArray &line)
 {
-    QList<QByteArray> lines = linesOf(goldenFile(QStringLiteral("worked-example.cfg")));
+    QList<QByteArray> lines = linesOf(goldenScript(QStringLiteral("worked-example.cfg")));
     const auto at = std::find_if(lines.begin(), lines.end(),
                                  [&](const QByteArray &l) { return l.startsWith(prefix); });
     if (at == lines.end())
@@ -55,13 +42,7 @@ QByteArray editedExample(const QByteArray &prefix, const QByteArray &line)
     return lines.join("\r\n") + "\r\n";
 }
 
-using Positions = std::array<int, 5>;
-using Texts = std::array<std::string, 5>;
-
 } // namespace
-
-Q_DECLARE_METATYPE(Positions)
-Q_DECLARE_METATYPE(Texts)
 
 class TestOpen : public QObject
 {
@@ -149,7 +130,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("reason");
-        const QByteArray example = goldenFile(QStringLiteral("worked-example.cfg"));
+        const QByteArray example = goldenScript(QStringLiteral("worked-example.cfg"));
         QTest::newRow("empty") << QByteArray() << QStringLiteral("the file is empty");
         const QString noCrLf = QStringLiteral("its lines do not end with CR LF, as a colour "
                                               "script's do");
@@ -212,7 +193,7 @@ private slots:
         } else if (kind == QStringLiteral("huge")) {
             QFile huge(path);
             QVERIFY(huge.open(QIODevice::WriteOnly));
-            QVERIFY(huge.write(goldenFile(QStringLiteral("worked-example.cfg"))) > 0);
+            QVERIFY(huge.write(goldenScript(QStringLiteral("worked-example.cfg"))) > 0);
             QVERIFY(huge.resize(qint64(4) << 30)); // sparse: no disk is filled
         } else if (kind == QStringLiteral("fifo")) {
 #ifdef Q_OS_UNIX

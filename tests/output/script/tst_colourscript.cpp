@@ -8,6 +8,7 @@
 #include "output/script/lines.h"
 #include "output/script/scriptreading.h"
 #include "support/filebytes.h"
+#include "support/goldenscripts.h"
 #include "support/samples.h"
 
 #include <algorithm>
@@ -23,6 +24,10 @@
 #endif
 
 using namespace tintforge;
+using tintforge::testing::goldenScript;
+using tintforge::testing::linesOf;
+using tintforge::testing::Positions;
+using tintforge::testing::Texts;
 
 namespace {
 
@@ -30,18 +35,6 @@ QByteArray render(const Composition &c)
 {
     const std::string script = renderColourScript(c);
     return QByteArray(script.data(), qsizetype(script.size()));
-}
-
-// Lines of a CR LF file, without their line ends.
-QList<QByteArray> linesOf(const QByteArray &file)
-{
-    QList<QByteArray> lines = file.split('\n');
-    lines.removeLast(); // after the final line end
-    for (QByteArray &line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-    }
-    return lines;
 }
 
 // Clan "XYZ" in code 2, name "Player" in code 5, everything else untouched.
@@ -54,11 +47,6 @@ Composition workedExample()
     c.setSegmentText(SegmentId::Name, "Player");
     c.applyColour(0x05, Rgb::fromHex(0x0000FF));
     return c;
-}
-
-QByteArray goldenFile(const QString &name)
-{
-    return testing::readAll(QFINDTESTDATA(QStringLiteral("data/") + name));
 }
 
 std::string glyphs(std::size_t from, std::size_t to)
@@ -88,9 +76,6 @@ Composition asReadBack(const Composition &c)
     return expected;
 }
 
-using Positions = std::array<int, 5>;
-using Texts = std::array<std::string, 5>;
-
 // Each segment takes the swatch at its palette position and then its text, appended (and so cut
 // to its limit); then the clan switch.
 Composition composedFrom(const Positions &positions, const Texts &texts, bool clanSwitch)
@@ -107,9 +92,6 @@ Composition composedFrom(const Positions &positions, const Texts &texts, bool cl
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Positions)
-Q_DECLARE_METATYPE(Texts)
 
 class TestColourScript : public QObject
 {
@@ -163,7 +145,7 @@ private slots:
         QFETCH(Texts, texts);
         QFETCH(bool, clanSwitch);
         const Composition c = composedFrom(positions, texts, clanSwitch);
-        const QByteArray bytes = goldenFile(golden);
+        const QByteArray bytes = goldenScript(golden);
         QVERIFY(!bytes.isEmpty());
         QCOMPARE(render(c), bytes);
 

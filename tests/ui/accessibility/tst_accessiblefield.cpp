@@ -1,65 +1,34 @@
 // SPDX-License-Identifier: MIT
-#include "model/palette.h"
-#include "output/game/open.h"
-#include "output/script/colourscript.h"
-#include "output/script/lines.h"
-#include "output/script/scriptreading.h"
-#include "support/files.h"
-#include "support/gamefolder.h"
-#include "support/listeddata.h"
+// What a screen reader is told about a field's text, at every offset, and at once.
+#include "support/mainwindow.h"
 #include "support/widgets.h"
 #include "ui/look/windowlook.h"
-#include "ui/mainwindow/mainwindow.h"
 
-#include <cerrno>
-#include <cstring>
-#include <QAbstractItemView>
+#include <chrono>
 #include <QAccessible>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace tintforge;
-
-namespace {} // namespace
 
 class TestAccessibleField : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<MainWindow> form;
-    // What the window would have shown and launched; tests replace both so nothing waits or opens.
-    QStringList messages;
-    QList<QUrl> openedLinks;
 
     template <typename T = QWidget> T *control(const char *name)
     {
         return testing::control<T>(form.get(), name);
     }
-    QString focusName() const { return QApplication::focusWidget()->objectName(); }
 
 private slots:
     void initTestCase() { installFormStyle(); }
     void init()
     {
-        messages.clear();
-        openedLinks.clear();
-        form = std::make_unique<MainWindow>();
-        form->setMessageSink([this](QWidget *, const QString &message) { messages << message; });
-        form->setLinkOpener([this](const QUrl &url) {
-            openedLinks << url;
-            return true;
-        });
-        form->show();
+        form = testing::shownMainWindow();
+        QVERIFY(form);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
     void cleanup() { form.reset(); }

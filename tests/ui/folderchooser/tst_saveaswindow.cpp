@@ -47,44 +47,14 @@ QListWidgetItem *entryNamed(FolderList *list, const QString &name)
 
 } // namespace
 
-class TestSaveAsWindow : public QObject
+class TestSaveAsWindow : public QObject, private testing::ChooserScene
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> main;
-    std::unique_ptr<QTemporaryDir> dir;
-    QString previousCurrent;
-    // What the windows would have shown; tests replace the sink so nothing waits for a click.
-    QStringList messages;
-
-    QString folder(const char *name) const
-    {
-        return QDir::toNativeSeparators(dir->filePath(QString::fromLatin1(name)));
-    }
-
 private slots:
     void initTestCase() { installFormStyle(); }
-    void init()
-    {
-        // The chooser starts on the program's current folder.
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("game/user")));
-        QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("other")));
-        previousCurrent = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir->path()));
-        messages.clear();
-        main = std::make_unique<MainWindow>();
-        main->setMessageSink([this](QWidget *, const QString &message) { messages << message; });
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
-        control<QLineEdit>(main.get(), "nameField")->insert(QStringLiteral("Player"));
-    }
-    void cleanup()
-    {
-        main.reset();
-        QDir::setCurrent(previousCurrent);
-        dir.reset();
-    }
+    void init() { QVERIFY(setUpScene()); }
+    void cleanup() { tearDownScene(); }
 
     void startsAsAFixedToolWindowOnTheCurrentFolder()
     {

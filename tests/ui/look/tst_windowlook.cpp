@@ -3,6 +3,7 @@
 // wholly on the screen, and usable by keyboard and screen reader.
 #include "model/palette.h"
 #include "support/chooser.h"
+#include "support/mainwindow.h"
 #include "support/widgets.h"
 #include "ui/folderchooser/folderlist.h"
 #include "ui/folderchooser/saveaswindow.h"
@@ -68,32 +69,14 @@ double contrast(QRgb a, QRgb b)
 
 } // namespace
 
-class TestWindowLook : public QObject
+class TestWindowLook : public QObject, private testing::DesktopScene
 {
     Q_OBJECT
 
-    std::unique_ptr<MainWindow> form;
-    QPalette desktop;
-
 private slots:
-    void initTestCase()
-    {
-        installFormStyle();
-        desktop = QApplication::palette();
-    }
-    void init()
-    {
-        QApplication::setPalette(desktop);
-        form = std::make_unique<MainWindow>();
-        form->setMessageSink([](QWidget *, const QString &) {});
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-    void cleanup()
-    {
-        form.reset();
-        QApplication::setPalette(desktop);
-    }
+    void initTestCase() { setUpStyle(); }
+    void init() { QVERIFY(setUpScene()); }
+    void cleanup() { tearDownScene(); }
 
     // Every pixel of both windows, and of the open drive list, stays the same when the desktop
     // switches to a dark scheme; uncoloured text on the silver fields is black.

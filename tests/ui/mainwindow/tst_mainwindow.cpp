@@ -7,6 +7,7 @@
 #include "support/files.h"
 #include "support/gamefolder.h"
 #include "support/listeddata.h"
+#include "support/mainwindow.h"
 #include "support/widgets.h"
 #include "ui/look/windowlook.h"
 #include "ui/mainwindow/mainwindow.h"
@@ -120,13 +121,12 @@ private slots:
     {
         messages.clear();
         openedLinks.clear();
-        form = std::make_unique<MainWindow>();
-        form->setMessageSink([this](QWidget *, const QString &message) { messages << message; });
+        form = testing::shownMainWindow(&messages);
+        QVERIFY(form);
         form->setLinkOpener([this](const QUrl &url) {
             openedLinks << url;
             return true;
         });
-        form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
     void cleanup() { form.reset(); }
