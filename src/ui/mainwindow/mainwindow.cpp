@@ -14,6 +14,7 @@
 #include "output/game/make.h"
 #include "output/game/open.h"
 #include "output/script/execline.h"
+#include "scriptdialog.h"
 #include "ui/accessibility/accessibility.h"
 #include "ui/accessibility/clickarea.h"
 #include "ui/accessibility/spokennotice.h"
@@ -34,7 +35,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,14 +78,6 @@ void bringBack(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
-}
-
-// The system's own dialog where it has one (Windows, a desktop's platform theme), else Qt's.
-QString chooseScriptInDialog(QWidget *parent, const QString &folder)
-{
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open a colour script"), folder,
-                                        QStringLiteral("Colour scripts (%1);;All files (*)")
-                                            .arg(QLatin1StringView(ScriptFileName)));
 }
 
 } // namespace

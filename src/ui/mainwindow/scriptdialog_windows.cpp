@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "scriptdialog.h"
+
+#include "output/script/execline.h"
+
+#include <QDir>
+#include <QString>
+#include <QWidget>
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <vector>
+
+namespace tintforge {
+
+// The system's open dialog, called directly: the program then carries none of Qt's own file
+// dialog, which Windows never shows anyway.
+QString chooseScriptInDialog(QWidget *parent, const QString &folder)
+{
+    const std::wstring title = L"Open a colour script";
+    // Pairs of a caption and its patterns, each ended by a null, the list by a second one.
+    const std::wstring name = QString(QLatin1StringView(ScriptFileName)).toStdWString();
+    std::wstring filters = L"Colour scripts (" + name + L")";
+    filters += L'\0' + name + L'\0';
+    filters += std::wstring(L"All files (*)") + L'\0' + L"*" + L'\0';
+    const std::wstring start = QDir::toNativeSeparators(folder).toStdWString();
+    // Room for the longest path the system takes.
+    std::vector<wchar_t> chosen(32768, L'\0');
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = parent ? reinterpret_cast<HWND>(parent->window()->winId()) : nullptr;
+    dialog.lpstrFilter = filters.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = chosen.data();
+    dialog.nMaxFile = static_cast<DWORD>(chosen.size());
+    dialog.lpstrInitialDir = start.c_str();
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags =
+        OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&dialog))
+        return {};
+    return QDir::fromNativeSeparators(QString::fromWCharArray(chosen.data()));
+}
+
+} // namespace tintforge
