@@ -22,6 +22,8 @@ class NativeFolder
 public:
     // Opens the folder; the failure names no file yet.
     static Result<NativeFolder, SystemError> open(const QString &path);
+    // Makes the folder, whose parent must exist; succeeds when a folder of that name is there.
+    static Status make(const QString &path);
     ~NativeFolder();
     NativeFolder(NativeFolder &&other) noexcept;
     NativeFolder &operator=(NativeFolder &&) = delete;

@@ -104,6 +104,17 @@ Result<NativeFolder, SystemError> NativeFolder::open(const QString &path)
     return NativeFolder(path, fd);
 }
 
+Status NativeFolder::make(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {
+    };
+    if (::mkdir(name.constData(), 0777) != 0 &&
+        !(errno == EEXIST && ::stat(name.constData(), &status) == 0 && S_ISDIR(status.st_mode)))
+        return lastError();
+    return {};
+}
+
 NativeFolder::~NativeFolder()
 {
     if (m_handle != InvalidHandle)

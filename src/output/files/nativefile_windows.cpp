@@ -88,6 +88,19 @@ Result<NativeFolder, SystemError> NativeFolder::open(const QString &path)
     return NativeFolder(path, 0);
 }
 
+Status NativeFolder::make(const QString &path)
+{
+    const SystemPath name(path);
+    if (!CreateDirectoryW(name, nullptr)) {
+        const DWORD error = GetLastError();
+        const DWORD attributes = GetFileAttributesW(name);
+        if (error != ERROR_ALREADY_EXISTS || attributes == INVALID_FILE_ATTRIBUTES ||
+            !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return systemError(error);
+    }
+    return {};
+}
+
 NativeFolder::~NativeFolder() = default;
 
 QStringList NativeFolder::fileNames() const

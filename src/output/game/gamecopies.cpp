@@ -11,9 +11,10 @@
 #include "scriptfiles.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <QDir>
 #include <QFileInfo>
-#include <system_error>
+#include <QStringList>
+#include <utility>
 
 namespace tintforge {
 
@@ -49,11 +50,18 @@ bool goesToTwin(const FileError &error, const QString &folder, const QString &tw
 // that was to go into it, with the system's reason.
 FileStatus makeTwin(const QString &twin, std::string_view fileName)
 {
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(twin.toStdU16String()), error);
-    if (error)
-        return FileError{joinPath(twin, fileName),
-                         {QString::fromLocal8Bit(error.message()), long(error.value())}};
+    // The missing folders, made from the top down.
+    QStringList missing;
+    for (QString folder = QDir::cleanPath(twin); !isFolder(folder);) {
+        missing.prepend(folder);
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    for (const QString &folder : std::as_const(missing))
+        if (const Status made = NativeFolder::make(folder); !made)
+            return FileError{joinPath(twin, fileName), made.error()};
     return {};
 }
 
