@@ -50,8 +50,11 @@ options=(
     -DFEATURE_gif=OFF
     # Size: optimised for size, every function and datum in a section of its own, so that the
     # program's link keeps only what it reaches (Qt 6.4's gc_binaries sets no flags itself).
+    # (Link-time optimisation does not work with this MinGW-w64: docs/performance.md says why.)
+    # PCRE2 without its just-in-time compiler: the program matches no regular expressions
+    # where speed would tell, and PCRE2's interpreter gives the same matches.
     -DFEATURE_optimize_size=ON
-    "-DCMAKE_C_FLAGS=-ffunction-sections -fdata-sections"
+    "-DCMAKE_C_FLAGS=-ffunction-sections -fdata-sections -DPCRE2_DISABLE_JIT"
     "-DCMAKE_CXX_FLAGS=-ffunction-sections -fdata-sections"
     # Widgets and dialogs no code path of the program or its tests reaches. (QMainWindow, its
     # tool bar and menu bar stay: Qt 6.4's compatibility code includes their headers whatever
@@ -83,6 +86,10 @@ options=(
     -DFEATURE_textbrowser=OFF
     -DFEATURE_syntaxhighlighter=OFF
     -DFEATURE_scroller=OFF
+    # The program opens scripts through the system's own dialog, called directly: Qt's file
+    # dialog is never shown. (Its file system model stays: Qt 6.4's compatibility header for it
+    # in Widgets names no feature, so the precompiled header of OpenGL Widgets breaks.)
+    -DFEATURE_filedialog=OFF
     # Style sheets: the program sets none. (Fusion stays: the window tests run on the offscreen
     # platform, whose style it is.)
     -DFEATURE_style_stylesheet=OFF
@@ -99,9 +106,11 @@ options=(
     -DFEATURE_undocommand=OFF
     -DFEATURE_undostack=OFF
     -DFEATURE_undogroup=OFF
-    # Core: the MIME database (the program looks up no file types), calendars other than the
-    # Gregorian, and shared memory between processes.
-    -DFEATURE_mimetype_database=OFF
+    # Core: MIME types (the program looks up no file types), SHA-3 built for size rather than
+    # speed (the program hashes nothing itself), calendars other than the Gregorian, and shared
+    # memory between processes.
+    -DFEATURE_mimetype=OFF
+    -DFEATURE_sha3_fast=OFF
     -DFEATURE_jalalicalendar=OFF
     -DFEATURE_hijricalendar=OFF
     -DFEATURE_islamiccivilcalendar=OFF
