@@ -3,6 +3,9 @@
 
 #include "paths.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
 #include <utility>
 
 namespace tintforge {
@@ -10,6 +13,22 @@ namespace tintforge {
 NativeFolder::NativeFolder(NativeFolder &&other) noexcept
     : m_path(std::move(other.m_path)), m_handle(std::exchange(other.m_handle, InvalidHandle))
 {}
+
+Status NativeFolder::makePath(const QString &path)
+{
+    QStringList missing;
+    for (QString folder = QDir::cleanPath(path); !QFileInfo(folder).isDir();) {
+        missing.prepend(folder);
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    for (const QString &folder : std::as_const(missing))
+        if (Status made = make(folder); !made)
+            return made;
+    return {};
+}
 
 QString NativeFolder::pathOf(const QString &name) const
 {

@@ -22,8 +22,9 @@ class NativeFolder
 public:
     // Opens the folder; the failure names no file yet.
     static Result<NativeFolder, SystemError> open(const QString &path);
-    // Makes the folder, whose parent must exist; succeeds when a folder of that name is there.
-    static Status make(const QString &path);
+    // Makes the folder and every missing folder above it, from the top down; succeeds when it
+    // is there already. The failure is the system's, for the first folder it could not make.
+    static Status makePath(const QString &path);
     ~NativeFolder();
     NativeFolder(NativeFolder &&other) noexcept;
     NativeFolder &operator=(NativeFolder &&) = delete;
@@ -61,6 +62,8 @@ public:
 
 private:
     friend class NativeFile;
+    // Makes one folder, whose parent exists; succeeds when a folder of that name is there.
+    static Status make(const QString &path);
     static constexpr std::intptr_t InvalidHandle = -1;
     NativeFolder(const QString &path, std::intptr_t handle) : m_path(path), m_handle(handle) {}
     QString m_path;

@@ -11,10 +11,7 @@
 #include "scriptfiles.h"
 
 #include <algorithm>
-#include <QDir>
 #include <QFileInfo>
-#include <QStringList>
-#include <utility>
 
 namespace tintforge {
 
@@ -50,18 +47,8 @@ bool goesToTwin(const FileError &error, const QString &folder, const QString &tw
 // that was to go into it, with the system's reason.
 FileStatus makeTwin(const QString &twin, std::string_view fileName)
 {
-    // The missing folders, made from the top down.
-    QStringList missing;
-    for (QString folder = QDir::cleanPath(twin); !isFolder(folder);) {
-        missing.prepend(folder);
-        const QString parent = QFileInfo(folder).path();
-        if (parent == folder)
-            break;
-        folder = parent;
-    }
-    for (const QString &folder : std::as_const(missing))
-        if (const Status made = NativeFolder::make(folder); !made)
-            return FileError{joinPath(twin, fileName), made.error()};
+    if (const Status made = NativeFolder::makePath(twin); !made)
+        return FileError{joinPath(twin, fileName), made.error()};
     return {};
 }
 

@@ -1,10 +1,27 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "output/script/execline.h"
+
+#include <array>
+#include <string_view>
+
 class QString;
 class QWidget;
 
 namespace tintforge {
+
+inline constexpr std::string_view ScriptDialogTitle = "Open a colour script";
+
+// The dialog's choices of what to show, the first chosen: a caption and its file name pattern.
+struct ScriptDialogFilter {
+    std::string_view caption;
+    std::string_view pattern;
+};
+inline constexpr std::array ScriptDialogFilters = {
+    ScriptDialogFilter{"Colour scripts", ScriptFileName},
+    ScriptDialogFilter{"All files", "*"},
+};
 
 // Asks the user for a colour script to open, starting in `folder`, and returns its path with
 // forward slashes, or an empty string when the user cancels. The system's own dialog where it

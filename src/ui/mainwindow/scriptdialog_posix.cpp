@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "scriptdialog.h"
 
-#include "output/script/execline.h"
-
 #include <QFileDialog>
+#include <QStringList>
 
 namespace tintforge {
 
 // Qt's dialog, which hands over to a desktop's own where the platform theme has one.
 QString chooseScriptInDialog(QWidget *parent, const QString &folder)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open a colour script"), folder,
-                                        QStringLiteral("Colour scripts (%1);;All files (*)")
-                                            .arg(QLatin1StringView(ScriptFileName)));
+    QStringList filters;
+    for (const ScriptDialogFilter &filter : ScriptDialogFilters)
+        filters << QStringLiteral("%1 (%2)").arg(QLatin1StringView(filter.caption),
+                                                 QLatin1StringView(filter.pattern));
+    return QFileDialog::getOpenFileName(parent, QLatin1StringView(ScriptDialogTitle), folder,
+                                        filters.join(QStringLiteral(";;")));
 }
 
 } // namespace tintforge

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "scriptdialog.h"
 
-#include "output/script/execline.h"
-
 #include <QDir>
 #include <QString>
 #include <QWidget>
@@ -19,12 +17,16 @@ namespace tintforge {
 // dialog, which Windows never shows anyway.
 QString chooseScriptInDialog(QWidget *parent, const QString &folder)
 {
-    const std::wstring title = L"Open a colour script";
-    // Pairs of a caption and its patterns, each ended by a null, the list by a second one.
-    const std::wstring name = QString(QLatin1StringView(ScriptFileName)).toStdWString();
-    std::wstring filters = L"Colour scripts (" + name + L")";
-    filters += L'\0' + name + L'\0';
-    filters += std::wstring(L"All files (*)") + L'\0' + L"*" + L'\0';
+    const std::wstring title = QString(QLatin1StringView(ScriptDialogTitle)).toStdWString();
+    // Each caption and its pattern ended by a null, the list by a second one.
+    std::wstring filters;
+    for (const ScriptDialogFilter &filter : ScriptDialogFilters) {
+        const QString pattern = QLatin1StringView(filter.pattern);
+        filters += QStringLiteral("%1 (%2)")
+                       .arg(QLatin1StringView(filter.caption), pattern)
+                       .toStdWString();
+        filters += L'\0' + pattern.toStdWString() + L'\0';
+    }
     const std::wstring start = QDir::toNativeSeparators(folder).toStdWString();
     // Room for the longest path the system takes.
     std::vector<wchar_t> chosen(32768, L'\0');

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -26,7 +27,8 @@ constexpr int FileNameBoxes[] = {0x47c, 0x480};
 void answerDialog(const std::wstring &typed, std::atomic<bool> &seen)
 {
     for (int tries = 0; tries < 300; ++tries) {
-        if (HWND dialog = FindWindowW(nullptr, L"Open a colour script")) {
+        const std::wstring title = QString(QLatin1StringView(ScriptDialogTitle)).toStdWString();
+        if (HWND dialog = FindWindowW(nullptr, title.c_str())) {
             seen = true;
             if (typed.empty()) {
                 PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
