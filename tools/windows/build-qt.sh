@@ -4,8 +4,9 @@
 #
 # The source is Debian's own qt6-base source package, unpacked with Debian's patches (security
 # fixes included), of the same upstream version as the build machine's Qt, whose moc, rcc and uic
-# serve as host tools: nothing this build makes is ever run. The result lives in a cache outside
-# the clone, keyed by the Qt version and the configure options, so every later run and CI reuse it.
+# serve as host tools: nothing this build makes is ever run. The few changes of this project's own
+# (qt-patches/) go on top. The result lives in a cache outside the clone, keyed by the Qt version,
+# the configure options and those changes, so every later run and CI reuse it.
 # It is built aside and moved into place whole, so an interrupted build never counts as done.
 #
 #   build-qt.sh              build if missing, print the prefix
@@ -106,6 +107,11 @@ options=(
     -DFEATURE_undocommand=OFF
     -DFEATURE_undostack=OFF
     -DFEATURE_undogroup=OFF
+    # Gestures: no widget of the program grabs one. Text shaping: the program's texts are in
+    # the game's 8-bit Latin code page, which needs none, and Qt then lays out text as with
+    # QFont::PreferNoShaping (both windows' pixels under Wine come out the same).
+    -DFEATURE_gestures=OFF
+    -DFEATURE_harfbuzz=OFF
     # Core: MIME types (the program looks up no file types), SHA-3 built for size rather than
     # speed (the program hashes nothing itself), calendars other than the Gregorian, and shared
     # memory between processes.
@@ -118,7 +124,10 @@ options=(
     -DFEATURE_systemsemaphore=OFF
 )
 compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null || echo none)
-key=$(printf '%s\n' "$upstream" "$compiler" "${options[@]}" "$(cat "$toolchain")" | sha256sum | cut -c1-12)
+# Small changes to Qt's source, each with its reason at its head, applied in this order.
+patches=("$here"/qt-patches/*.patch)
+key=$(printf '%s\n' "$upstream" "$compiler" "${options[@]}" "$(cat "$toolchain" "${patches[@]}")" |
+    sha256sum | cut -c1-12)
 prefix="$cache_root/qt-$upstream-windows-$key"
 
 if [[ "${1:-}" == --prefix ]]; then
@@ -182,6 +191,9 @@ source_version=$(apt-cache "${apt_opts[@]}" showsrc qt6-base |
 dpkg-source -x "$work"/qt6-base_*.dsc "$work/src" >"$work/unpack.log" 2>&1 ||
     { cat "$work/unpack.log" >&2; exit 1; }
 log "unpacked qt6-base $source_version"
+for patch in "${patches[@]}"; do
+    patch -p1 -s -d "$work/src" <"$patch" || { echo "build-qt: $patch does not apply" >&2; exit 1; }
+done
 
 log "configuring"
 cmake -G Ninja -S "$work/src" -B "$work/build" \
