@@ -3,10 +3,11 @@
 
 #include "output/script/execline.h"
 
+#include <QString>
+
 #include <array>
 #include <string_view>
 
-class QString;
 class QWidget;
 
 namespace tintforge {
@@ -22,6 +23,13 @@ inline constexpr std::array ScriptDialogFilters = {
     ScriptDialogFilter{"Colour scripts", ScriptFileName},
     ScriptDialogFilter{"All files", "*"},
 };
+
+// What the dialog lists for a filter: "Colour scripts (color.cfg)".
+inline QString filterLabel(const ScriptDialogFilter &filter)
+{
+    return QStringLiteral("%1 (%2)").arg(QLatin1StringView(filter.caption),
+                                         QLatin1StringView(filter.pattern));
+}
 
 // Asks the user for a colour script to open, starting in `folder`, and returns its path with
 // forward slashes, or an empty string when the user cancels. The system's own dialog where it

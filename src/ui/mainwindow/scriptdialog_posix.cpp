@@ -11,8 +11,7 @@ QString chooseScriptInDialog(QWidget *parent, const QString &folder)
 {
     QStringList filters;
     for (const ScriptDialogFilter &filter : ScriptDialogFilters)
-        filters << QStringLiteral("%1 (%2)").arg(QLatin1StringView(filter.caption),
-                                                 QLatin1StringView(filter.pattern));
+        filters << filterLabel(filter);
     return QFileDialog::getOpenFileName(parent, QLatin1StringView(ScriptDialogTitle), folder,
                                         filters.join(QStringLiteral(";;")));
 }

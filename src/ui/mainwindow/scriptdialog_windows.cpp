@@ -21,11 +21,8 @@ QString chooseScriptInDialog(QWidget *parent, const QString &folder)
     // Each caption and its pattern ended by a null, the list by a second one.
     std::wstring filters;
     for (const ScriptDialogFilter &filter : ScriptDialogFilters) {
-        const QString pattern = QLatin1StringView(filter.pattern);
-        filters += QStringLiteral("%1 (%2)")
-                       .arg(QLatin1StringView(filter.caption), pattern)
-                       .toStdWString();
-        filters += L'\0' + pattern.toStdWString() + L'\0';
+        filters += filterLabel(filter).toStdWString();
+        filters += L'\0' + QString(QLatin1StringView(filter.pattern)).toStdWString() + L'\0';
     }
     const std::wstring start = QDir::toNativeSeparators(folder).toStdWString();
     // Room for the longest path the system takes.

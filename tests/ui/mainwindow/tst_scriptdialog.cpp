@@ -26,8 +26,8 @@ constexpr int FileNameBoxes[] = {0x47c, 0x480};
 
 void answerDialog(const std::wstring &typed, std::atomic<bool> &seen)
 {
+    const std::wstring title = QString(QLatin1StringView(ScriptDialogTitle)).toStdWString();
     for (int tries = 0; tries < 300; ++tries) {
-        const std::wstring title = QString(QLatin1StringView(ScriptDialogTitle)).toStdWString();
         if (HWND dialog = FindWindowW(nullptr, title.c_str())) {
             seen = true;
             if (typed.empty()) {
