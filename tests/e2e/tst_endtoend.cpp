@@ -594,17 +594,20 @@ private slots:
         QVERIFY2(heard.filter(QStringLiteral("| combo box |")).isEmpty(),
                  qPrintable(heard.join(u'\n')));
 
-        // The field's menu, the keyboard's way to colour, is heard item by item.
+        // The field's menu, the keyboard's way to colour, is heard item by item. It stays open
+        // while the reader listens: the reader asks each item for its name after the event, and
+        // a closed menu's items no longer answer.
         s.key(QStringLiteral("shift+Tab")); // back to the clan field
         QStringList menu;
-        for (const QString &event : heardWhile(
-                 [&] { s.key(QStringLiteral("shift+F10 Up Right Down Escape Escape")); }, 5)) {
+        for (const QString &event :
+             heardWhile([&] { s.key(QStringLiteral("shift+F10 Up Right Down")); }, 5)) {
             if (event.startsWith(QStringLiteral("focus:")))
                 menu << event.mid(event.indexOf(u'|') + 2);
         }
-        QCOMPARE(menu.mid(0, 3), QStringList({QStringLiteral("menu item | Colour"),
-                                              QStringLiteral("menu item | bright white"),
-                                              QStringLiteral("menu item | bright red")}));
+        s.key(QStringLiteral("Escape Escape"));
+        QCOMPARE(menu, QStringList({QStringLiteral("menu item | Colour"),
+                                    QStringLiteral("menu item | bright white"),
+                                    QStringLiteral("menu item | bright red")}));
         QVERIFY2(!s.programOutput().contains(QStringLiteral("Cannot create accessible")),
                  qPrintable(s.programOutput()));
     }
