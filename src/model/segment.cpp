@@ -3,7 +3,17 @@
 
 namespace tintforge {
 
-Segment::Segment(const SegmentKind &kind) : m_maxLength(kind.maxLength) {}
+std::string refusedBytes(const SegmentKind &kind, std::string_view text)
+{
+    std::string refused;
+    for (const char byte : text) {
+        if (!takesByte(kind, byte) && refused.find(byte) == std::string::npos)
+            refused.push_back(byte);
+    }
+    return refused;
+}
+
+Segment::Segment(const SegmentKind &kind) : m_kind(&kind) {}
 
 void Segment::setText(std::string_view text)
 {
@@ -14,9 +24,9 @@ void Segment::setText(std::string_view text)
 void Segment::append(std::string_view text)
 {
     for (const char byte : text) {
-        if (m_text.size() >= m_maxLength)
+        if (m_text.size() >= m_kind->maxLength)
             break;
-        if (isTextByte(byte))
+        if (takesByte(*m_kind, byte))
             m_text.push_back(byte);
     }
 }

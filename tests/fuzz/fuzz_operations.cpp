@@ -123,6 +123,7 @@ void fuzzWriter(testing::ByteStream &in)
 void fuzzCharacterFilter(testing::ByteStream &in)
 {
     const qsizetype limit = qsizetype(in.next() % 40) - 1;
+    const SegmentKind &kind = SegmentKinds[in.next() % SegmentKinds.size()];
     int cursor = in.next() % 64;
     QString text;
     while (!in.atEnd()) {
@@ -130,13 +131,14 @@ void fuzzCharacterFilter(testing::ByteStream &in)
         text += QChar(char16_t(high << 8 | in.next()));
     }
     cursor = std::min(cursor, int(text.size()));
-    CodePageValidator validator(limit);
+    CodePageValidator validator([&kind](char byte) { return takesByte(kind, byte); }, limit);
     QString shown = text;
     check(validator.validate(shown, cursor) == QValidator::Acceptable, "filter refused text");
     check(limit < 0 || shown.size() <= limit, "filtered text over the limit");
     check(cursor >= 0 && cursor <= shown.size(), "cursor outside the text");
     for (const QChar c : shown)
-        check(byteOfCharacter(c.unicode()) != 0, "a character the code page cannot hold was kept");
+        check(takesByte(kind, byteOfCharacter(c.unicode())),
+              "a character the game refuses was kept");
     const std::string bytes = toCodePage(shown);
     check(bytes.size() == std::size_t(shown.size()), "conversion lost characters");
     check(fromCodePage(bytes) == shown, "conversion does not round-trip");

@@ -159,26 +159,43 @@ private slots:
         QCOMPARE(text, std::string(std::size_t(limit - 1), 'b') + 'x');
     }
 
-    void controlCodesNeverEnterAText()
+    // Typed, set or appended, a text keeps only what the game takes in it: no control code, no
+    // byte Windows-1252 gives no character, no quote, and ';' and '\\' only in the welcome
+    // message, which is no information variable.
+    void textsHoldOnlyWhatTheGameTakes_data()
     {
-        Composition c;
-        c.setSegmentText(SegmentId::Name, std::string("a\tb\r\nc\x7f"
-                                                      "d\x01",
-                                                      9));
-        QCOMPARE(c.segment(SegmentId::Name).text(), bytes("abcd"));
-        c.selectSegment(SegmentId::Name);
-        c.appendToActive(std::string("\0e\x1f", 3));
-        QCOMPARE(c.segment(SegmentId::Name).text(), bytes("abcde"));
-        // Nor do the five bytes Windows-1252 gives no character.
-        c.setSegmentText(SegmentId::Host, "a\x81\x8D\x8F\x90\x9D\x80\x9F");
-        QCOMPARE(c.segment(SegmentId::Host).text(), bytes("a\x80\x9F"));
+        QTest::addColumn<int>("segment");
+        QTest::addColumn<std::string>("text");
+        QTest::addColumn<std::string>("kept");
+        QTest::newRow("control codes") << int(SegmentId::Name)
+                                       << std::string("a\tb\r\nc\x7f"
+                                                      "d\x01\0",
+                                                      10)
+                                       << bytes("abcd");
+        QTest::newRow("bytes without a character")
+            << int(SegmentId::Host) << bytes("a\x81\x8D\x8F\x90\x9D\x80\x9F") << bytes("a\x80\x9F");
+        QTest::newRow("clan") << int(SegmentId::Clan) << bytes("[\"a;\\]") << bytes("[a]");
+        QTest::newRow("name") << int(SegmentId::Name) << bytes("\"x;y\\z\"\xFF")
+                              << bytes("xyz\xFF");
+        QTest::newRow("second name part") << int(SegmentId::Name2) << bytes("a;\\\"") << bytes("a");
+        QTest::newRow("host") << int(SegmentId::Host) << bytes("a;b\\c\"d\"") << bytes("abcd");
+        QTest::newRow("message") << int(SegmentId::Mess) << bytes("say \"hi\"; \\o/ \xFF\x80")
+                                 << bytes("say hi; \\o/ \xFF\x80");
     }
-
-    void quotesAndHighBytesAreKept()
+    void textsHoldOnlyWhatTheGameTakes()
     {
+        QFETCH(int, segment);
+        QFETCH(std::string, text);
+        QFETCH(std::string, kept);
+        const auto id = SegmentId(segment);
         Composition c;
-        c.setSegmentText(SegmentId::Mess, "say \"hi\" \xFF\x80");
-        QCOMPARE(c.segment(SegmentId::Mess).text(), bytes("say \"hi\" \xFF\x80"));
+        c.setSegmentText(id, text);
+        QCOMPARE(c.segment(id).text(), kept);
+        c.setSegmentText(id, {});
+        c.selectSegment(id);
+        c.appendToActive(text);
+        QCOMPARE(c.segment(id).text(), kept);
+        QCOMPARE(refusedBytes(segmentKind(id), text).empty(), text == kept);
     }
 };
 

@@ -100,8 +100,8 @@ inline std::string brokenInvariant(const Composition &c)
         const std::string key(segmentKind(id).key);
         if (s.text().size() > s.maxLength())
             return "text longer than its limit in " + key;
-        if (!std::all_of(s.text().begin(), s.text().end(), isTextByte))
-            return "control code in the text of " + key;
+        if (!refusedBytes(segmentKind(id), s.text()).empty())
+            return "a byte the game refuses in the text of " + key;
         if (!isColourCode(s.colourCode()))
             return "no valid colour code in " + key;
         if (id != SegmentId::Clan || c.clanSwitch())

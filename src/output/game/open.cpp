@@ -14,7 +14,7 @@ namespace tintforge {
 namespace {
 
 // The file's bytes, read only from an ordinary file and no further than any colour script goes,
-// then what they hold.
+// even one edited by hand, then what they hold.
 Result<ScriptContents, FileError> readScriptFile(const QString &path)
 {
     auto file = NativeFile::open(path, NativeFile::Mode::Read);
@@ -22,11 +22,14 @@ Result<ScriptContents, FileError> readScriptFile(const QString &path)
         return FileError{path, file.error()};
     if (!file->regularFileSize())
         return FileError{path, {QStringLiteral("it is not an ordinary file")}};
-    auto bytes = file->readUpTo(maxScriptSize());
+    auto bytes = file->readUpTo(MaxOpenedScriptSize);
     if (!bytes)
         return FileError{path, bytes.error()};
-    if (bytes->size() > maxScriptSize())
-        return FileError{path, {QStringLiteral("it is larger than any colour script")}};
+    if (bytes->size() > MaxOpenedScriptSize)
+        return FileError{path,
+                         {QStringLiteral("it is larger than %1 KiB, which no colour script "
+                                         "is, even one edited by hand")
+                              .arg(MaxOpenedScriptSize / 1024)}};
     Result<ScriptContents, QString> read = readColourScript(*bytes);
     if (!read)
         return FileError{path, {read.error()}};
@@ -46,8 +49,11 @@ QString contentsMessage(const ScriptContents &contents, const QString &path)
         QStringList segments;
         for (const SegmentId id : part.leftEmpty)
             segments << QLatin1StringView(segmentKind(id).words);
-        lines << QStringLiteral("%1 %2; left empty: %3.")
-                     .arg(part.what, part.why, segments.join(QStringLiteral(", ")));
+        if (segments.isEmpty())
+            lines << QStringLiteral("%1 %2.").arg(part.what, part.why);
+        else
+            lines << QStringLiteral("%1 %2; left empty: %3.")
+                         .arg(part.what, part.why, segments.join(QStringLiteral(", ")));
     }
     if (!notKept.empty())
         lines << QStringLiteral("These lines of %1 are not kept: Make writes the script anew "

@@ -3,7 +3,10 @@
 
 #include "colourscript.h"
 #include "lines.h"
+#include "model/codepage.h"
 #include "model/palette.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -39,21 +42,36 @@ PreviewColour previewOfCode(char code)
     return swatch != Palette.end() ? PreviewColour(swatch->preview) : std::nullopt;
 }
 
-// The script's lines, each without its CR LF; nothing when a line ends any other way.
-std::optional<std::vector<std::string_view>> linesOf(std::string_view bytes)
+// The script's lines, each without its line end: CR LF as Make writes them, or LF alone as an
+// editor may add them; the last may have none, as the game reads it. Nothing when the bytes hold
+// a NUL, as no text does, or a carriage return that ends no line, since the game would read
+// that line otherwise than it shows in an editor.
+Result<std::vector<std::string_view>, QString> linesOf(std::string_view bytes)
 {
+    if (bytes.find('\0') != std::string_view::npos)
+        return QStringLiteral("it holds NUL bytes, as no text file does");
     std::vector<std::string_view> lines;
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find(LineEnd);
-        const std::string_view line = bytes.substr(0, end);
-        if (line.find_first_of("\r\n") != std::string_view::npos)
-            return std::nullopt;
-        if (end == std::string_view::npos)
-            return std::nullopt; // a last line without its CR LF
+        const std::size_t end = bytes.find('\n');
+        std::string_view line = bytes.substr(0, end);
+        if (end != std::string_view::npos && line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (line.find('\r') != std::string_view::npos)
+            return QStringLiteral("a carriage return in it ends no line, as in the lines a "
+                                  "colour script holds");
         lines.push_back(line);
-        bytes.remove_prefix(end + LineEnd.size());
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
     }
     return lines;
+}
+
+// A segment's bytes as the code page shows them, one after another with a space between.
+QString shownBytes(std::string_view bytes)
+{
+    QStringList shown;
+    for (const char byte : bytes)
+        shown << QString(QChar(characterOfByte(byte)));
+    return shown.join(u' ');
 }
 
 // One coded piece of a line: its colour code and its text.
@@ -128,21 +146,28 @@ private:
 
     void readSegment(const SettingLine &line, SegmentId id, const CodedText &piece)
     {
+        const QString what =
+            QStringLiteral("The %1 line's %2")
+                .arg(QLatin1StringView(line.word), QLatin1StringView(segmentKind(id).words));
         QString why;
         if (piece.text.size() > segmentKind(id).maxLength)
             why = QStringLiteral("is longer than %1 characters").arg(segmentKind(id).maxLength);
         else if (!std::all_of(piece.text.begin(), piece.text.end(), isTextByte))
             why = QStringLiteral("holds a character the fields do not take");
         if (!why.isEmpty()) {
-            m_read.unread.push_back(
-                {QStringLiteral("The %1 line's %2")
-                     .arg(QLatin1StringView(line.word), QLatin1StringView(segmentKind(id).words)),
-                 why,
-                 {id}});
+            m_read.unread.push_back({what, why, {id}});
             return;
         }
         m_read.composition.setSegmentColour(id, piece.code, previewOfCode(piece.code));
         m_read.composition.setSegmentText(id, piece.text);
+        // The rest of the text is kept; only what the game would not take is left out.
+        const std::string refused = refusedBytes(segmentKind(id), piece.text);
+        if (!refused.empty())
+            m_read.unread.push_back({what,
+                                     QStringLiteral("holds %1, which the game does not take "
+                                                    "there; left out")
+                                         .arg(shownBytes(refused)),
+                                     {}});
     }
 
     void unread(const SettingLine &line, const QString &why)
@@ -188,26 +213,15 @@ Result<ScriptContents, QString> readColourScript(std::string_view bytes)
 {
     if (bytes.empty())
         return QStringLiteral("the file is empty");
-    std::optional<std::vector<std::string_view>> lines = linesOf(bytes);
+    Result<std::vector<std::string_view>, QString> lines = linesOf(bytes);
     if (!lines)
-        return QStringLiteral("its lines do not end with CR LF, as a colour script's do");
+        return lines.error();
     Reader reader(*lines);
     ScriptContents read = reader.read();
     if (!reader.foundAnyLine())
         return QStringLiteral("it holds no name, host name or welcome message line");
     read.notKept = linesNotKept(*lines, read.composition);
     return read;
-}
-
-std::size_t maxScriptSize()
-{
-    static const std::size_t size = [] {
-        Composition full;
-        for (const SegmentId id : SegmentIds)
-            full.setSegmentText(id, std::string(segmentKind(id).maxLength, 'x'));
-        return renderColourScript(full).size();
-    }();
-    return size;
 }
 
 } // namespace tintforge

@@ -11,7 +11,8 @@
 
 namespace tintforge {
 
-// A part of a colour script that was not read, and the segments it left empty.
+// A part of a colour script that was not read, and the segments it left empty (none where only
+// characters the game does not take were left out of a segment).
 struct UnreadPart {
     QString what; // "The name line", "The name line's second name part"
     QString why;  // "is missing", "holds more colour codes than segments"
@@ -32,12 +33,12 @@ struct ScriptContents {
     std::vector<std::string> notKept;
 };
 
-// The script's bytes: what they hold, or why they are no colour script at all (empty, lines
-// not ended with CR LF, none of the three lines).
+// The script's bytes: what they hold, or why they are no colour script at all (empty, no text,
+// none of the three lines).
 Result<ScriptContents, QString> readColourScript(std::string_view bytes);
 
-// The most bytes a colour script can hold: the script of a composition whose every text is at
-// its limit. A file any longer is no script of this program's.
-std::size_t maxScriptSize();
+// The most bytes a colour script opened may hold: Make's script with the binds and settings a
+// player may add by hand. A file any longer is no colour script.
+inline constexpr std::size_t MaxOpenedScriptSize = 64 * 1024;
 
 } // namespace tintforge

@@ -30,6 +30,7 @@
 #include "ui/messages/messagebox.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -44,6 +45,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStringList>
 #include <QTimer>
 #include <QUrl>
 
@@ -176,7 +178,13 @@ void MainWindow::createGlyphBox()
     m_glyphCombo = place(new EditableDropDown(this), layout::glyphBox);
     m_glyphCombo->setInsertPolicy(QComboBox::NoInsert);
     m_glyphCombo->setCompleter(nullptr);
-    m_glyphCombo->lineEdit()->setValidator(new CodePageValidator(-1, m_glyphCombo));
+    // Its text may go to any segment, each of which takes what it takes when it comes.
+    auto *validator = new CodePageValidator(takenByAnySegment, -1, m_glyphCombo);
+    m_glyphCombo->lineEdit()->setValidator(validator);
+    connect(validator, &CodePageValidator::refused, this,
+            [this](const QString &characters, bool withOthers) {
+                tellRefused(QStringLiteral("special character box"), characters, withOthers);
+            });
     m_glyphCombo->setPalette(fieldPalette(QColor::fromRgb(Silver), defaultTextColour()));
     nameDropDown(m_glyphCombo, QStringLiteral("special character"));
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
@@ -192,7 +200,14 @@ void MainWindow::createSegmentRow(SegmentId id)
 {
     const SegmentControls &controls = SegmentControlTable[id];
     QLineEdit *field = place(new TextField(this), controls.field);
-    field->setValidator(new CodePageValidator(qsizetype(segmentKind(id).maxLength), field));
+    const SegmentKind &kind = segmentKind(id);
+    auto *validator = new CodePageValidator([&kind](char byte) { return takesByte(kind, byte); },
+                                            qsizetype(kind.maxLength), field);
+    field->setValidator(validator);
+    connect(validator, &CodePageValidator::refused, this,
+            [this, &kind](const QString &characters, bool withOthers) {
+                tellRefused(QString::fromLatin1(kind.words), characters, withOthers);
+            });
     field->setAccessibleName(QString::fromLatin1(segmentKind(id).words));
     field->installEventFilter(this); // a file dropped on it opens
     // The usual editing menu, plus the palette by name: colouring without the mouse.
@@ -326,8 +341,31 @@ void MainWindow::fillGlyphBox()
 // puts the box back to À whatever happened.
 void MainWindow::appendGlyph()
 {
-    m_composition.appendToActive(toCodePage(m_glyphCombo->currentText()));
+    const std::string text = toCodePage(m_glyphCombo->currentText());
+    const SegmentKind &active = segmentKind(m_composition.activeSegment());
+    m_composition.appendToActive(text);
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
+    if (const std::string refused = refusedBytes(active, text); !refused.empty())
+        tellRefused(QString::fromLatin1(active.words), fromCodePage(refused), true);
+}
+
+// A refused key sounds as a field's refusal does; characters left out of a paste, a drop or an
+// append are named, each once, when the change that dropped them is over.
+void MainWindow::tellRefused(const QString &where, const QString &characters, bool withOthers)
+{
+    QApplication::beep();
+    if (!withOthers)
+        return;
+    QStringList shown;
+    for (const char32_t c : characters.toUcs4()) {
+        const QString character = escapedControls(QString::fromUcs4(&c, 1));
+        if (!shown.contains(character))
+            shown << character;
+    }
+    const QString message = QStringLiteral("Left out of the %1: %2, which the game does not take "
+                                           "there.")
+                                .arg(where, shown.join(u' '));
+    QTimer::singleShot(0, this, [this, message] { m_showMessage(this, message); });
 }
 
 void MainWindow::showMakeDestination()

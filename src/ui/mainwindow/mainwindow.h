@@ -83,6 +83,7 @@ private:
     void refreshField(SegmentId id);
     void fillGlyphBox();
     void appendGlyph();
+    void tellRefused(const QString &where, const QString &characters, bool withOthers);
     void makeScriptClicked();
     bool takeFileDrop(QEvent *event);
     void showMakeDestination();

@@ -92,6 +92,24 @@ private slots:
         QTest::newRow("a code no swatch writes, as a segment may hold it")
             << editedExample("hostname ", "hostname \"\x09x\"")
             << Texts{"XYZ", "Player", "", "x", ""} << true << QString();
+        // Lines an editor ends with LF alone, a last line without its end, the binds and
+        // settings of a script edited by hand (tens of KiB): read as the game reads them.
+        QTest::newRow("line feeds, the last line unended")
+            << QByteArray(editedExample("bind", "bind x \"say hi\""))
+                   .replace("\r\n", "\n")
+                   .chopped(1)
+            << example << true << notKept + QStringLiteral("  bind x \"say hi\"");
+        const QByteArray longLine = "//" + QByteArray(60000, 'x');
+        QTest::newRow("a long line added")
+            << editedExample("bind", longLine) << example << true
+            << notKept + QStringLiteral("  ") + QString::fromLatin1(longLine);
+        // What the game would not take is left out of a text, and the rest kept.
+        QTest::newRow("quote and semicolon in the name line")
+            << editedExample("name ", "name \"\x02X;Z\x05Pl\"ayer\x08\"")
+            << Texts{"XZ", "Player", "", "", ""} << true
+            << start + "The name line's clan tag holds ;, which the game does not take there; "
+                       "left out.\nThe name line's name holds \", which the game does not take "
+                       "there; left out.";
         QTest::newRow("host line missing")
             << editedExample("hostname ", "") << example << true
             << start + "The host line is missing; left empty: server host name.";
@@ -122,6 +140,15 @@ private slots:
             QCOMPARE(read->composition.segment(id).text(), texts[segmentIndex(id)]);
         QCOMPARE(read->composition.clanSwitch(), clanSwitch);
         QCOMPARE(contentsMessage(*read, QStringLiteral("color.cfg")), message);
+
+        // The same from the file.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("color.cfg"));
+        testing::writeFile(path, file);
+        const auto opened = openColourScript(path);
+        QVERIFY2(opened, qPrintable(opened ? QString() : opened.error()));
+        QCOMPARE(opened->composition, read->composition);
+        QCOMPARE(opened->message, contentsMessage(*read, path));
     }
 
     // What is no colour script at all is refused whole, with its reason; the file's own
@@ -132,15 +159,15 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QByteArray example = goldenScript(QStringLiteral("worked-example.cfg"));
         QTest::newRow("empty") << QByteArray() << QStringLiteral("the file is empty");
-        const QString noCrLf = QStringLiteral("its lines do not end with CR LF, as a colour "
-                                              "script's do");
-        QTest::newRow("line feeds only") << QByteArray(example).replace("\r\n", "\n") << noCrLf;
-        QTest::newRow("last line unended") << example.chopped(2) << noCrLf;
-        QTest::newRow("a lone carriage return") << "a\rb\r\n" + example << noCrLf;
+        QTest::newRow("a lone carriage return")
+            << "a\rb\r\n" + example
+            << QStringLiteral("a carriage return in it ends no line, as in the lines a colour "
+                              "script holds");
         QByteArray binary;
         for (int i = 0; i < 1024; ++i)
             binary += char(i * 7 % 256);
-        QTest::newRow("binary") << binary << noCrLf;
+        QTest::newRow("binary") << binary
+                                << QStringLiteral("it holds NUL bytes, as no text file does");
         QTest::newRow("none of the three lines")
             << QByteArray("bind x \"say hi\"\r\nexec other.cfg\r\n")
             << QStringLiteral("it holds no name, host name or welcome message line");
@@ -174,7 +201,9 @@ private slots:
 #endif
         QTest::newRow("missing") << QStringLiteral("missing") << QString();
         QTest::newRow("gigabytes")
-            << QStringLiteral("huge") << QStringLiteral("it is larger than any colour script");
+            << QStringLiteral("huge")
+            << QStringLiteral("it is larger than 64 KiB, which no colour script is, even one "
+                              "edited by hand");
 #ifdef Q_OS_UNIX
         QTest::newRow("device") << QStringLiteral("/dev/zero")
                                 << QStringLiteral("it is not an ordinary file");

@@ -131,9 +131,10 @@ private slots:
             << Texts{std::string(8, 'A'), std::string(16, 'B'), std::string(20, 'C'),
                      std::string(26, 'D'), std::string(31, 'E')}
             << true;
-        QTest::newRow("positions 21-25, quotes as they stand")
+        // No text holds a quote, nor ';' or '\' but the welcome message, which takes both.
+        QTest::newRow("positions 21-25, what the game refuses left out")
             << QStringLiteral("positions-21-25.cfg") << Positions{21, 22, 23, 24, 25}
-            << Texts{"\"q\"", "a\"b", "", "h\"", "\""} << true;
+            << Texts{"\"q\"", "a;b\\", "", "h\"", "\"a;b\\c\""} << true;
         QTest::newRow("positions 26-29, clan off")
             << QStringLiteral("positions-26-29-clan-off.cfg") << Positions{9, 26, 27, 28, 29}
             << Texts{"gone", "Zo\xEB", "\x80\x9F", "tab-free", "end"} << false;
@@ -224,10 +225,10 @@ private slots:
     {
         Composition c;
         c.selectSegment(SegmentId::Host);
-        c.setSegmentText(SegmentId::Host, "a \"quoted\" \xE9\xFF");
+        c.setSegmentText(SegmentId::Host, "a $name // \xE9\xFF");
         c.applyColour(0x1F, std::nullopt);
         QCOMPARE(linesOf(render(c))[32], QByteArray("hostname \"\x1F"
-                                                    "a \"quoted\" \xE9\xFF\""));
+                                                    "a $name // \xE9\xFF\""));
     }
 
     void fullTextsStillGiveThirtyFiveLines()

@@ -93,6 +93,12 @@ bool dropFile(QWidget *target, QPoint at, const QString &path)
     return dragAndDrop(target, at, data).first;
 }
 
+// The message naming what was left out of a paste: `what` is "field: characters".
+QString leftOutMessage(const QString &what)
+{
+    return QStringLiteral("Left out of the %1, which the game does not take there.").arg(what);
+}
+
 QPoint squareTopLeft(int position)
 {
     return {16 + 2 + 16 * (position - 1), 160 + 1};
@@ -454,45 +460,66 @@ private slots:
         QCOMPARE(clan->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
     }
 
+    // What the game cannot show, or would refuse in that text, never enters a field; a paste
+    // that loses characters names them, a key is only refused.
     void fieldsTakeOnlyWhatTheGameCanShowUpToTheLimit_data()
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("leftOut");
         QTest::newRow("clan stops at 7") << "clanField"
                                          << "ABCDEFGHIJ"
-                                         << "ABCDEFG";
-        QTest::newRow("name stops at 15") << "nameField" << QString(20, u'n') << QString(15, u'n');
+                                         << "ABCDEFG" << QString();
+        QTest::newRow("name stops at 15")
+            << "nameField" << QString(20, u'n') << QString(15, u'n') << QString();
         QTest::newRow("message stops at 30")
-            << "messageField" << QString(40, u'm') << QString(30, u'm');
+            << "messageField" << QString(40, u'm') << QString(30, u'm') << QString();
         QTest::newRow("code page letters kept") << "name2Field"
                                                 << "Zoë €5 ÿ"
-                                                << "Zoë €5 ÿ";
+                                                << "Zoë €5 ÿ" << QString();
         QTest::newRow("other scripts dropped") << "hostField"
-                                               << "a☺bЖc"
-                                               << "abc";
+                                               << "a☺bЖc☺"
+                                               << "abc"
+                                               << "server host name: ☺ Ж";
         QTest::newRow("control characters dropped") << "hostField"
                                                     << "a\tb\u0085c"
-                                                    << "abc";
+                                                    << "abc"
+                                                    << "server host name: \\x09 \\x85";
         QTest::newRow("accents composed before dropping") << "nameField"
                                                           << "Jose\u0301 Zoe\u0308"
-                                                          << "Jos\u00E9 Zo\u00EB";
+                                                          << "Jos\u00E9 Zo\u00EB" << QString();
         QTest::newRow("dropped before the limit cuts") << "clanField"
                                                        << "\U0001F600ABCDEFG"
-                                                       << "ABCDEFG";
+                                                       << "ABCDEFG"
+                                                       << "clan tag: \U0001F600";
+        QTest::newRow("what the name would refuse") << "nameField"
+                                                    << "a\"b;c\\d"
+                                                    << "abcd"
+                                                    << "name: \" ; \\";
+        QTest::newRow("the message takes ; and \\") << "messageField"
+                                                    << "say \"hi\"; \\o/"
+                                                    << "say hi; \\o/"
+                                                    << "server welcome message: \"";
     }
     void fieldsTakeOnlyWhatTheGameCanShowUpToTheLimit()
     {
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
+        QFETCH(QString, leftOut);
         auto *edit = control<QLineEdit>(field.toLatin1().constData());
         edit->setFocus();
         edit->insert(typed); // as a paste does
         QCOMPARE(edit->text(), shown);
+        if (!leftOut.isEmpty())
+            QTRY_COMPARE(messages, QStringList{leftOutMessage(leftOut)});
+        messages.clear();
         edit->clear();
         typeText(edit, typed);
         QCOMPARE(edit->text(), shown);
+        QTest::qWait(0);
+        QCOMPARE(messages, QStringList());
     }
 
     void typedTextReachesTheModelAsCodePageBytes()
@@ -525,10 +552,12 @@ private slots:
         control<QPushButton>("appendGlyphButton")->click();
         QCOMPARE(combo->currentText(), QStringLiteral("À"));
         combo->lineEdit()->selectAll();
-        typeText(combo->lineEdit(), QStringLiteral("x☺y"));
+        typeText(combo->lineEdit(), QStringLiteral("x☺\";y"));
         QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
         control<QPushButton>("appendGlyphButton")->click();
+        // The box takes what some segment takes; the name then leaves out its ';'.
         QCOMPARE(form->composition().segment(SegmentId::Name).text(), std::string("\xFFxy"));
+        QTRY_COMPARE(messages, QStringList{leftOutMessage(QStringLiteral("name: ;"))});
         QCOMPARE(combo->count(), 64);
     }
 
