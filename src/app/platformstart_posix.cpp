@@ -2,7 +2,6 @@
 #include "platformstart.h"
 
 #include <cstdlib>
-#include <QFile>
 
 #include "output/files/localetext.h"
 #include "output/files/shownname.h"
@@ -28,7 +27,7 @@ Result<QString, FileError> fileToOpen(int argc, char *argv[])
         return QString();
     if (std::optional<QString> exact = exactFileName(argv[1]))
         return *exact;
-    return FileError{QFile::decodeName(argv[1]), {inexactNameReason(QStringLiteral("its"))}};
+    return FileError{shownFileName(argv[1]), {inexactNameReason(QStringLiteral("its"))}};
 }
 
 StartupNotice startupNotice(std::string_view category, const QString &message)

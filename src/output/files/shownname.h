@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 namespace tintforge {
@@ -27,6 +28,11 @@ inline QString quotedName(const QString &name)
 {
     return u'"' + escapedControls(name) + u'"';
 }
+
+// A name given as bytes (a POSIX system's, or a file address's), as messages show it: what is
+// valid UTF-8 as its characters, every other byte as "\xFF", where a replacement character
+// would read exactly like the look-alike name beside it.
+QString shownFileName(QByteArrayView bytes);
 
 // Why a name from the system cannot be used: its bytes are not valid UTF-8, in which the program
 // names files on POSIX systems, so any text for it would name a look-alike, or nothing. `whose`

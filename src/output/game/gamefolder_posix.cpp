@@ -8,8 +8,7 @@
 #include <cstdlib>
 #include <memory>
 #include <pwd.h>
-#include <QDir>
-#include <QFile>
+#include <QByteArrayList>
 #include <unistd.h>
 #include <vector>
 
@@ -36,22 +35,39 @@ QByteArray homeFolder()
     return QByteArrayLiteral("/");
 }
 
-// The folder as the system resolves it, where it exists: after a symbolic link, `..` leads up
-// from the link's target, so cutting "link/.." away as text would name another folder.
-QByteArray resolved(const QByteArray &folder)
+// The path as the system resolves it: the longest part of it that exists through realpath
+// (after a symbolic link, `..` leads up from the link's target, so cutting "link/.." away as text
+// would name another folder), then the rest as it stands, since after a missing folder no step
+// leads anywhere the system would go.
+QByteArray resolved(const QByteArray &path)
 {
-    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(folder.constData(), nullptr),
-                                                           &std::free);
-    return real ? QByteArray(real.get()) : folder;
+    QByteArrayList steps;
+    for (const QByteArray &step : path.split('/')) {
+        if (!step.isEmpty() && step != ".")
+            steps << step;
+    }
+    for (qsizetype known = steps.size(); known >= 0; --known) {
+        const QByteArray head = '/' + steps.first(known).join('/');
+        const std::unique_ptr<char, decltype(&std::free)> real(
+            ::realpath(head.constData(), nullptr), &std::free);
+        if (!real)
+            continue;
+        QByteArray whole(real.get());
+        for (const QByteArray &step : steps.sliced(known))
+            whole += (whole.endsWith('/') ? "" : "/") + step;
+        return whole;
+    }
+    return path;
 }
 
 // The folder named by the system's bytes `below` then `path`; unreachable, with `whose` name
 // blamed, when the name cannot be held exactly.
 GameFolder folderAt(const QByteArray &below, const char *path, const char *whose)
 {
-    const QByteArray bytes = resolved(below) + '/' + path;
-    GameFolder folder{QDir::cleanPath(QFile::decodeName(bytes)), std::nullopt};
-    if (!exactFileName(bytes))
+    const QByteArray bytes = resolved(below + '/' + path);
+    const std::optional<QString> exact = exactFileName(bytes);
+    GameFolder folder{exact ? *exact : shownFileName(bytes), std::nullopt};
+    if (!exact)
         folder.unreachableReason =
             inexactNameReason(QStringLiteral("the %1's").arg(QLatin1StringView(whose)));
     return folder;

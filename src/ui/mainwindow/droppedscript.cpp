@@ -1,35 +1,98 @@
 // SPDX-License-Identifier: MIT
 #include "droppedscript.h"
 
+#include "filehost.h"
 #include "output/files/shownname.h"
 #include "output/game/open.h"
 
+#include <QByteArrayList>
 #include <QDir>
 #include <QMimeData>
 #include <QUrl>
 
 namespace tintforge {
 
+namespace {
+
+const QString UriListType = QStringLiteral("text/uri-list");
+
+// The addresses of a list, without its comments and blank lines.
+QByteArrayList addressesIn(const QByteArray &list)
+{
+    QByteArrayList addresses;
+    for (const QByteArray &line : list.split('\n')) {
+        const QByteArray address = line.trimmed();
+        if (!address.isEmpty() && !address.startsWith('#'))
+            addresses << address;
+    }
+    return addresses;
+}
+
+// The address as the bytes it names: what no address may hold as it stands (a byte of 128 or
+// more, a space) percent-encoded, as the byte it is.
+QUrl urlOf(const QByteArray &address)
+{
+    QByteArray encoded;
+    for (const char byte : address) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (code > 0x20 && code < 0x7F)
+            encoded += byte;
+        else
+            encoded += '%' + QByteArray::number(code, 16).rightJustified(2, '0').toUpper();
+    }
+    return QUrl::fromEncoded(encoded, QUrl::StrictMode);
+}
+
+RefusedDrop notAFile(const QString &shown, const QString &why)
+{
+    return {QStringLiteral("Could not open \"%1\": %2.").arg(escapedControls(shown), why)};
+}
+
+} // namespace
+
 bool carriesFilesOrLinks(const QMimeData *data)
 {
     return data && data->hasUrls();
 }
 
-Result<QString, RefusedDrop> droppedScript(const QList<QUrl> &urls)
+QByteArray droppedList(const QMimeData *data)
 {
-    if (urls.size() > 1)
+    return data ? data->data(UriListType) : QByteArray();
+}
+
+Result<QString, RefusedDrop> droppedScript(const QByteArray &list)
+{
+    if (list.isEmpty())
+        return RefusedDrop{QStringLiteral("Could not open what was dropped: the program it was "
+                                          "dragged from never handed it over.")};
+    const QByteArrayList addresses = addressesIn(list);
+    if (addresses.isEmpty())
+        return RefusedDrop{QStringLiteral("There was nothing to open in what was dropped.")};
+    if (addresses.size() > 1)
         return RefusedDrop{QStringLiteral("Could not open the %1 dropped files: drop one colour "
                                           "script at a time.")
-                               .arg(urls.size())};
-    if (urls.isEmpty() || !urls.front().isLocalFile())
-        return RefusedDrop{
-            QStringLiteral("Could not open \"%1\": it is not a file on this computer.")
-                .arg(urls.value(0).toDisplayString())};
-    const QString path = urls.front().toLocalFile();
-    const QString shown = QDir::toNativeSeparators(path);
-    if (QUrl::fromLocalFile(path).path(QUrl::FullyEncoded) != urls.front().path(QUrl::FullyEncoded))
+                               .arg(addresses.size())};
+    QUrl url = urlOf(addresses.front());
+    if (!url.isValid() || url.scheme() != QStringLiteral("file"))
+        return notAFile(shownFileName(addresses.front()),
+                        QStringLiteral("it is not a file on this computer"));
+    if (url.host().compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0)
+        url.setHost(QString());
+    const QByteArray name =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    const QString shown = QDir::toNativeSeparators(
+        url.host().isEmpty() ? shownFileName(name)
+                             : QStringLiteral("//%1%2").arg(url.host(), shownFileName(name)));
+    if (!url.host().isEmpty() && !opensFilesOnOtherHosts())
+        return notAFile(shown, QStringLiteral("it is on another computer, %1").arg(url.host()));
+    if (name.contains('\0'))
+        return RefusedDrop{openFailureMessage(
+            {shown,
+             {QStringLiteral("its name holds a NUL character, which no file's name does")}})};
+    const QString path = url.toLocalFile();
+    if (QUrl::fromLocalFile(path).path(QUrl::FullyEncoded) != url.path(QUrl::FullyEncoded))
         return RefusedDrop{openFailureMessage({shown, {inexactNameReason(QStringLiteral("its"))}})};
-    return shown;
+    return QDir::toNativeSeparators(path);
 }
 
 } // namespace tintforge

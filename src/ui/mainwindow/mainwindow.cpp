@@ -415,7 +415,7 @@ bool MainWindow::takeFileDrop(QEvent *event)
         auto *drop = static_cast<QDropEvent *>(event);
         if (!carriesFilesOrLinks(drop->mimeData()))
             return false;
-        const Result<QString, RefusedDrop> script = droppedScript(drop->mimeData()->urls());
+        const Result<QString, RefusedDrop> script = droppedScript(droppedList(drop->mimeData()));
         // The drag's source learns whether the drop was taken.
         if (script)
             drop->acceptProposedAction();

@@ -27,17 +27,21 @@ class TestGameFolder : public QObject
 
 private slots:
     // WINEPREFIX is taken as the system names it: through a symbolic link and "..", where Wine
-    // finds it ("link/.." leads up from the link's target); not valid UTF-8, not looked in, and
-    // the message says why rather than that the game was not found there.
+    // finds it ("link/.." leads up from the link's target), also where what follows is missing
+    // (then nowhere, not in "y" beside the link); not valid UTF-8, not looked in, the name shown
+    // byte for byte, and the message says why rather than that the game was not found there.
     void aWinePrefixIsTakenAsTheSystemNamesIt_data()
     {
         QTest::addColumn<QByteArray>("prefix");
         QTest::addColumn<QString>("expected");
         QTest::newRow("through a link") << QByteArray("link/..") << QString();
+        QTest::newRow("through a link, then a missing folder")
+            << QByteArray("link/../y")
+            << QStringLiteral("/real/y/drive_c/Program Files/Raven/SOF/user\"");
         QTest::newRow("not valid UTF-8")
             << QByteArray("pr\xff")
-            << QStringLiteral("/Raven/SOF/user\" (not looked in: the Wine prefix (WINEPREFIX)'s "
-                              "name is not valid UTF-8");
+            << QStringLiteral("/pr\\xFF/drive_c/Program Files/Raven/SOF/user\" (not looked in: the "
+                              "Wine prefix (WINEPREFIX)'s name is not valid UTF-8");
     }
     void aWinePrefixIsTakenAsTheSystemNamesIt()
     {
@@ -53,6 +57,8 @@ private slots:
         QVERIFY(QFile::link(real + QStringLiteral("/sub"), root.filePath(QStringLiteral("link"))));
         const QString user = real + QStringLiteral("/drive_c/Program Files/Raven/SOF/user");
         QVERIFY(QDir().mkpath(user));
+        QVERIFY(
+            QDir().mkpath(root.filePath(QStringLiteral("y/drive_c/Program Files/Raven/SOF/user"))));
         const testing::EnvironmentSetting winePrefix("WINEPREFIX",
                                                      QFile::encodeName(root.path()) + '/' + prefix);
         const MakeStatus made = makeScript(testing::sampleComposition());
