@@ -21,6 +21,7 @@ constexpr int BoxHeightBesidesText = 160;
 constexpr int MostColumns = 100;
 constexpr int FewestColumns = 20;
 constexpr int FewestLines = 5;
+constexpr int MostLines = 40;
 
 // `line` broken into pieces of at most `columns` characters.
 QStringList wrapped(QString line, int columns)
