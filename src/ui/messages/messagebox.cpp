@@ -64,8 +64,9 @@ void showMessageBox(QWidget *parent, const QString &message)
     const int columns = std::clamp((room.width() - BoxWidthBesidesText) /
                                        std::max(1, metrics.horizontalAdvance(u'W')),
                                    FewestColumns, MostColumns);
-    const int lines = std::max(
-        (room.height() - BoxHeightBesidesText) / std::max(1, metrics.lineSpacing()), FewestLines);
+    const int lines =
+        std::clamp((room.height() - BoxHeightBesidesText) / std::max(1, metrics.lineSpacing()),
+                   FewestLines, MostLines);
     box.setText(fittedMessage(message, columns, lines));
     box.exec();
 }
