@@ -39,6 +39,6 @@ Result<ScriptContents, QString> readColourScript(std::string_view bytes);
 
 // The most bytes a colour script opened may hold: Make's script with the binds and settings a
 // player may add by hand. A file any longer is no colour script.
-inline constexpr std::size_t MaxOpenedScriptSize = 64 * 1024;
+inline constexpr std::size_t MaxOpenedScriptSize = std::size_t(64) * 1024;
 
 } // namespace tintforge
