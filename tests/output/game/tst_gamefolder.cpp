@@ -27,9 +27,8 @@ class TestGameFolder : public QObject
 
 private slots:
     // WINEPREFIX is taken as the system names it: through a symbolic link and "..", where Wine
-    // finds it ("link/.." leads up from the link's target), also where what follows is missing
-    // (then nowhere, not in "y" beside the link); not valid UTF-8, not looked in, the name shown
-    // byte for byte, and the message says why rather than that the game was not found there.
+    // finds it ("link/.." leads up from the link's target, "link/../y" to no "y" beside it); not
+    // valid UTF-8, shown byte for byte, not looked in, and the message says why.
     void aWinePrefixIsTakenAsTheSystemNamesIt_data()
     {
         QTest::addColumn<QByteArray>("prefix");
@@ -57,8 +56,7 @@ private slots:
         QVERIFY(QFile::link(real + QStringLiteral("/sub"), root.filePath(QStringLiteral("link"))));
         const QString user = real + QStringLiteral("/drive_c/Program Files/Raven/SOF/user");
         QVERIFY(QDir().mkpath(user));
-        QVERIFY(
-            QDir().mkpath(root.filePath(QStringLiteral("y/drive_c/Program Files/Raven/SOF/user"))));
+        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("y/drive_c/Program Files/Raven/SOF/user")));
         const testing::EnvironmentSetting winePrefix("WINEPREFIX",
                                                      QFile::encodeName(root.path()) + '/' + prefix);
         const MakeStatus made = makeScript(testing::sampleComposition());
