@@ -29,7 +29,8 @@ QByteArrayList addressesIn(const QByteArray &list)
 }
 
 // The address as the bytes it names: what no address may hold as it stands (a byte of 128 or
-// more, a space) percent-encoded, as the byte it is.
+// more, a control byte, a space) percent-encoded as the byte it is; the rest read as leniently
+// as the toolkit reads a list.
 QUrl urlOf(const QByteArray &address)
 {
     QByteArray encoded;
@@ -40,7 +41,7 @@ QUrl urlOf(const QByteArray &address)
         else
             encoded += '%' + QByteArray::number(code, 16).rightJustified(2, '0').toUpper();
     }
-    return QUrl::fromEncoded(encoded, QUrl::StrictMode);
+    return QUrl::fromEncoded(encoded);
 }
 
 RefusedDrop notAFile(const QString &shown, const QString &why)
