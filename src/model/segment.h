@@ -96,7 +96,6 @@ class Segment
 public:
     explicit Segment(const SegmentKind &kind);
 
-    const SegmentKind &kind() const { return *m_kind; }
     std::size_t maxLength() const { return m_kind->maxLength; }
     const std::string &text() const { return m_text; }
     char colourCode() const { return m_colourCode; }
