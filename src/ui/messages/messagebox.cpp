@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStringList>
@@ -14,36 +15,45 @@ namespace tintforge {
 
 namespace {
 
-// Room the box takes besides its text: frame, icon, margins, the OK button.
-constexpr int BoxWidthBesidesText = 160;
-constexpr int BoxHeightBesidesText = 160;
-// Lines no longer than a reader's eye follows, on any screen.
-constexpr int MostColumns = 100;
-constexpr int FewestColumns = 20;
+// The widest text a message box shows unwrapped: the toolkit wraps its text again, line by line,
+// past half the screen or 500 pixels; less the icon and the margins beside the text.
+constexpr int MostBoxWidth = 500;
+constexpr int WidthBesidesText = 120;
+// Room the box takes besides its text's lines: frame, margins, the OK button.
+constexpr int HeightBesidesText = 160;
 constexpr int FewestLines = 5;
+// However tall the screen, a longer list is no longer read.
 constexpr int MostLines = 40;
 
-// `line` broken into pieces of at most `columns` characters.
-QStringList wrapped(QString line, int columns)
+// Where a line too wide for `width` pixels breaks: after its longest start that fits (one
+// character at least), at the last space in the second half of that start where there is one.
+qsizetype breakOf(const QString &line, const QFontMetrics &metrics, int width)
 {
-    QStringList pieces;
-    while (line.size() > columns) {
-        const qsizetype space = line.lastIndexOf(u' ', columns);
-        const qsizetype cut = space > columns / 2 ? space : columns;
-        pieces << line.left(cut);
-        line.remove(0, space == cut ? cut + 1 : cut);
+    qsizetype fits = 1;
+    qsizetype wide = line.size();
+    while (wide - fits > 1) {
+        const qsizetype middle = (fits + wide) / 2;
+        if (metrics.horizontalAdvance(line.left(middle)) <= width)
+            fits = middle;
+        else
+            wide = middle;
     }
-    pieces << line;
-    return pieces;
+    const qsizetype space = line.lastIndexOf(u' ', fits);
+    return space > fits / 2 ? space : fits;
 }
 
-} // namespace
-
-QString fittedMessage(const QString &message, int columns, int lines)
+// The message's lines, each at most `width` pixels wide, at most `lines` of them.
+QString fittedMessage(const QString &message, const QFontMetrics &metrics, int width, int lines)
 {
     QStringList shown;
-    for (const QString &line : message.split(u'\n'))
-        shown << wrapped(line, columns);
+    for (QString line : message.split(u'\n')) {
+        while (metrics.horizontalAdvance(line) > width) {
+            const qsizetype at = breakOf(line, metrics, width);
+            shown << line.left(at);
+            line.remove(0, line.at(at) == u' ' ? at + 1 : at);
+        }
+        shown << line;
+    }
     if (shown.size() > lines) {
         const qsizetype left = shown.size() - (lines - 1);
         shown.erase(shown.begin() + (lines - 1), shown.end());
@@ -52,6 +62,8 @@ QString fittedMessage(const QString &message, int columns, int lines)
     return shown.join(u'\n');
 }
 
+} // namespace
+
 // As plain text: a folder may well be named "<s>x&lt;y", and the message shows it exactly so.
 void showMessageBox(QWidget *parent, const QString &message)
 {
@@ -59,15 +71,14 @@ void showMessageBox(QWidget *parent, const QString &message)
     box.setTextFormat(Qt::PlainText);
     const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() : QSize(640, 480);
-    // The widest character's width, so that no line of the fitted text is wider than the room.
-    const QFontMetrics metrics(box.font());
-    const int columns = std::clamp((room.width() - BoxWidthBesidesText) /
-                                       std::max(1, metrics.horizontalAdvance(u'W')),
-                                   FewestColumns, MostColumns);
-    const int lines =
-        std::clamp((room.height() - BoxHeightBesidesText) / std::max(1, metrics.lineSpacing()),
-                   FewestLines, MostLines);
-    box.setText(fittedMessage(message, columns, lines));
+    // The text's own font, which a platform may give message boxes.
+    const auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    const QFontMetrics metrics(label ? label->font() : box.font());
+    const int width =
+        std::max(std::min(room.width() / 2, MostBoxWidth) - WidthBesidesText, metrics.maxWidth());
+    const int lines = std::clamp((room.height() - HeightBesidesText) / metrics.lineSpacing(),
+                                 FewestLines, MostLines);
+    box.setText(fittedMessage(message, metrics, width, lines));
     box.exec();
 }
 

@@ -223,7 +223,8 @@ private slots:
                                                      "colour script at a time.");
         QTest::newRow("a web link")
             << QByteArray("http://example.com/color.cfg") << QString() << false << QString()
-            << cannotOpen("http://example.com/color.cfg", "it is not a file on this computer");
+            << QStringLiteral("Could not open \"http://example.com/color.cfg\": it is not a file "
+                              "on this computer.");
         // A name whose bytes are not UTF-8 would come out of the list as a look-alike.
         const char *notUtf8 =
             "its name is not valid UTF-8, which the program needs to name it exactly";
