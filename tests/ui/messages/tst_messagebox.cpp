@@ -23,10 +23,9 @@ private slots:
         QTest::addColumn<QString>("shape");
         QTest::newRow("many lines") << QStringLiteral("bind x \"say hi\"\n").repeated(266)
                                     << QStringLiteral("\n\\.\\.\\. and \\d+ more lines$");
-        QTest::newRow("a long path")
-            << QStringLiteral("Could not open \"%1\": no such file.")
-                   .arg(QStringLiteral("/dir").repeated(826))
-            << QStringLiteral("^Could not open \"(/dir)+/?d?i?r?\\n");
+        QTest::newRow("a long path") << QStringLiteral("Could not open \"%1\": no such file.")
+                                            .arg(QStringLiteral("/dir").repeated(826))
+                                     << QStringLiteral("^Could not open \"(/dir)+/?d?i?r?\\n");
     }
     void theBoxFitsTheScreen()
     {
