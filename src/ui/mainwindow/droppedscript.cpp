@@ -81,9 +81,10 @@ Result<QString, RefusedDrop> droppedScript(const QByteArray &list)
         url.setHost(QString());
     const QByteArray name =
         QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-    const QString shown = QDir::toNativeSeparators(
-        url.host().isEmpty() ? shownFileName(name)
-                             : QStringLiteral("//%1%2").arg(url.host(), shownFileName(name)));
+    // As the system names the file ("C:\dir" on Windows, not "/C:/dir"), its bytes as shown.
+    QUrl shownUrl(url);
+    shownUrl.setPath(shownFileName(name), QUrl::DecodedMode);
+    const QString shown = QDir::toNativeSeparators(shownUrl.toLocalFile());
     if (!url.host().isEmpty() && !opensFilesOnOtherHosts())
         return notAFile(shown, QStringLiteral("it is on another computer, %1").arg(url.host()));
     if (name.contains('\0'))
