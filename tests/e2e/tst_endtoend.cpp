@@ -683,6 +683,34 @@ private slots:
         QVERIFY2(s.program().exitCode() == 0, qPrintable(s.programOutput()));
     }
 
+    // A game folder on a mount that stopped answering holds neither the window nor its end: Make
+    // tells which folder does not answer, and closing the window ends the program while the
+    // call still hangs. The mount is a FUSE file system that no one serves, which answers no
+    // call at all, as a dead network mount does; it lives in the program's own mount namespace,
+    // so that nothing else on the machine meets it.
+    void aMountThatDoesNotAnswerHoldsNeitherTheWindowNorItsEnd()
+    {
+        if (target().underWine() || ::geteuid() != 0 || ::access("/dev/fuse", R_OK | W_OK) != 0)
+            QSKIP("needs the administrator and /dev/fuse to mount a file system");
+        const QTemporaryDir mounts;
+        Session s(false, false, {},
+                  {QStringLiteral(UNSHARE), QStringLiteral("--mount"),
+                   QStringLiteral("--propagation"), QStringLiteral("private"), QStringLiteral("sh"),
+                   QStringLiteral("-c"),
+                   QStringLiteral("exec 3<>/dev/fuse && mkdir \"$0/hung\" && mount -i -t fuse -o "
+                                  "fd=3,rootmode=40000,user_id=0,group_id=0 dead \"$0/hung\" && "
+                                  "WINEPREFIX=\"$0/hung\" exec \"$@\""),
+                   mounts.path()});
+        QVERIFY2(s.started(), qPrintable(s.programOutput()));
+        s.click(Make);
+        // The message box carries the program's title too.
+        QTRY_COMPARE_WITH_TIMEOUT(Session::findWindow(Title).size(), 2, 10000);
+        s.key(QStringLiteral("Return"));
+        QTRY_COMPARE_WITH_TIMEOUT(Session::findWindow(Title).size(), 1, 5000);
+        QVERIFY(s.closeAndWait());
+        QVERIFY2(s.program().exitCode() == 0, qPrintable(s.programOutput()));
+    }
+
     // Named on the command line, a script made before comes back whole: Make writes its very
     // bytes again.
     void aScriptNamedAtStartComesBack()

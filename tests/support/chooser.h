@@ -5,6 +5,7 @@
 
 #include "support/mainwindow.h"
 #include "support/widgets.h"
+#include "ui/folderchooser/folderlist.h"
 #include "ui/folderchooser/saveaswindow.h"
 
 #include <memory>
@@ -30,7 +31,14 @@ inline SaveAsWindow *shownChooser()
             ++open;
         }
     }
-    return open == 1 && QTest::qWaitForWindowExposed(shown) ? shown : nullptr;
+    return open == 1 && QTest::qWaitForWindowExposed(shown) && workDone() ? shown : nullptr;
+}
+
+// Opens a folder in the chooser's list and waits until it shows: false when it was refused.
+inline bool openFolder(FolderList *list, const QString &folder)
+{
+    list->setPath(folder);
+    return workDone() && list->path() == QDir::toNativeSeparators(folder);
 }
 
 // Presses the main window's "..." and gives the chooser it shows.

@@ -3,6 +3,7 @@
 
 // The main window as the window tests open it.
 
+#include "ui/background/filework.h"
 #include "ui/look/windowlook.h"
 #include "ui/mainwindow/mainwindow.h"
 
@@ -13,6 +14,21 @@
 #include <QTest>
 
 namespace tintforge::testing {
+
+// Waits until the work that the windows do off their thread (reading and writing files, listing
+// folders) has come back: false when some is still under way after a while.
+inline bool workDone()
+{
+    return QTest::qWaitFor([] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            for (const FileWork *work : window->findChildren<FileWork *>()) {
+                if (work->busy())
+                    return false;
+            }
+        }
+        return true;
+    });
+}
 
 // A main window shown and on the screen (null when it never got there). What it would show in a
 // message box goes into `messages` instead, where a list is given, so nothing waits for a click.

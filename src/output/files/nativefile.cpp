@@ -2,6 +2,7 @@
 #include "nativefile.h"
 
 #include "paths.h"
+#include "reaching.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,7 +18,11 @@ NativeFolder::NativeFolder(NativeFolder &&other) noexcept
 Status NativeFolder::makePath(const QString &path)
 {
     QStringList missing;
-    for (QString folder = QDir::cleanPath(path); !QFileInfo(folder).isDir();) {
+    const auto isFolder = [](const QString &folder) {
+        reaching(folder);
+        return QFileInfo(folder).isDir();
+    };
+    for (QString folder = QDir::cleanPath(path); !isFolder(folder);) {
         missing.prepend(folder);
         const QString parent = QFileInfo(folder).path();
         if (parent == folder)

@@ -2,6 +2,7 @@
 #include "nativefile.h"
 
 #include "localetext.h"
+#include "reaching.h"
 
 #include <cerrno>
 #include <chrono>
@@ -96,6 +97,7 @@ std::vector<char> accessListOf(int folder, const QString &name)
 
 Result<NativeFolder, SystemError> NativeFolder::open(const QString &path)
 {
+    reaching(path);
     // A handle that only names the folder: it needs no read permission on it, as creating and
     // renaming files in it do not.
     const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
@@ -204,6 +206,7 @@ void NativeFolder::sync() const
 
 Result<NativeFile, SystemError> NativeFile::open(const QString &path, Mode mode)
 {
+    reaching(path);
     return openIn(AT_FDCWD, path, mode);
 }
 

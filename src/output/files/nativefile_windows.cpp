@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "nativefile.h"
 
+#include "reaching.h"
 #include "windowspath.h"
 
 #include <algorithm>
@@ -85,6 +86,7 @@ OVERLAPPED turnByte()
 // name, and the folder's own failures show at the first file step.
 Result<NativeFolder, SystemError> NativeFolder::open(const QString &path)
 {
+    reaching(path);
     return NativeFolder(path, 0);
 }
 
@@ -181,6 +183,7 @@ void NativeFolder::sync() const {}
 
 Result<NativeFile, SystemError> NativeFile::open(const QString &path, Mode mode)
 {
+    reaching(path);
     return openIn(0, path, mode);
 }
 

@@ -5,6 +5,7 @@
 #include "output/files/filewrites.h"
 #include "output/files/nativefile.h"
 #include "output/files/paths.h"
+#include "output/files/reaching.h"
 #include "output/files/shownname.h"
 #include "output/script/colourscript.h"
 #include "output/script/execline.h"
@@ -19,11 +20,13 @@ namespace {
 
 bool isFolder(const QString &path)
 {
+    reaching(path);
     return QFileInfo(path).isDir();
 }
 
 bool exists(const QString &path)
 {
+    reaching(path);
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
 }

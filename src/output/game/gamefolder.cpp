@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "gamefolder.h"
 
+#include "output/files/reaching.h"
+
 #include <QFileInfo>
 
 namespace tintforge {
@@ -15,10 +17,14 @@ namespace {
 // Whether the game sees a folder at `path`: the folder itself, or its redirected twin.
 bool gameSeesFolder(const QString &path)
 {
+    reaching(path);
     if (QFileInfo(path).isDir())
         return true;
     const std::optional<QString> twin = redirectedTwin(path);
-    return twin && QFileInfo(*twin).isDir();
+    if (!twin)
+        return false;
+    reaching(*twin);
+    return QFileInfo(*twin).isDir();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "gamefolder.h"
 
 #include "output/files/localetext.h"
+#include "output/files/reaching.h"
 #include "output/files/shownname.h"
 
 #include <algorithm>
@@ -48,6 +49,7 @@ QByteArray resolved(const QByteArray &path)
     }
     for (qsizetype known = steps.size(); known >= 0; --known) {
         const QByteArray head = '/' + steps.first(known).join('/');
+        reaching(shownFileName(head));
         const std::unique_ptr<char, decltype(&std::free)> real(
             ::realpath(head.constData(), nullptr), &std::free);
         if (!real)

@@ -2,11 +2,15 @@
 #include "open.h"
 
 #include "gamecopies.h"
+#include "gamefolder.h"
 #include "model/codepage.h"
 #include "output/files/nativefile.h"
+#include "output/files/reaching.h"
 #include "output/files/shownname.h"
 #include "output/script/scriptreading.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace tintforge {
@@ -37,6 +41,13 @@ Result<ScriptContents, FileError> readScriptFile(const QString &path)
 }
 
 } // namespace
+
+QString openDialogStart()
+{
+    const QString gameFolder = locateGameFolder().folder.path;
+    reaching(gameFolder);
+    return QFileInfo(gameFolder).isDir() ? gameFolder : QDir::homePath();
+}
 
 QString contentsMessage(const ScriptContents &contents, const QString &path)
 {

@@ -27,6 +27,9 @@ Result<OpenedScript, QString> openColourScript(const QString &path);
 // written again; empty when Make writes it as it is.
 QString contentsMessage(const ScriptContents &contents, const QString &path);
 
+// The folder an open dialog starts in: the game's folder where it is one, the home folder else.
+QString openDialogStart();
+
 // The message for an open that failed: the file and why.
 QString openFailureMessage(const FileError &error);
 

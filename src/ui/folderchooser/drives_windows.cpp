@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "drives.h"
 
+#include "output/files/reaching.h"
+
 #include <QDir>
 #include <QStorageInfo>
 
@@ -14,6 +16,7 @@ QList<Drive> drives()
     for (const QFileInfo &drive : QDir::drives()) {
         const QString root = QDir::toNativeSeparators(drive.absolutePath());
         const QString letter = root.left(2).toLower();
+        reaching(root);
         const QString name = QStorageInfo(root).name();
         list.append({name.isEmpty() ? letter : QStringLiteral("%1 [%2]").arg(letter, name), root});
     }

@@ -2,6 +2,8 @@
 #include "folderlist.h"
 
 #include "subfolders.h"
+#include "ui/background/filework.h"
+#include "ui/background/notanswering.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -63,8 +65,54 @@ QString entryName(const QString &path)
 
 } // namespace
 
-FolderList::FolderList(QWidget *parent) : QListWidget(parent)
+// A folder as the list shows it, read off the window's thread.
+struct FolderListing {
+    QStringList chain; // the folder and all folders above it, root first
+    QStringList subfolders;
+};
+
+namespace {
+
+std::optional<FolderListing> listing(const QString &path)
 {
+    if (path.isEmpty())
+        return std::nullopt;
+    const QDir folder(QFileInfo(path).absoluteFilePath());
+    std::optional<QStringList> subfolders = listSubfolders(folder.absolutePath());
+    if (!subfolders)
+        return std::nullopt;
+    return FolderListing{chainOf(folder), std::move(*subfolders)};
+}
+
+FolderListing nearestListing(const QString &path)
+{
+    // Up by name, not by QDir::cdUp, which stops at the first folder that no longer exists.
+    for (QString step = path.isEmpty() ? QString()
+                                       : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+         !step.isEmpty(); step = QFileInfo(step).path()) {
+        if (std::optional<FolderListing> found = listing(step))
+            return std::move(*found);
+        if (QDir(step).isRoot())
+            break;
+    }
+    for (const QString &fallback : {QDir::homePath(), QDir::rootPath()}) {
+        if (std::optional<FolderListing> found = listing(fallback))
+            return std::move(*found);
+    }
+    // Not even the root can be listed: show it, empty, so Save still names a real folder.
+    return FolderListing{chainOf(QDir::root()), {}};
+}
+
+} // namespace
+
+FolderList::FolderList(QWidget *parent) : QListWidget(parent), m_listing(new FileWork(this))
+{
+    connect(m_listing, &FileWork::notAnswering, this, [this](const QString &path) {
+        emit notAnswering(notAnsweringMessage(
+            path, m_listing->patience(),
+            QStringLiteral("The folder list shows it once it answers; another folder or drive "
+                           "may be chosen meanwhile.")));
+    });
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
@@ -124,38 +172,27 @@ void FolderList::currentChanged(const QModelIndex &current, const QModelIndex &p
         QAbstractItemView::currentChanged(current, previous);
 }
 
-bool FolderList::setPath(const QString &path)
+void FolderList::setPath(const QString &path)
 {
-    if (path.isEmpty())
-        return false;
-    const QDir folder(QFileInfo(path).absoluteFilePath());
-    const std::optional<QStringList> subfolders = listSubfolders(folder.absolutePath());
-    if (!subfolders)
-        return false;
-
-    const QStringList chain = chainOf(folder);
-    fill(chain, folder.absolutePath(), *subfolders);
-    m_path = QDir::toNativeSeparators(chain.last());
-    emit pathChanged(m_path);
-    return true;
+    m_listing->start([path] { return listing(path); },
+                     [this, path](const std::optional<FolderListing> &listed) {
+                         if (listed)
+                             show(*listed);
+                         else
+                             emit pathRefused(path);
+                     });
 }
 
-void FolderList::openNearest(const QString &path)
+void FolderList::openNearest(QString (*where)())
 {
-    // Up by name, not by QDir::cdUp, which stops at the first folder that no longer exists.
-    for (QString step = path.isEmpty() ? QString()
-                                       : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-         !step.isEmpty(); step = QFileInfo(step).path()) {
-        if (setPath(step))
-            return;
-        if (QDir(step).isRoot())
-            break;
-    }
-    if (setPath(QDir::homePath()) || setPath(QDir::rootPath()))
-        return;
-    // Not even the root can be listed: show it, empty, so Save still names a real folder.
-    fill(chainOf(QDir::root()), QDir::rootPath(), {});
-    m_path = QDir::toNativeSeparators(QDir::rootPath());
+    m_listing->start([where] { return nearestListing(where()); },
+                     [this](const FolderListing &listed) { show(listed); });
+}
+
+void FolderList::show(const FolderListing &listing)
+{
+    fill(listing.chain, listing.chain.last(), listing.subfolders);
+    m_path = QDir::toNativeSeparators(listing.chain.last());
     emit pathChanged(m_path);
 }
 

@@ -3,10 +3,12 @@
 
 #include "drives.h"
 #include "folderlist.h"
-#include "output/game/save.h"
 #include "subfolders.h"
 #include "ui/accessibility/accessibility.h"
 #include "ui/accessibility/spokennotice.h"
+#include "ui/background/busybutton.h"
+#include "ui/background/filework.h"
+#include "ui/background/notanswering.h"
 #include "ui/look/layout.h"
 #include "ui/look/windowlook.h"
 
@@ -43,10 +45,10 @@ private:
 
 } // namespace
 
-SaveAsWindow::SaveAsWindow(const Composition &composition, MessageSink showMessage)
+SaveAsWindow::SaveAsWindow(MessageSink showMessage)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_composition(composition), m_showMessage(std::move(showMessage))
+      m_showMessage(std::move(showMessage))
 {
     registerAccessibleRoles();
     setObjectName(QStringLiteral("SaveAsWindow"));
@@ -74,11 +76,20 @@ SaveAsWindow::SaveAsWindow(const Composition &composition, MessageSink showMessa
 
     fillDrives();
     connect(m_folders, &FolderList::pathChanged, this, &SaveAsWindow::selectDriveOf);
-    // Screen readers hear where Save will write, on focus and whenever it changes.
+    // Screen readers hear where Save will write, on focus and whenever it changes; after a
+    // change of drive, from the drive list too, where the keyboard stays.
     connect(m_folders, &FolderList::pathChanged, this, [this](const QString &folder) {
         m_folders->setAccessibleDescription(QStringLiteral("current folder %1").arg(folder));
+        if (std::exchange(m_changingDrive, false))
+            m_notice->say(QStringLiteral("current folder %1").arg(folder));
     });
-    m_folders->openNearest(faithfulCurrentFolder());
+    connect(m_folders, &FolderList::pathRefused, this, [this] {
+        if (std::exchange(m_changingDrive, false))
+            selectDriveOf(m_folders->path());
+    });
+    connect(m_folders, &FolderList::notAnswering, this,
+            [this](const QString &message) { m_showMessage(this, message); });
+    m_folders->openNearest(faithfulCurrentFolder);
     connect(m_drives, &QComboBox::currentIndexChanged, this, &SaveAsWindow::changeDrive);
     connect(m_save, &QPushButton::clicked, this, &SaveAsWindow::saveScriptClicked);
     m_folders->setFocus();
@@ -99,10 +110,27 @@ QString SaveAsWindow::currentFolder() const
     return m_folders->path();
 }
 
+void SaveAsWindow::showWriting(bool busy)
+{
+    showBusy(m_save, busy);
+}
+
+// The drives come when every one has answered; one that does not holds only the list.
 void SaveAsWindow::fillDrives()
 {
-    for (const Drive &drive : drives())
-        m_drives->addItem(drive.text, drive.root);
+    m_drivesWork = new FileWork(this);
+    m_drivesWork->setObjectName(QStringLiteral("drivesWork"));
+    connect(m_drivesWork, &FileWork::notAnswering, this, [this](const QString &path) {
+        m_showMessage(this, notAnsweringMessage(path, m_drivesWork->patience(),
+                                                QStringLiteral("The drive list fills once it "
+                                                               "answers.")));
+    });
+    m_drivesWork->start(drives, [this](const QList<Drive> &found) {
+        const QSignalBlocker block(m_drives);
+        for (const Drive &drive : found)
+            m_drives->addItem(drive.text, drive.root);
+        selectDriveOf(m_folders->path());
+    });
 }
 
 // Moves the folder list to the chosen drive; a drive that cannot be read puts the selection back
@@ -111,11 +139,12 @@ void SaveAsWindow::fillDrives()
 // stays on the drive list, so screen readers are told the folder Save now writes into.
 void SaveAsWindow::changeDrive(int index)
 {
-    if (index < 0 || !m_folders->setPath(m_drives->itemData(index, RootRole).toString())) {
+    if (index < 0) {
         selectDriveOf(m_folders->path());
         return;
     }
-    m_notice->say(QStringLiteral("current folder %1").arg(m_folders->path()));
+    m_changingDrive = true;
+    m_folders->setPath(m_drives->itemData(index, RootRole).toString());
 }
 
 void SaveAsWindow::selectDriveOf(const QString &folder)
@@ -137,13 +166,7 @@ void SaveAsWindow::selectDriveOf(const QString &folder)
 
 void SaveAsWindow::saveScriptClicked()
 {
-    const WriteStatus written = saveScript(currentFolder(), m_composition);
-    if (!written) {
-        m_showMessage(this, written.error().message());
-        return;
-    }
-    emit saved(*written);
-    close();
+    emit saveRequested(currentFolder());
 }
 
 } // namespace tintforge

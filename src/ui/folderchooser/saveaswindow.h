@@ -10,26 +10,28 @@ class QPushButton;
 
 namespace tintforge {
 
-class Composition;
-
+class FileWork;
 class FolderList;
 class SpokenNotice;
 
 // The folder chooser "Save as...": a drive list, a folder list and Save. It keeps nothing of
-// its own and writes the composition it was given, which belongs to the main window.
+// its own: Save asks the main window to write into the folder chosen. The drives and folders are
+// read off its thread, so a drive that does not answer never holds it.
 class SaveAsWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit SaveAsWindow(const Composition &composition, MessageSink showMessage);
+    explicit SaveAsWindow(MessageSink showMessage);
 
     // The folder Save writes into: the one last opened in the folder list.
     QString currentFolder() const;
+    // Shows Save as busy while a write is under way (see showBusy).
+    void showWriting(bool busy);
 
 signals:
-    // Save wrote into the folder; the chooser closes next.
-    void saved(const QString &folder);
+    // Save was pressed, to write into the folder.
+    void saveRequested(const QString &folder);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -40,8 +42,10 @@ private:
     void selectDriveOf(const QString &folder);
     void saveScriptClicked();
 
-    const Composition &m_composition;
     MessageSink m_showMessage;
+    FileWork *m_drivesWork = nullptr;
+    // Whether the folder list is moving to a drive chosen in the drive list.
+    bool m_changingDrive = false;
     QComboBox *m_drives = nullptr;
     FolderList *m_folders = nullptr;
     QPushButton *m_save = nullptr;

@@ -10,15 +10,18 @@
 #include "model/glyphlist.h"
 #include "model/palette.h"
 #include "output/files/shownname.h"
-#include "output/game/gamefolder.h"
 #include "output/game/make.h"
 #include "output/game/open.h"
+#include "output/game/save.h"
 #include "output/script/execline.h"
 #include "scriptdialog.h"
 #include "ui/accessibility/accessibility.h"
 #include "ui/accessibility/clickarea.h"
 #include "ui/accessibility/spokennotice.h"
 #include "ui/accessibility/textfield.h"
+#include "ui/background/busybutton.h"
+#include "ui/background/filework.h"
+#include "ui/background/notanswering.h"
 #include "ui/folderchooser/saveaswindow.h"
 #include "ui/identity.h"
 #include "ui/look/banner.h"
@@ -34,9 +37,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QDir>
 #include <QDropEvent>
-#include <QFileInfo>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -47,6 +49,7 @@
 #include <QShortcut>
 #include <QStringList>
 #include <QTimer>
+#include <QToolTip>
 #include <QUrl>
 
 namespace tintforge {
@@ -109,6 +112,7 @@ MainWindow::MainWindow(QWidget *parent)
     createControls();
     m_notice = new SpokenNotice(this);
     setTabOrder();
+    createFileWork();
     connectEvents();
 
     // What the window's load does: fill the glyph box, nothing else.
@@ -238,8 +242,8 @@ void MainWindow::createButtons()
     styleButton(m_make);
     // Where Make writes can change while the program runs (a game installed meanwhile, a Wine
     // prefix made), so it is looked up whenever the button's tip or description is about to be
-    // shown or heard, and only then: the search may wait on a stalled file system, and nothing
-    // before the window shows may.
+    // shown or heard, and only then, off this window's thread: the search may wait on a stalled
+    // file system.
     m_make->installEventFilter(this);
     m_saveAs = place(new QPushButton(QStringLiteral("..."), this), layout::saveAsButton);
     styleButton(m_saveAs);
@@ -326,6 +330,41 @@ void MainWindow::connectEvents()
     connect(open, &QShortcut::activated, this, &MainWindow::chooseScriptToOpen);
 }
 
+// What waits on the file system, each off this window's thread; where it does not answer for a
+// while, the user is told what goes on meanwhile, over the chooser where a Save waits.
+void MainWindow::createFileWork()
+{
+    const auto work = [this](const char *name, const char *goesOn) {
+        auto *made = new FileWork(this);
+        made->setObjectName(QString::fromLatin1(name));
+        if (goesOn) {
+            connect(made, &FileWork::notAnswering, this, [this, made, goesOn](const QString &path) {
+                QWidget *over = made == m_writes && m_saving && m_chooser
+                                    ? static_cast<QWidget *>(m_chooser)
+                                    : this;
+                m_showMessage(
+                    over, notAnsweringMessage(path, made->patience(), QString::fromLatin1(goesOn)));
+            });
+        }
+        return made;
+    };
+    m_writes = work("writes", "The script is written once it answers, or you are told why not.");
+    m_destination = work("makeDestination", nullptr);
+    m_openStart = work("openStart", "The open dialog shows once it answers.");
+    m_opening = work("opening", "The script opens once it answers.");
+    connect(m_writes, &FileWork::busyShown, this, [this](bool busy) {
+        showBusy(m_make, busy);
+        if (m_chooser)
+            m_chooser->showWriting(busy);
+    });
+    // A tip is no place for a message box: it says itself what holds it up.
+    connect(m_destination, &FileWork::notAnswering, this, [this](const QString &path) {
+        showMakeDestination(
+            notAnsweringMessage(path, m_destination->patience(),
+                                QStringLiteral("Where Make writes shows here once it answers.")));
+    });
+}
+
 // The glyphs in order, once, as the window loads; the box's text stays À.
 void MainWindow::fillGlyphBox()
 {
@@ -368,15 +407,29 @@ void MainWindow::tellRefused(const QString &where, const QString &characters, bo
     QTimer::singleShot(0, this, [this, message] { m_showMessage(this, message); });
 }
 
-void MainWindow::showMakeDestination()
+void MainWindow::lookUpMakeDestination()
 {
-    const QString destination = makeDestination();
+    if (m_destination->busy())
+        return;
+    // Said until the answer comes, where nothing was found before.
+    if (m_make->accessibleDescription().isEmpty())
+        m_make->setAccessibleDescription(QStringLiteral("Looking up where Make writes."));
+    m_destination->start([] { return makeDestination(); },
+                         [this](const QString &destination) { showMakeDestination(destination); });
+}
+
+void MainWindow::showMakeDestination(const QString &destination)
+{
     // Escaped, since a folder's name may look like markup, and each line unbroken, since the
     // tip would otherwise wrap paths at every slash.
     m_make->setToolTip(
         QStringLiteral("<p style='white-space:pre'>%1</p>")
             .arg(destination.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"))));
-    m_make->setAccessibleDescription(destination);
+    if (m_make->accessibleDescription() != destination)
+        m_make->setAccessibleDescription(destination);
+    // The tip asked for shows now, where the pointer still rests on Make.
+    if (m_tipWantedAt && m_make->underMouse())
+        QToolTip::showText(*m_tipWantedAt, m_make->toolTip(), m_make);
 }
 
 // A colour script dropped anywhere on the window opens, over a field too, where a drop would
@@ -393,10 +446,17 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (takeFileDrop(event))
         return true;
-    // Once for a hover, as the tip is about to show; on the focus only for a screen reader.
-    if (watched == m_make && (event->type() == QEvent::ToolTip ||
-                              (event->type() == QEvent::FocusIn && QAccessible::isActive())))
-        showMakeDestination();
+    // Once for a hover, as the tip is about to show, which it does once the answer comes; on
+    // the focus only for a screen reader.
+    if (watched == m_make && event->type() == QEvent::ToolTip) {
+        m_tipWantedAt = static_cast<QHelpEvent *>(event)->globalPos();
+        lookUpMakeDestination();
+        return true;
+    }
+    if (watched == m_make && event->type() == QEvent::Leave)
+        m_tipWantedAt.reset();
+    if (watched == m_make && event->type() == QEvent::FocusIn && QAccessible::isActive())
+        lookUpMakeDestination();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -445,7 +505,12 @@ void MainWindow::openScript(const Result<QString, FileError> &named)
         m_showMessage(this, openFailureMessage(named.error()));
         return;
     }
-    const Result<OpenedScript, QString> opened = openColourScript(*named);
+    m_opening->start([path = *named] { return openColourScript(path); },
+                     [this](const Result<OpenedScript, QString> &opened) { takeScript(opened); });
+}
+
+void MainWindow::takeScript(const Result<OpenedScript, QString> &opened)
+{
     if (!opened) {
         m_showMessage(this, opened.error());
         return;
@@ -463,23 +528,66 @@ void MainWindow::openScript(const Result<QString, FileError> &named)
         m_showMessage(this, opened->message);
 }
 
+// A second Ctrl+O while the first one's folder is still being found waits with it.
 void MainWindow::chooseScriptToOpen()
 {
-    const QString gameFolder = locateGameFolder().folder.path;
-    const QString path =
-        m_chooseScript(this, QFileInfo(gameFolder).isDir() ? gameFolder : QDir::homePath());
-    if (!path.isEmpty())
-        openScript(path);
+    if (m_openStart->busy())
+        return;
+    m_openStart->start(openDialogStart, [this](const QString &start) {
+        const QString path = m_chooseScript(this, start);
+        if (!path.isEmpty())
+            openScript(path);
+    });
 }
 
+// The composition written is the one at the press, whatever the user does while the write
+// waits on the file system.
 void MainWindow::makeScriptClicked()
 {
-    const MakeStatus made = makeScript(m_composition);
-    if (!made) {
-        m_showMessage(this, made.error().message());
+    if (refusedWhileWriting())
         return;
-    }
-    tellWritten(*made);
+    m_saving = false;
+    m_writes->start([pressed = m_composition] { return makeScript(pressed); },
+                    [this](const MakeStatus &made) {
+                        if (!made) {
+                            m_showMessage(this, made.error().message());
+                            return;
+                        }
+                        tellWritten(*made);
+                    });
+}
+
+// Save, pressed in the chooser. Its outcome shows over the chooser where that is still open.
+void MainWindow::saveScriptInto(const QString &folder)
+{
+    if (refusedWhileWriting())
+        return;
+    m_saving = true;
+    m_writes->start([folder, pressed = m_composition] { return saveScript(folder, pressed); },
+                    [this](const WriteStatus &written) {
+                        if (!written) {
+                            m_showMessage(m_chooser ? static_cast<QWidget *>(m_chooser) : this,
+                                          written.error().message());
+                            return;
+                        }
+                        // Said once the keyboard is back here, as the window's return would cut
+                        // it short; or after half a second, where no window manager gives it
+                        // back, or the chooser was closed before.
+                        m_toldOnReturn = *written;
+                        QTimer::singleShot(500, this, &MainWindow::tellOnReturn);
+                        if (m_chooser)
+                            m_chooser->close();
+                    });
+}
+
+// One write at a time, so that two never race for the same files, and none starts late: a press
+// while one is under way only sounds.
+bool MainWindow::refusedWhileWriting()
+{
+    if (!m_writes->busy())
+        return false;
+    QApplication::beep();
+    return true;
 }
 
 // Success shows nothing on the screen; screen readers hear where the script went.
@@ -498,16 +606,10 @@ void MainWindow::tellOnReturn()
 void MainWindow::openFolderChooser()
 {
     if (!m_chooser) {
-        m_chooser =
-            new SaveAsWindow(m_composition, [this](QWidget *parent, const QString &message) {
-                m_showMessage(parent, message);
-            });
-        // Said once the keyboard is back here, as the window's return would cut it short; or
-        // after half a second, where no window manager gives it back.
-        connect(m_chooser, &SaveAsWindow::saved, this, [this](const QString &folder) {
-            m_toldOnReturn = folder;
-            QTimer::singleShot(500, this, &MainWindow::tellOnReturn);
-        });
+        m_chooser = new SaveAsWindow(
+            [this](QWidget *parent, const QString &message) { m_showMessage(parent, message); });
+        connect(m_chooser, &SaveAsWindow::saveRequested, this, &MainWindow::saveScriptInto);
+        m_chooser->showWriting(m_writes->showsBusy());
         placeOnScreen(m_chooser);
         keepAtItsSize(m_chooser);
     }

@@ -3,11 +3,13 @@
 
 #include "model/composition.h"
 #include "output/files/fileerror.h"
+#include "output/game/open.h"
 #include "ui/messages/messagesink.h"
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <QImage>
 #include <QPointer>
 #include <QUrl>
@@ -23,6 +25,7 @@ class QRadioButton;
 
 namespace tintforge {
 
+class FileWork;
 class SaveAsWindow;
 class SpokenNotice;
 
@@ -53,12 +56,14 @@ public:
 
     // Shows the folder chooser, creating it when none is open; never a second one.
     void openFolderChooser();
-    // Takes the texts, colours and clan switch a colour script holds; the selected segment and
-    // the glyph box stay. Says which segments were left empty when not all of it could be read;
-    // a file that cannot be read at all, or named exactly, changes nothing and is named in the
-    // message.
+    // Takes the texts, colours and clan switch a colour script holds, once it is read: the
+    // selected segment and the glyph box stay. Says which segments were left empty when not all
+    // of it could be read; a file that cannot be read at all, or named exactly, changes nothing
+    // and is named in the message. A script named while another is still being read is the one
+    // taken.
     void openScript(const Result<QString, FileError> &named);
-    // Ctrl+O: opens the colour script the user chooses, starting in the folder Make writes into.
+    // Ctrl+O: opens the colour script the user chooses, starting in the folder Make writes into,
+    // once that is found.
     void chooseScriptToOpen();
     // A segment field's context menu: the usual editing actions and a "Colour" submenu with the
     // The swatches by name, each of which selects the segment and applies the swatch.
@@ -79,14 +84,19 @@ private:
     void createButtons();
     void setTabOrder();
     void connectEvents();
+    void createFileWork();
     void refresh();
     void refreshField(SegmentId id);
     void fillGlyphBox();
     void appendGlyph();
     void tellRefused(const QString &where, const QString &characters, bool withOthers);
     void makeScriptClicked();
+    void saveScriptInto(const QString &folder);
+    bool refusedWhileWriting();
     bool takeFileDrop(QEvent *event);
-    void showMakeDestination();
+    void takeScript(const Result<OpenedScript, QString> &opened);
+    void lookUpMakeDestination();
+    void showMakeDestination(const QString &destination);
     void tellWritten(const QString &folder);
     void tellOnReturn();
     void openLink(const QUrl &address);
@@ -106,6 +116,17 @@ private:
     SpokenNotice *m_notice = nullptr;
     // What a Save did, said once this window has the keyboard back from the chooser.
     QString m_toldOnReturn;
+    // The work that waits on the file system, each off this window's thread: Make and Save, one
+    // at a time; where Make writes, for its tip and description; where Ctrl+O starts; and the
+    // script being opened.
+    FileWork *m_writes = nullptr;
+    FileWork *m_destination = nullptr;
+    FileWork *m_openStart = nullptr;
+    FileWork *m_opening = nullptr;
+    // Whether the write under way is a Save, whose failure shows over the chooser.
+    bool m_saving = false;
+    // Where the pointer asked for Make's tip, which shows once the folder is found.
+    std::optional<QPoint> m_tipWantedAt;
 
     QImage m_paletteStrip;
     QImage m_banner; // rendered for the device pixel ratio it was last painted at

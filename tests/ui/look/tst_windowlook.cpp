@@ -144,7 +144,7 @@ private slots:
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder%1").arg(i)));
         SaveAsWindow *chooser = testing::openChooser(form.get());
         auto *folders = control<FolderList>(chooser, "folderList");
-        QVERIFY(folders->setPath(dir.path()));
+        QVERIFY(testing::openFolder(folders, dir.path()));
         QScrollBar *bar = folders->verticalScrollBar();
         QTRY_VERIFY(bar->isVisible());
         QVERIFY(yellowPixels(bar) >= 5 * 10);

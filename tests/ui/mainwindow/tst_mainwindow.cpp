@@ -6,6 +6,7 @@
 #include "output/script/scriptreading.h"
 #include "support/files.h"
 #include "support/gamefolder.h"
+#include "support/heldcalls.h"
 #include "support/listeddata.h"
 #include "support/mainwindow.h"
 #include "support/widgets.h"
@@ -176,7 +177,7 @@ private slots:
             });
             QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
             if (game.usable())
-                QCOMPARE(startedIn, game.path());
+                QTRY_COMPARE(startedIn, game.path());
         } else {
             QWidget *target = where.isEmpty() ? form.get() : control(qPrintable(where));
             if (auto *box = qobject_cast<QComboBox *>(target))
@@ -686,8 +687,8 @@ private slots:
         typeText(control("clanField"), QStringLiteral("XYZ"));
         control("makeButton")->setFocus();
         QTest::keyClick(control("makeButton"), Qt::Key(key));
-        QCOMPARE(readAll(game.file("color.cfg")),
-                 QByteArray::fromStdString(renderColourScript(form->composition())));
+        QTRY_COMPARE(readAll(game.file("color.cfg")),
+                     QByteArray::fromStdString(renderColourScript(form->composition())));
         QCOMPARE(readAll(game.file("config.cfg")), testing::ExecLineBytes);
         QVERIFY(messages.isEmpty());
     }
@@ -700,7 +701,7 @@ private slots:
         typeText(control("nameField"), QStringLiteral("Player"));
         const Composition before = form->composition();
         control<QPushButton>("makeButton")->click();
-        QCOMPARE(messages.size(), 1);
+        QTRY_COMPARE(messages.size(), 1);
         QVERIFY(messages[0].startsWith(
             QStringLiteral("Could not write \"%1\": ").arg(game.file("color.cfg"))));
 #ifndef Q_OS_WIN
@@ -710,6 +711,64 @@ private slots:
         QVERIFY(form->composition() == before);
         QCOMPARE(control<QLineEdit>("nameField")->text(), QStringLiteral("Player"));
         QVERIFY(!QFileInfo::exists(game.path()));
+    }
+
+    // A game folder that does not answer holds only the write: the press returns at once, a
+    // second one writes nothing more, the user is told which folder does not answer, and the
+    // outcome comes once it does, for the composition as it was at the press.
+    void aFolderThatDoesNotAnswerHoldsOnlyTheWrite_data()
+    {
+        QTest::addColumn<bool>("goneMeanwhile");
+        QTest::newRow("written late") << false;
+        QTest::newRow("failed late") << true;
+    }
+    void aFolderThatDoesNotAnswerHoldsOnlyTheWrite()
+    {
+        QFETCH(bool, goneMeanwhile);
+        testing::TestGameFolder game;
+        if (!game.usable())
+            QSKIP("the game is installed in its standard folder; the test leaves it alone");
+        QVERIFY(game.create());
+        for (FileWork *work : form->findChildren<FileWork *>())
+            work->setPatience(std::chrono::milliseconds(300));
+        typeText(control("nameField"), QStringLiteral("Pressed"));
+        const QByteArray pressed =
+            QByteArray::fromStdString(renderColourScript(form->composition()));
+        auto *make = control<QPushButton>("makeButton");
+        const auto tip = [make] {
+            QHelpEvent ask(QEvent::ToolTip, QPoint(5, 5), make->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(make, &ask);
+            return make->accessibleDescription();
+        };
+        {
+            testing::HeldFolder held(game.path());
+            make->click();
+            typeText(control("nameField"), QStringLiteral(" later"));
+            QTRY_COMPARE(make->accessibleName(), QStringLiteral("Make, busy"));
+            make->click();
+            QCOMPARE(tip(), QStringLiteral("Looking up where Make writes."));
+            QTRY_COMPARE(messages.size(), 1);
+            QVERIFY(messages[0].startsWith(
+                QStringLiteral(
+                    "Nothing has come back from \"%1\" for 0 seconds: the file system it "
+                    "is on does not answer. The script is written once it answers")
+                    .arg(game.path())));
+            QTRY_VERIFY(make->accessibleDescription().contains(QStringLiteral("does not answer")));
+            if (goneMeanwhile)
+                QVERIFY(QDir(game.path()).removeRecursively());
+        }
+        QVERIFY(testing::workDone());
+        QCOMPARE(make->accessibleName(), QString());
+        QCOMPARE(messages.size(), goneMeanwhile ? 2 : 1);
+        if (goneMeanwhile) {
+            QVERIFY(messages[1].startsWith(
+                QStringLiteral("Could not write \"%1\": ").arg(game.file("color.cfg"))));
+            return;
+        }
+        QCOMPARE(readAll(game.file("color.cfg")), pressed);
+        QCOMPARE(readAll(game.file("config.cfg")), testing::ExecLineBytes);
+        QCOMPARE(form->findChild<QWidget *>(QStringLiteral("spokenNotice"))->accessibleName(),
+                 QStringLiteral("Wrote color.cfg into \"%1\".").arg(game.path()));
     }
 
     // Make's tip and description say where it will write, as things stand when they are shown.
@@ -725,7 +784,7 @@ private slots:
         const auto shown = [make] {
             QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), make->mapToGlobal(QPoint(5, 5)));
             QApplication::sendEvent(make, &tip);
-            return make->accessibleDescription();
+            return testing::workDone() ? make->accessibleDescription() : QString();
         };
         QVERIFY(shown().startsWith(
             QStringLiteral("The game's folder was not found in \"%1\"").arg(game.path())));
@@ -744,14 +803,18 @@ private slots:
         MainWindow window; // with the message box of its own
         QString shown;
         Qt::TextFormat format = Qt::AutoText;
-        QTimer::singleShot(0, &window, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            shown = box->text();
-            format = box->textFormat();
-            box->accept();
+        QTimer poll; // until the box shows, once the write has failed
+        poll.callOnTimeout(&window, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                poll.stop();
+                shown = box->text();
+                format = box->textFormat();
+                box->accept();
+            }
         });
+        poll.start(10);
         testing::control<QPushButton>(&window, "makeButton")->click();
+        QTRY_VERIFY(!shown.isEmpty());
         // Wrapped to the screen, at a space where there is one.
         QString expected = QStringLiteral("Could not write\"%1\":").arg(game.file("color.cfg"));
         QVERIFY2(shown.remove(u'\n').remove(u' ').startsWith(expected.remove(u' ')),

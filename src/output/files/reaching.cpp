@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "reaching.h"
+
+#include <atomic>
+#include <utility>
+
+namespace tintforge {
+
+namespace {
+
+thread_local std::shared_ptr<ReachedPlace> recorded;
+std::atomic<ReachHook> hook = nullptr;
+
+} // namespace
+
+void reaching(const QString &path)
+{
+    if (recorded)
+        recorded->set(path);
+    if (const ReachHook run = hook.load())
+        run(path);
+}
+
+void recordReachesIn(std::shared_ptr<ReachedPlace> place)
+{
+    recorded = std::move(place);
+}
+
+void setReachHook(ReachHook newHook)
+{
+    hook.store(newHook);
+}
+
+} // namespace tintforge
