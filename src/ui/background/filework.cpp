@@ -3,11 +3,18 @@
 
 #include "output/files/reaching.h"
 
+#include <atomic>
 #include <mutex>
 #include <QThread>
 #include <QTimer>
 
 namespace tintforge {
+
+namespace {
+
+std::atomic<int> threadsAtWork = 0;
+
+} // namespace
 
 // Where a thread hands its outcome: the FileWork while it lives, nothing after.
 struct FileWork::Mailbox {
@@ -34,6 +41,11 @@ FileWork::~FileWork()
     m_mailbox->owner = nullptr;
 }
 
+bool FileWork::anyThreadAtWork()
+{
+    return threadsAtWork > 0;
+}
+
 bool FileWork::showsBusy() const
 {
     return m_busy && !m_busyLook->isActive();
@@ -57,6 +69,7 @@ void FileWork::startJob(Job job)
         QThread::create([job = std::move(job), place = m_place, mailbox = m_mailbox, number] {
             recordReachesIn(place);
             const std::function<void()> deliver = job();
+            --threadsAtWork;
             const std::scoped_lock lock(mailbox->mutex);
             if (FileWork *owner = mailbox->owner) {
                 QMetaObject::invokeMethod(
@@ -70,6 +83,7 @@ void FileWork::startJob(Job job)
         m_busyLook->start();
     m_busy = true;
     m_patience->start();
+    ++threadsAtWork;
     thread->start();
 }
 

@@ -33,6 +33,9 @@ public:
     FileWork(const FileWork &) = delete;
     FileWork &operator=(const FileWork &) = delete;
 
+    // Whether some thread of any FileWork is still at work, held by a call that has not returned.
+    static bool anyThreadAtWork();
+
     // Whether the work last started has not come back yet.
     bool busy() const { return m_busy; }
     // Whether it has been under way long enough to show (see busyShown).
