@@ -12,6 +12,7 @@
 #include "ui/look/layout.h"
 #include "ui/look/windowlook.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -164,8 +165,13 @@ void SaveAsWindow::selectDriveOf(const QString &folder)
         best < 0 ? QString() : QStringLiteral("current drive %1").arg(m_drives->itemText(best)));
 }
 
+// Until the first folder is listed there is none to write into: a press then only sounds.
 void SaveAsWindow::saveScriptClicked()
 {
+    if (currentFolder().isEmpty()) {
+        QApplication::beep();
+        return;
+    }
     emit saveRequested(currentFolder());
 }
 

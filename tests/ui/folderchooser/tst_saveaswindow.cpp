@@ -9,6 +9,7 @@
 #include "output/script/lines.h"
 #include "support/chooser.h"
 #include "support/files.h"
+#include "support/heldcalls.h"
 #include "support/widgets.h"
 #include "ui/folderchooser/drives.h"
 #include "ui/folderchooser/folderlist.h"
@@ -183,6 +184,29 @@ private slots:
 #else
         QSKIP("Windows names are UTF-16 as the program shows them: every name shows exactly");
 #endif
+    }
+
+    // A current folder that does not answer holds only the folder list: Save has nowhere to
+    // write yet, the user is told which folder does not answer, and another folder opens
+    // meanwhile, which the late answer does not undo.
+    void aFolderThatDoesNotAnswerHoldsOnlyTheList()
+    {
+        auto held = std::make_unique<testing::HeldFolder>(dir->path());
+        control<QPushButton>(main.get(), "saveAsButton")->click();
+        SaveAsWindow *chooser = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            chooser = chooser ? chooser : qobject_cast<SaveAsWindow *>(window);
+        QVERIFY(chooser);
+        auto *list = control<FolderList>(chooser, "folderList");
+        list->findChild<FileWork *>()->setPatience(std::chrono::milliseconds(300));
+        control<QPushButton>(chooser, "saveButton")->click();
+        QTRY_COMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains(QFileInfo(dir->path()).fileName()));
+        QVERIFY(testing::openFolder(list, QDir::rootPath()));
+        held.reset();
+        QTest::qWait(100);
+        QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(QDir::rootPath()));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 0);
     }
 
     // Closed from its title bar or with Escape, as any dialog. With the drive list open, Escape
