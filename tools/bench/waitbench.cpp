@@ -5,6 +5,7 @@
 //
 // usage: waitbench RUNS SUBFOLDERS...   (offscreen platform is fine)
 
+#include "ui/background/filework.h"
 #include "ui/folderchooser/saveaswindow.h"
 #include "ui/look/windowlook.h"
 #include "ui/mainwindow/mainwindow.h"
@@ -23,12 +24,29 @@
 
 namespace {
 
-// Make writes both files within the click: when click() returns they are closed.
+// Until the work the windows do off their thread has come back: the files written and closed,
+// the folders listed.
+void waitForFileWork()
+{
+    const auto busy = [] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            for (const auto *work : window->findChildren<tintforge::FileWork *>()) {
+                if (work->busy())
+                    return true;
+            }
+        }
+        return false;
+    };
+    while (busy())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 double makeOnce(tintforge::MainWindow &form)
 {
     QElapsedTimer timer;
     timer.start();
     form.findChild<QPushButton *>(QStringLiteral("makeButton"))->click();
+    waitForFileWork();
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
@@ -37,7 +55,8 @@ double openOnce(tintforge::MainWindow &form)
     QElapsedTimer timer;
     timer.start();
     form.findChild<QPushButton *>(QStringLiteral("saveAsButton"))->click();
-    QApplication::processEvents(); // the first paint
+    waitForFileWork();
+    QApplication::processEvents(); // the first paint with the folders
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (qobject_cast<tintforge::SaveAsWindow *>(window))
