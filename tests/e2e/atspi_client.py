@@ -112,6 +112,10 @@ def listen(app, seconds):
         try:
             if source is None or source.getApplication().name != app.name:
                 return
+            # Listened to as a screen reader does, so that a name read later is the new one
+            # (the toolkit sends a change only to those who ask), but not printed.
+            if event.type == "object:property-change:accessible-name":
+                return
             print("%s %d | %s | %s" % (event.type, event.detail1, source.getRoleName(),
                                        source.name), flush=True)
         except Exception:  # an object gone meanwhile says nothing
@@ -119,7 +123,8 @@ def listen(app, seconds):
 
     kinds = ["focus:", "object:state-changed:focused", "object:text-caret-moved",
              "object:text-selection-changed", "object:text-changed", "object:selection-changed",
-             "object:property-change:accessible-description", "object:state-changed:showing"]
+             "object:property-change:accessible-description", "object:state-changed:showing",
+             "object:property-change:accessible-name"]
     pyatspi.Registry.registerEventListener(report, *kinds)
     print("listening", flush=True)
     GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)

@@ -671,6 +671,31 @@ private slots:
         QVERIFY(QFileInfo::exists(s.workFile("color.cfg")));
     }
 
+    // What an action does that nothing on the screen reader's way would say is said.
+    void aScreenReaderHearsWhatEachActionDid()
+    {
+        if (target().underWine())
+            QSKIP("Wine offers no bridge to the desktop's accessibility bus");
+        Session s(true, true);
+        QVERIFY(s.started());
+        const QString notice = QStringLiteral("object:state-changed:showing 1 | notification | ");
+        const QStringList heard = heardWhile(
+            [&] {
+                s.click(AppendGlyph); // to the clan tag, selected at the start
+                s.click(ClanSwitch);
+                s.click(NameOption);
+                s.click(swatchCentre(2));
+                s.click(NameField);
+                s.type(QStringLiteral("\""));
+            },
+            6);
+        QCOMPARE(heard.filter(notice),
+                 (QStringList{notice + QStringLiteral("\u00C0 added to the clan tag."),
+                              notice + QStringLiteral("Clan tag left out, its text cleared."),
+                              notice + QStringLiteral("The name is now bright red."),
+                              notice + QStringLiteral("\" not taken in the name.")}));
+    }
+
     void closingTheWindowEndsTheProgramCleanly()
     {
         Session s;

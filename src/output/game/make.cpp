@@ -13,7 +13,9 @@ namespace tintforge {
 
 namespace {
 
-const QString ChooseAnother = QStringLiteral("Use \"...\" to choose another folder.");
+// Named as screen readers name the button too.
+const QString ChooseAnother =
+    QStringLiteral("Use \"...\" (save in another folder) to choose another folder.");
 
 // Where Windows redirects the game's writes out of a folder, its copy there, which was looked
 // in too; nothing elsewhere.

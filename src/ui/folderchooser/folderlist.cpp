@@ -125,8 +125,10 @@ FolderList::FolderList(QWidget *parent) : QListWidget(parent), m_listing(new Fil
 
 void FolderList::open(QListWidgetItem *item)
 {
-    if (item)
-        setPath(item->data(PathRole).toString());
+    if (!item)
+        return;
+    setPath(item->data(PathRole).toString());
+    m_openedHere = true;
 }
 
 void FolderList::keyPressEvent(QKeyEvent *event)
@@ -174,17 +176,21 @@ void FolderList::currentChanged(const QModelIndex &current, const QModelIndex &p
 
 void FolderList::setPath(const QString &path)
 {
+    m_openedHere = false;
     m_listing->start([path] { return listing(path); },
                      [this, path](const std::optional<FolderListing> &listed) {
                          if (listed)
                              show(*listed);
                          else
                              emit pathRefused(path);
+                         if (std::exchange(m_openedHere, false) && listed)
+                             emit folderOpened(m_path);
                      });
 }
 
 void FolderList::openNearest(QString (*where)())
 {
+    m_openedHere = false;
     m_listing->start([where] { return nearestListing(where()); },
                      [this](const FolderListing &listed) { show(listed); });
 }

@@ -32,6 +32,8 @@ public:
 signals:
     void pathChanged(const QString &path);
     void pathRefused(const QString &path);
+    // The folder the user opened in the list (Enter, double-click) is open.
+    void folderOpened(const QString &path);
     // What to tell the user when a folder has not answered for a while.
     void notAnswering(const QString &message);
 
@@ -48,6 +50,8 @@ private:
     void fill(const QStringList &chain, const QString &folder, const QStringList &subfolders);
 
     FileWork *m_listing;
+    // Whether the folder being listed is one the user opened in the list.
+    bool m_openedHere = false;
 
     QString m_path;
 };

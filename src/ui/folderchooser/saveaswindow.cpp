@@ -84,6 +84,10 @@ SaveAsWindow::SaveAsWindow(MessageSink showMessage)
         if (std::exchange(m_changingDrive, false))
             m_notice->say(QStringLiteral("current folder %1").arg(folder));
     });
+    // Enter on a folder repeats only its name; the folder now open is said whole.
+    connect(m_folders, &FolderList::folderOpened, this, [this](const QString &folder) {
+        m_notice->say(QStringLiteral("current folder %1").arg(folder));
+    });
     connect(m_folders, &FolderList::pathRefused, this, [this] {
         if (std::exchange(m_changingDrive, false))
             selectDriveOf(m_folders->path());

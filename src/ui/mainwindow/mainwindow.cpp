@@ -33,6 +33,7 @@
 #include "ui/messages/messagebox.h"
 
 #include <QAccessible>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -134,10 +135,7 @@ void MainWindow::createClickAreas()
         auto *area = new ClickArea(QStringLiteral("swatch%1").arg(swatch.position), this);
         area->setGeometry(layout::swatchRect(swatch.position));
         area->setAccessibleName(swatchName(swatch));
-        connect(area, &ClickArea::clicked, this, [this, &swatch] {
-            m_composition.applyColour(swatch.code, swatch.preview);
-            refresh();
-        });
+        connect(area, &ClickArea::clicked, this, [this, &swatch] { colourActive(swatch); });
     }
     auto *web = place(new ClickArea(QString(), this), layout::webLink);
     web->setAccessibleName(QStringLiteral("web page"));
@@ -259,17 +257,21 @@ std::unique_ptr<QMenu> MainWindow::segmentMenu(SegmentId id)
     menu->addSeparator();
     QMenu *colours = menu->addMenu(QStringLiteral("Colour"));
     colours->setObjectName(QStringLiteral("colourMenu"));
+    auto *marks = new QActionGroup(colours);
     for (const Swatch &swatch : Palette) {
         QPixmap square(12, 12);
         square.fill(Qt::black);
         QPainter(&square).fillRect(1, 1, 10, 10,
                                    QColor::fromRgb(swatchColour(swatch.position).hex()));
         QAction *action = colours->addAction(QIcon(square), swatchName(swatch));
+        // One mark, on the colour the segment shows now.
+        action->setCheckable(true);
+        action->setChecked(swatchName(swatch) == colourNameOf(m_composition.segment(id)));
+        marks->addAction(action);
         connect(action, &QAction::triggered, this, [this, id, &swatch] {
             // As a click on the swatch does, once this segment is the selected one.
             m_composition.selectSegment(id);
-            m_composition.applyColour(swatch.code, swatch.preview);
-            refresh();
+            colourActive(swatch);
         });
     }
     return menu;
@@ -315,9 +317,14 @@ void MainWindow::connectEvents()
             refresh();
         });
     }
+    // What the tick does beyond its mark is said: unticked, the tag's text is gone.
     connect(m_clanSwitch, &QCheckBox::toggled, this, [this](bool on) {
+        const bool hadText = !m_composition.segment(SegmentId::Clan).text().empty();
         m_composition.setClanSwitch(on);
         refresh();
+        m_notice->say(on        ? QStringLiteral("Clan tag taken into the name.")
+                      : hadText ? QStringLiteral("Clan tag left out, its text cleared.")
+                                : QStringLiteral("Clan tag left out."));
     });
     connect(m_appendGlyph, &QPushButton::clicked, this, [this] {
         appendGlyph();
@@ -381,11 +388,19 @@ void MainWindow::fillGlyphBox()
 void MainWindow::appendGlyph()
 {
     const std::string text = toCodePage(m_glyphCombo->currentText());
-    const SegmentKind &active = segmentKind(m_composition.activeSegment());
+    const SegmentId id = m_composition.activeSegment();
+    const SegmentKind &active = segmentKind(id);
+    const std::size_t before = m_composition.segment(id).text().size();
     m_composition.appendToActive(text);
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
+    // Said, since the segment it went to may not be the field last typed in.
+    const QString added = fromCodePage(m_composition.segment(id).text().substr(before));
+    const QString words = QString::fromLatin1(active.words);
+    m_notice->say(added.isEmpty()
+                      ? QStringLiteral("Nothing added to the %1.").arg(words)
+                      : QStringLiteral("%1 added to the %2.").arg(escapedControls(added), words));
     if (const std::string refused = refusedBytes(active, text); !refused.empty())
-        tellRefused(QString::fromLatin1(active.words), fromCodePage(refused), true);
+        tellRefused(words, fromCodePage(refused), true);
 }
 
 // A refused key sounds as a field's refusal does; characters left out of a paste, a drop or an
@@ -393,14 +408,16 @@ void MainWindow::appendGlyph()
 void MainWindow::tellRefused(const QString &where, const QString &characters, bool withOthers)
 {
     QApplication::beep();
-    if (!withOthers)
-        return;
     QStringList shown;
     for (const char32_t c : characters.toUcs4()) {
         const QString character = escapedControls(QString::fromUcs4(&c, 1));
         if (!shown.contains(character))
             shown << character;
     }
+    // A screen reader has echoed the key as if typed.
+    m_notice->say(QStringLiteral("%1 not taken in the %2.").arg(shown.join(u' '), where));
+    if (!withOthers)
+        return;
     const QString message = QStringLiteral("Left out of the %1: %2, which the game does not take "
                                            "there.")
                                 .arg(where, shown.join(u' '));
@@ -506,10 +523,12 @@ void MainWindow::openScript(const Result<QString, FileError> &named)
         return;
     }
     m_opening->start([path = *named] { return openColourScript(path); },
-                     [this](const Result<OpenedScript, QString> &opened) { takeScript(opened); });
+                     [this, path = *named](const Result<OpenedScript, QString> &opened) {
+                         takeScript(path, opened);
+                     });
 }
 
-void MainWindow::takeScript(const Result<OpenedScript, QString> &opened)
+void MainWindow::takeScript(const QString &path, const Result<OpenedScript, QString> &opened)
 {
     if (!opened) {
         m_showMessage(this, opened.error());
@@ -524,6 +543,14 @@ void MainWindow::takeScript(const Result<OpenedScript, QString> &opened)
         if (!m_fields[id]->hasFocus())
             m_fields[id]->setCursorPosition(0);
     }
+    // Confirmed as Make's writing is, with the name the player will carry.
+    QString name;
+    for (const SegmentId id : {SegmentId::Clan, SegmentId::Name, SegmentId::Name2})
+        name += fromCodePage(m_composition.segment(id).text());
+    m_notice->say(
+        name.isEmpty()
+            ? QStringLiteral("Opened %1, which holds no name.").arg(quotedName(path))
+            : QStringLiteral("Opened %1, which holds the name %2.").arg(quotedName(path), name));
     if (!opened->message.isEmpty())
         m_showMessage(this, opened->message);
 }
@@ -629,6 +656,16 @@ void MainWindow::openLink(const QUrl &address)
     });
 }
 
+// A colour chosen while the keyboard stays where it is, on a swatch or in a menu, is said.
+void MainWindow::colourActive(const Swatch &swatch)
+{
+    m_composition.applyColour(swatch.code, swatch.preview);
+    refresh();
+    m_notice->say(QStringLiteral("The %1 is now %2.")
+                      .arg(QString::fromLatin1(segmentKind(m_composition.activeSegment()).words),
+                           colourNameOf(m_composition.segment(m_composition.activeSegment()))));
+}
+
 void MainWindow::refresh()
 {
     for (const SegmentId id : SegmentIds)
@@ -663,8 +700,10 @@ void MainWindow::refreshField(SegmentId id)
     const QColor textColour =
         preview ? QColor(preview->red, preview->green, preview->blue) : defaultTextColour();
     field->setPalette(fieldPalette(QColor::fromRgb(switchedOff ? Grey : Silver), textColour));
-    // Screen readers tell the colour by name, as the eye sees it.
-    field->setAccessibleDescription(colourNameOf(segment));
+    // Screen readers tell the colour by name, as the eye sees it; told again only when it
+    // changes, since each change is an event they act on.
+    if (const QString colour = colourNameOf(segment); field->accessibleDescription() != colour)
+        field->setAccessibleDescription(colour);
     field->setEnabled(!switchedOff);
 }
 

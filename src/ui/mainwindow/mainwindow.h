@@ -27,6 +27,7 @@ namespace tintforge {
 
 class FileWork;
 class SaveAsWindow;
+struct Swatch;
 class SpokenNotice;
 
 // Hands an address to the desktop's own handler for web or mail addresses; false when none
@@ -94,7 +95,8 @@ private:
     void saveScriptInto(const QString &folder);
     bool refusedWhileWriting();
     bool takeFileDrop(QEvent *event);
-    void takeScript(const Result<OpenedScript, QString> &opened);
+    void takeScript(const QString &path, const Result<OpenedScript, QString> &opened);
+    void colourActive(const Swatch &swatch);
     void lookUpMakeDestination();
     void showMakeDestination(const QString &destination);
     void tellWritten(const QString &folder);

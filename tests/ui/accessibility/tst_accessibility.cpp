@@ -16,6 +16,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -130,6 +131,10 @@ private slots:
         QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x08');
         QCOMPARE(accessible(control(form.get(), "hostField"))->text(QAccessible::Description),
                  QStringLiteral("red purple"));
+        // The menu marks the colour the segment shows, and that one alone.
+        const std::unique_ptr<QMenu> again = form->segmentMenu(SegmentId::Host);
+        const QList<QAction *> marked = control<QMenu>(again.get(), "colourMenu")->actions();
+        QCOMPARE(marked[21]->actionGroup()->checkedAction(), marked[21]);
     }
 
     // Shift+F10 on a field opens that menu, as the Menu key and a right click do.

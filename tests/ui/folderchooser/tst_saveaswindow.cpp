@@ -263,6 +263,8 @@ private slots:
         folders->setCurrentItem(other[0]);
         QTest::keyClick(folders, Qt::Key_Return);
         QTRY_COMPARE(heard(folders), QStringLiteral("current folder %1").arg(folder("other")));
+        QCOMPARE(chooser->findChild<QWidget *>(QStringLiteral("spokenNotice"))->accessibleName(),
+                 QStringLiteral("current folder %1").arg(folder("other")));
         // A drive chosen, where the keyboard stays on the drive list, says the new folder.
         emit drives->currentIndexChanged(drives->currentIndex());
         QTRY_COMPARE(

@@ -196,6 +196,9 @@ private slots:
         expected.selectSegment(SegmentId::Host);
         QTRY_COMPARE(form->composition(), expected);
         QCOMPARE(control<QLineEdit>("nameField")->text(), QStringLiteral("Player"));
+        QCOMPARE(form->findChild<QWidget *>(QStringLiteral("spokenNotice"))->accessibleName(),
+                 QStringLiteral("Opened \"%1\", which holds the name XYZPlayer.")
+                     .arg(QDir::toNativeSeparators(path)));
         QCOMPARE(control<QLineEdit>("nameField")->cursorPosition(), 0); // shown from its start
         QCOMPARE(control<QLineEdit>("hostField")->text(), QString());
         QCOMPARE(control<QComboBox>("glyphBox")->currentText(), QStringLiteral("\u00C0"));
@@ -788,7 +791,8 @@ private slots:
         };
         QVERIFY(shown().startsWith(
             QStringLiteral("The game's folder was not found in \"%1\"").arg(game.path())));
-        QVERIFY(shown().endsWith(QStringLiteral("Use \"...\" to choose another folder.")));
+        QVERIFY(shown().endsWith(
+            QStringLiteral("Use \"...\" (save in another folder) to choose another folder.")));
         QVERIFY(game.create());
         QCOMPARE(shown(), QStringLiteral("Writes color.cfg into \"%1\".").arg(game.path()));
         QVERIFY(make->toolTip().contains(game.path().toHtmlEscaped()));
