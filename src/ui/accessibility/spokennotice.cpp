@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "spokennotice.h"
 
+#include "systemnotice.h"
+
 namespace tintforge {
 
 SpokenNotice::SpokenNotice(QWidget *parent) : QWidget(parent)
@@ -20,6 +22,7 @@ void SpokenNotice::say(const QString &message)
     setAccessibleName(message);
     hide();
     show();
+    raiseSystemNotice(this, message);
 }
 
 } // namespace tintforge
