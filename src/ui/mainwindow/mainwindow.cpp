@@ -38,6 +38,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDropEvent>
 #include <QHelpEvent>
 #include <QLabel>
@@ -214,8 +215,13 @@ void MainWindow::createSegmentRow(SegmentId id)
     field->installEventFilter(this); // a file dropped on it opens
     // The usual editing menu, plus the palette by name: colouring without the mouse.
     field->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(field, &QWidget::customContextMenuRequested, this,
-            [this, id](const QPoint &at) { segmentMenu(id)->exec(m_fields[id]->mapToGlobal(at)); });
+    // Said as it opens: a screen reader is silent until an item has the keyboard, and names no
+    // menu at all.
+    connect(field, &QWidget::customContextMenuRequested, this, [this, id, &kind](const QPoint &at) {
+        const std::unique_ptr<QMenu> menu = segmentMenu(id);
+        m_notice->say(QStringLiteral("Menu of the %1 field.").arg(QString::fromLatin1(kind.words)));
+        menu->exec(m_fields[id]->mapToGlobal(at));
+    });
     // Shift+F10 opens it too, at the text cursor. The Menu key needs nothing of ours: the window
     // system turns it into a request for the menu already, and a second one would leave a menu
     // open after the first closes.
@@ -258,6 +264,10 @@ std::unique_ptr<QMenu> MainWindow::segmentMenu(SegmentId id)
     QMenu *colours = menu->addMenu(QStringLiteral("Colour"));
     colours->setObjectName(QStringLiteral("colourMenu"));
     auto *marks = new QActionGroup(colours);
+    connect(colours, &QMenu::aboutToShow, this, [this, id] {
+        m_notice->say(QStringLiteral("Colour submenu, %1 marked.")
+                          .arg(colourNameOf(m_composition.segment(id))));
+    });
     for (const Swatch &swatch : Palette) {
         QPixmap square(12, 12);
         square.fill(Qt::black);
@@ -543,14 +553,15 @@ void MainWindow::takeScript(const QString &path, const Result<OpenedScript, QStr
         if (!m_fields[id]->hasFocus())
             m_fields[id]->setCursorPosition(0);
     }
-    // Confirmed as Make's writing is, with the name the player will carry.
+    // Confirmed as Make's writing is, with the name the player will carry; the file in the
+    // system's own form, whichever way it was named.
+    const QString shown = quotedName(QDir::toNativeSeparators(path));
     QString name;
     for (const SegmentId id : {SegmentId::Clan, SegmentId::Name, SegmentId::Name2})
         name += fromCodePage(m_composition.segment(id).text());
-    m_notice->say(
-        name.isEmpty()
-            ? QStringLiteral("Opened %1, which holds no name.").arg(quotedName(path))
-            : QStringLiteral("Opened %1, which holds the name %2.").arg(quotedName(path), name));
+    m_notice->say(name.isEmpty()
+                      ? QStringLiteral("Opened %1, which holds no name.").arg(shown)
+                      : QStringLiteral("Opened %1, which holds the name %2.").arg(shown, name));
     if (!opened->message.isEmpty())
         m_showMessage(this, opened->message);
 }
