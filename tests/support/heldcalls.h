@@ -35,12 +35,6 @@ public:
         }
         state().released.notify_all();
     }
-    // How many calls have reached the folder so far.
-    int reached() const
-    {
-        const std::scoped_lock lock(state().mutex);
-        return state().reached;
-    }
 
 private:
     struct State {
@@ -48,7 +42,6 @@ private:
         std::condition_variable released;
         QString folder;
         bool held = false;
-        int reached = 0;
     };
     static State &state()
     {
@@ -60,7 +53,6 @@ private:
         std::unique_lock lock(state().mutex);
         if (path != state().folder && !path.startsWith(state().folder + u'/'))
             return;
-        ++state().reached;
         state().released.wait(lock, [] { return !state().held; });
     }
 };
