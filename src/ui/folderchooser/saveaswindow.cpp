@@ -101,13 +101,17 @@ SaveAsWindow::SaveAsWindow(MessageSink showMessage)
 }
 
 // Escape closes the chooser, as it closes any dialog, once the focused control has not taken it:
-// with the drive list open, it closes the list alone.
+// with the drive list open, it closes the list alone. Only a fresh press closes: on Wayland the
+// toolkit loses the release of the Escape that closed the list with the list's surface, and its
+// own key repeat then sends that Escape on to the chooser.
 void SaveAsWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        close();
-    else
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            close();
+    } else {
         QWidget::keyPressEvent(event);
+    }
 }
 
 QString SaveAsWindow::currentFolder() const
