@@ -217,6 +217,8 @@ void FolderList::fill(const QStringList &chain, const QString &folder,
         auto *item = new QListWidgetItem(icon, name);
         item->setData(PathRole, path);
         item->setData(LevelRole, level);
+        // Heard with the entry, as the indent shows it: the root is level 1.
+        item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("level %1").arg(level + 1));
         addItem(item);
     };
     for (int level = 0; level < chain.size(); ++level)
