@@ -112,8 +112,7 @@ def listen(app, seconds):
         try:
             if source is None or source.getApplication().name != app.name:
                 return
-            # Listened to as a screen reader does, so that a name read later is the new one
-            # (the toolkit sends a change only to those who ask), but not printed.
+            # Asked for only so that the toolkit sends names anew, as to a screen reader.
             if event.type == "object:property-change:accessible-name":
                 return
             print("%s %d | %s | %s" % (event.type, event.detail1, source.getRoleName(),

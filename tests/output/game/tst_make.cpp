@@ -191,17 +191,15 @@ private slots:
             message.startsWith(
                 QStringLiteral("Could not write \"%1\": ").arg(inFolder(standard, "color.cfg"))),
             qPrintable(message));
-        QCOMPARE(
-            message.section(u'\n', 1),
-            QStringLiteral("\nThe game's folder was not found there%1, nor in:\n").arg(there) +
-                quoted.join(u'\n') +
-                QStringLiteral("\nUse \"...\" (save in another folder) to choose another folder."));
+        const QString chooseAnother =
+            QStringLiteral("\nUse \"...\" (save in another folder) to choose another folder.");
+        QCOMPARE(message.section(u'\n', 1),
+                 QStringLiteral("\nThe game's folder was not found there%1, nor in:\n").arg(there) +
+                     quoted.join(u'\n') + chooseAnother);
         QCOMPARE(makeDestination(),
                  QStringLiteral("The game's folder was not found in %1, nor in:\n")
                          .arg(withTwin(standard)) +
-                     quoted.join(u'\n') +
-                     QStringLiteral(
-                         ".\nUse \"...\" (save in another folder) to choose another folder."));
+                     quoted.join(u'\n') + u'.' + chooseAnother);
         QVERIFY(!QFileInfo::exists(standard));
     }
 };
