@@ -2,7 +2,6 @@
 #include "model/composition.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
-#include "output/script/colourscript.h"
 #include "output/script/lines.h"
 #include "support/files.h"
 #include "support/listeddata.h"
@@ -24,6 +23,7 @@
 
 using namespace tintforge;
 using tintforge::testing::readAll;
+using tintforge::testing::scriptOf;
 
 namespace {
 
@@ -277,11 +277,6 @@ QImage screenshot()
 {
     return QImage::fromData(
         run(IMPORT, {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")}));
-}
-
-QByteArray scriptOf(const Composition &c)
-{
-    return QByteArray::fromStdString(renderColourScript(c));
 }
 
 // The composition a person builds in the typical run: a red clan tag, a blue name with a glyph.
@@ -757,12 +752,19 @@ private slots:
         const MadeScript made;
         tintforge::testing::writeFile(
             QFileInfo(made.path).path() + QStringLiteral("/inv\uFFFD.cfg"), made.bytes);
-        Session s(true, false, {},
+        Session s(true, true, {},
                   {QStringLiteral("sh"), QStringLiteral("-c"),
                    QStringLiteral("exec \"$1\" \"$0/inv$(printf '\\377').cfg\""),
                    QFileInfo(made.path).path()});
         QVERIFY(s.started());
         QTRY_COMPARE_WITH_TIMEOUT(Session::findWindow(Title).size(), 2, 10000);
+        const QString message =
+            QStringLiteral("Could not open \"%1/inv\\xFF.cfg\": its name is not "
+                           "valid UTF-8, which the program needs to name it exactly.")
+                .arg(QFileInfo(made.path).path());
+        // The message box breaks a line too wide for it.
+        QVERIFY2(screenReader({QStringLiteral("tree")}).join(u' ').simplified().contains(message),
+                 qPrintable(message));
         s.key(QStringLiteral("Return"));
         QTRY_COMPARE_WITH_TIMEOUT(Session::findWindow(Title).size(), 1, 5000);
         s.click(Make);

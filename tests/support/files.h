@@ -6,6 +6,7 @@
 #include "model/composition.h"
 #include "output/game/scriptfiles.h"
 #include "output/game/writefailure.h"
+#include "output/script/colourscript.h"
 #include "support/filebytes.h"
 #include "support/samples.h"
 
@@ -36,6 +37,12 @@
 #endif
 
 namespace tintforge::testing {
+
+// The script a write of `c` puts in place, byte for byte.
+inline QByteArray scriptOf(const Composition &c = sampleComposition())
+{
+    return QByteArray::fromStdString(renderColourScript(c));
+}
 
 // The bytes a Make adds to a config.cfg that ends with a whole line.
 inline const QByteArray ExecLineBytes = "exec color.cfg\r\n";

@@ -2,7 +2,6 @@
 // The copies of the files that the game reads: every one written, and the one opened.
 #include "output/game/gamecopies.h"
 #include "output/game/make.h"
-#include "output/script/colourscript.h"
 #include "support/files.h"
 #include "support/gamefolder.h"
 
@@ -17,6 +16,7 @@
 using namespace tintforge;
 using tintforge::testing::inFolder;
 using tintforge::testing::readAll;
+using tintforge::testing::scriptOf;
 #ifdef Q_OS_WIN
 using tintforge::testing::programs32Game;
 using tintforge::testing::virtualStoreOf;
@@ -29,11 +29,6 @@ const QByteArray OldScript = "//old script\r\n";
 const QByteArray OwnConfig = "seta own 1\r\n";
 const QByteArray StaleScript = "//stale script\r\n";
 const QByteArray StaleConfig = "seta stale 1\r\n";
-
-QByteArray script()
-{
-    return QByteArray::fromStdString(renderColourScript(testing::sampleComposition()));
-}
 
 // Whether this process may create a file in the folder.
 bool canWriteInto(const QString &folder)
@@ -206,7 +201,7 @@ private slots:
 #endif
 
         if (realWritten) {
-            QCOMPARE(readAll(inFolder(folder, "color.cfg")), script());
+            QCOMPARE(readAll(inFolder(folder, "color.cfg")), scriptOf());
             QCOMPARE(readAll(inFolder(folder, "config.cfg")), ownConfig + testing::ExecLineBytes);
         } else if (real == QStringLiteral("missing")) {
             QVERIFY(!QFileInfo::exists(folder));
@@ -217,7 +212,7 @@ private slots:
         if (twinScript == QStringLiteral("absent"))
             QVERIFY(!QFileInfo::exists(inFolder(twin, "color.cfg")));
         else
-            QCOMPARE(readAll(inFolder(twin, "color.cfg")), script());
+            QCOMPARE(readAll(inFolder(twin, "color.cfg")), scriptOf());
         const QMap<QString, QByteArray> configs{
             {QStringLiteral("exec"), testing::ExecLineBytes},
             {QStringLiteral("stale+exec"), StaleConfig + testing::ExecLineBytes},

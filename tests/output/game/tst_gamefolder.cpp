@@ -3,7 +3,6 @@
 // names them.
 #include "output/game/gamefolder.h"
 #include "output/game/make.h"
-#include "output/script/colourscript.h"
 #include "support/files.h"
 #include "support/gamefolder.h"
 
@@ -68,7 +67,7 @@ private slots:
         QVERIFY(testing::succeeded(made));
         QCOMPARE(*made, user);
         QCOMPARE(readAll(inFolder(user, "color.cfg")),
-                 QByteArray::fromStdString(renderColourScript(testing::sampleComposition())));
+                 testing::scriptOf());
         QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("drive_c"))));
 #else
         QSKIP("Windows names its folders in UTF-16 and resolves them itself");

@@ -2,7 +2,6 @@
 // Make: into the first place the game has a folder, and what it says where there is none.
 #include "output/game/gamefolder.h"
 #include "output/game/make.h"
-#include "output/script/colourscript.h"
 #include "support/files.h"
 #include "support/gamefolder.h"
 
@@ -16,19 +15,11 @@
 using namespace tintforge;
 using tintforge::testing::inFolder;
 using tintforge::testing::readAll;
+using tintforge::testing::scriptOf;
 #ifdef Q_OS_WIN
 using tintforge::testing::programs32Game;
 using tintforge::testing::virtualStoreOf;
 #endif
-
-namespace {
-
-QByteArray script()
-{
-    return QByteArray::fromStdString(renderColourScript(testing::sampleComposition()));
-}
-
-} // namespace
 
 class TestMake : public QObject
 {
@@ -52,7 +43,7 @@ private slots:
 
         QVERIFY(game.create());
         QVERIFY(testing::succeeded(makeScript(testing::sampleComposition())));
-        QCOMPARE(readAll(game.file("color.cfg")), script());
+        QCOMPARE(readAll(game.file("color.cfg")), scriptOf());
         QCOMPARE(readAll(game.file("config.cfg")), testing::ExecLineBytes);
     }
 
@@ -152,7 +143,7 @@ private slots:
         if (!expected.isEmpty()) {
             QVERIFY(testing::succeeded(made));
             QCOMPARE(*made, expand(expected));
-            QCOMPARE(readAll(inFolder(expand(expected), "color.cfg")), script());
+            QCOMPARE(readAll(inFolder(expand(expected), "color.cfg")), scriptOf());
             QCOMPARE(readAll(inFolder(expand(expected), "config.cfg")), testing::ExecLineBytes);
             QCOMPARE(makeDestination(),
                      QStringLiteral("Writes color.cfg into \"%1\".").arg(expand(expected)));

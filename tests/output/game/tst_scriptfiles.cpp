@@ -33,14 +33,10 @@
 
 using namespace tintforge;
 using tintforge::testing::readAll;
+using tintforge::testing::scriptOf;
 using tintforge::testing::writeFile;
 
 namespace {
-
-QByteArray expectedScript(const Composition &c)
-{
-    return QByteArray::fromStdString(renderColourScript(c));
-}
 
 // Every entry of a folder with its content, so a test can see that nothing else changed and no
 // temporary file was left behind.
@@ -88,7 +84,7 @@ private slots:
         const Composition c = testing::sampleComposition();
         QVERIFY(testing::succeeded(writeColourScript(folder, c)));
         QMap<QString, QByteArray> expected;
-        expected.insert(QStringLiteral("color.cfg"), expectedScript(c));
+        expected.insert(QStringLiteral("color.cfg"), scriptOf(c));
         expected.insert(QStringLiteral("config.cfg"), testing::ExecLineBytes);
         QCOMPARE(snapshot(folder), expected);
     }
@@ -100,7 +96,7 @@ private slots:
         const Composition c = testing::sampleComposition();
         QVERIFY(testing::succeeded(writeColourScript(dir.path(), c)));
         QVERIFY(testing::succeeded(writeColourScript(dir.path(), c)));
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), scriptOf(c));
         QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))),
                  testing::ExecLineBytes + testing::ExecLineBytes);
         QCOMPARE(snapshot(dir.path()).size(), 2);
@@ -261,7 +257,7 @@ private slots:
         QVERIFY(writeFailureMessage(error).contains(error.path));
         QVERIFY(writeFailureMessage(error).contains(error.cause.reason));
         if (scriptWritten)
-            expected.insert(QStringLiteral("color.cfg"), expectedScript(c));
+            expected.insert(QStringLiteral("color.cfg"), scriptOf(c));
         held.reset();
         QCOMPARE(snapshot(dir.path()), expected);
     }
@@ -312,7 +308,7 @@ private slots:
         const QByteArray name = QFile::encodeName(script);
         QCOMPARE(::chmod(name.constData(), before), 0);
         QVERIFY(testing::succeeded(writeColourScript(dir.path(), testing::sampleComposition())));
-        QCOMPARE(readAll(script), expectedScript(testing::sampleComposition()));
+        QCOMPARE(readAll(script), scriptOf(testing::sampleComposition()));
         struct stat status {
         };
         QCOMPARE(::stat(name.constData(), &status), 0);
@@ -352,7 +348,7 @@ private slots:
         const QFile::Permissions before = QFile::permissions(script);
 
         QVERIFY(testing::succeeded(writeColourScript(dir.path(), testing::sampleComposition())));
-        QCOMPARE(readAll(script), expectedScript(testing::sampleComposition()));
+        QCOMPARE(readAll(script), scriptOf(testing::sampleComposition()));
         QByteArray kept(256, '\0');
         const ssize_t size =
             ::getxattr(path.constData(), name, kept.data(), std::size_t(kept.size()));
@@ -398,7 +394,7 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(testing::succeeded(writeColourScript(folder, testing::sampleComposition())));
         QCOMPARE(readAll(folder + QStringLiteral("/color.cfg")),
-                 expectedScript(testing::sampleComposition()));
+                 scriptOf(testing::sampleComposition()));
         QCOMPARE(readAll(folder + QStringLiteral("/config.cfg")), testing::ExecLineBytes);
 #else
         QSKIP("the path length limit is tested where names are resolved in the opened folder");
@@ -427,7 +423,7 @@ private slots:
             QVERIFY2(left.size() <= 2, qPrintable(left.keys().join(u' ')));
             QVERIFY(left.value(QStringLiteral("color.cfg")) == old ||
                     left.value(QStringLiteral("color.cfg")) ==
-                        expectedScript(testing::sampleComposition()));
+                        scriptOf(testing::sampleComposition()));
         }
 #else
         QSKIP("needs a limit on open files");
@@ -536,7 +532,7 @@ private slots:
         const QFileInfo script(dir.filePath(QStringLiteral("color.cfg")));
         QVERIFY(!script.isSymLink());
         QVERIFY(script.isFile());
-        QCOMPARE(readAll(script.filePath()), expectedScript(testing::sampleComposition()));
+        QCOMPARE(readAll(script.filePath()), scriptOf(testing::sampleComposition()));
         QCOMPARE(readAll(target), QByteArray("keep me\n"));
     }
 
@@ -559,7 +555,7 @@ private slots:
             writer.join();
         QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))),
                  testing::ExecLineBytes.repeated(qsizetype{Writers} * Rounds));
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), scriptOf(c));
         QCOMPARE(snapshot(dir.path()).size(), 2);
     }
 
@@ -577,7 +573,7 @@ private slots:
         QVERIFY(!written);
         QCOMPARE(written.error().path, dir.filePath(QStringLiteral("config.cfg")));
         QCOMPARE(readAll(dir.filePath(QStringLiteral("config.cfg"))), oldConfig);
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), scriptOf(c));
     }
 
     // A failed append is cut back only while config.cfg ends with its own bytes: a line another
@@ -640,7 +636,7 @@ private slots:
         }));
         QVERIFY(QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(readAll(config), QByteArray("bind x\r\n") + testing::ExecLineBytes);
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), expectedScript(c));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), scriptOf(c));
 #endif
     }
 };
