@@ -6,7 +6,8 @@ set(expected
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/man/man1/tintforge.1
-    share/doc/tintforge/LICENSE)
+    share/doc/tintforge/LICENSE
+    share/doc/tintforge/README.md)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

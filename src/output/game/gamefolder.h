@@ -17,13 +17,10 @@ struct GameFolder {
     std::optional<QString> unreachableReason;
 };
 
-// The places where Make looks for the game's user folder, in order. First the standard one: the
-// standard install path on Windows, the Linux release's user folder (~/.loki/sof) elsewhere.
-// Then where players have the game today: on Windows the same folder under the system's folder
-// for 32-bit programs, where the game's installer puts it on 64-bit Windows; elsewhere the
-// Windows game under Wine, in $WINEPREFIX and then ~/.wine, under both program folder names.
-// The home folder is HOME, read each time, or the account's home from the user database when
-// HOME is unset, empty or relative.
+// The places where Make looks for the game's user folder, in order, the standard one first:
+// README's "Where it writes" lists them for each system, and the tests hold this function to that
+// list. The home folder is HOME, read each time, or the account's home from the user database
+// when HOME is unset, empty or relative.
 std::vector<GameFolder> gameFolderCandidates();
 
 // The standard place, the first of gameFolderCandidates().

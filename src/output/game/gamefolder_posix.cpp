@@ -83,8 +83,8 @@ constexpr const char *WineGameFolders[] = {
 
 } // namespace
 
-// The Linux release of the game keeps its user folder in the home folder; the Windows release
-// under Wine keeps it in the Wine prefix: the one WINEPREFIX names, else ~/.wine.
+// The Linux release of the game keeps its user folder in the home folder, the Windows release
+// under Wine in a Wine prefix.
 std::vector<GameFolder> gameFolderCandidates()
 {
     const QByteArray home = homeFolder();

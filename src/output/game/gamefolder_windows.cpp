@@ -51,8 +51,8 @@ bool isWithin(const QString &path, QString folder)
 
 } // namespace
 
-// The game's standard install path, whatever the system's program folder is called; then the
-// same under the folder for 32-bit programs, where its installer puts it on 64-bit Windows.
+// The standard install path is named as the game names it, whatever the system's program folder
+// is called; on 64-bit Windows the game's installer puts it in the folder for 32-bit programs.
 std::vector<GameFolder> gameFolderCandidates()
 {
     // The user folder below the game's install folder, which its installer puts in Raven\SOF.

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,12 +67,46 @@ private slots:
         }
         QVERIFY(testing::succeeded(made));
         QCOMPARE(*made, user);
-        QCOMPARE(readAll(inFolder(user, "color.cfg")),
-                 testing::scriptOf());
+        QCOMPARE(readAll(inFolder(user, "color.cfg")), testing::scriptOf());
         QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("drive_c"))));
 #else
         QSKIP("Windows names its folders in UTF-16 and resolves them itself");
 #endif
+    }
+
+    // README lists the places Make looks in, in order, for each system: they are the ones
+    // searched, with ~ and $WINEPREFIX standing for the folders they name.
+    void theReadmeListsThePlacesSearched()
+    {
+        const QTemporaryDir home;
+        const QTemporaryDir prefix;
+        const testing::HomeSetting homeSetting(QFile::encodeName(home.path()));
+        const testing::EnvironmentSetting prefixSetting("WINEPREFIX",
+                                                        QFile::encodeName(prefix.path()));
+#ifdef Q_OS_WIN
+        const QString system = QStringLiteral("  - On Windows:");
+#else
+        const QString system = QStringLiteral("  - Elsewhere:");
+#endif
+        const QStringList readme =
+            QString::fromUtf8(readAll(QFINDTESTDATA("../../../README.md"))).split(u'\n');
+        const QRegularExpression place(QStringLiteral("^    \\d\\. `(.*)`$"));
+        QStringList listed;
+        for (qsizetype at = readme.indexOf(QRegularExpression(system + QStringLiteral(".*"))) + 1;
+             at > 0 && at < readme.size(); ++at) {
+            const QRegularExpressionMatch found = place.match(readme[at]);
+            if (found.hasMatch())
+                listed << QDir::toNativeSeparators(
+                    found.captured(1)
+                        .replace(QStringLiteral("$WINEPREFIX"), prefix.path())
+                        .replace(u'~', home.path()));
+            else if (!listed.isEmpty())
+                break;
+        }
+        QStringList searched;
+        for (const GameFolder &candidate : gameFolderCandidates())
+            searched << QDir::toNativeSeparators(candidate.path);
+        QCOMPARE(listed, searched);
     }
 
     // An unset, empty or relative HOME never sends the files to "/" or the current folder.
