@@ -6,7 +6,7 @@
 #include "model/composition.h"
 #include "output/game/scriptfiles.h"
 #include "output/game/writefailure.h"
-#include "output/script/colourscript.h"
+#include "output/script/scriptwriting.h"
 #include "support/filebytes.h"
 #include "support/samples.h"
 

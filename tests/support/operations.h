@@ -9,9 +9,9 @@
 #include "model/palette.h"
 #include "output/game/open.h"
 #include "output/script/colourchart.h"
-#include "output/script/colourscript.h"
 #include "output/script/lines.h"
 #include "output/script/scriptreading.h"
+#include "output/script/scriptwriting.h"
 
 #include <algorithm>
 #include <array>

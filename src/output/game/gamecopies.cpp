@@ -7,8 +7,8 @@
 #include "output/files/paths.h"
 #include "output/files/reaching.h"
 #include "output/files/shownname.h"
-#include "output/script/colourscript.h"
 #include "output/script/execline.h"
+#include "output/script/scriptwriting.h"
 #include "scriptfiles.h"
 
 #include <algorithm>

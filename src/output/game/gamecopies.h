@@ -10,10 +10,10 @@ namespace tintforge {
 
 class Composition;
 
-// Save: writes the script and the exec line into every copy of the files that the game may read
-// from `folder`, its redirected twin's (see redirectedTwin) included. Fails with every file that
-// could not be written; closing the chooser afterwards is the window's business, and only on
-// success.
+// Writes the script and the exec line into every copy of the files that the game may read from
+// `folder` (the game's folder for Make, the chosen one for Save), its redirected twin's (see
+// redirectedTwin) included. Fails with every file that could not be written; closing the chooser
+// afterwards is the window's business, and only on success.
 WriteStatus writeWhereTheGameReads(const QString &folder, const Composition &composition);
 
 // The same with the twin given. Without a redirected twin that is `folder` alone, as

@@ -2,8 +2,8 @@
 #include "scriptfiles.h"
 
 #include "output/files/filewrites.h"
-#include "output/script/colourscript.h"
 #include "output/script/execline.h"
+#include "output/script/scriptwriting.h"
 
 namespace tintforge {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "scriptreading.h"
 
-#include "colourscript.h"
 #include "lines.h"
 #include "model/codepage.h"
 #include "model/palette.h"
+#include "scriptwriting.h"
 
 #include <QStringList>
 

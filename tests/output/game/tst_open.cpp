@@ -4,7 +4,7 @@
 #include "model/palette.h"
 #include "output/files/shownname.h"
 #include "output/game/open.h"
-#include "output/script/colourscript.h"
+#include "output/script/scriptwriting.h"
 #include "support/files.h"
 #include "support/goldenscripts.h"
 

@@ -3,8 +3,8 @@
 #include "output/files/nativefile.h"
 #include "output/files/paths.h"
 #include "output/game/scriptfiles.h"
-#include "output/script/colourscript.h"
 #include "output/script/execline.h"
+#include "output/script/scriptwriting.h"
 #include "support/files.h"
 
 #include <filesystem>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/palette.h"
 #include "output/game/open.h"
-#include "output/script/colourscript.h"
 #include "output/script/lines.h"
 #include "output/script/scriptreading.h"
+#include "output/script/scriptwriting.h"
 #include "support/files.h"
 #include "support/gamefolder.h"
 #include "support/heldcalls.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "colourscript.h"
+#include "scriptwriting.h"
 
 #include "colourchart.h"
 #include "lines.h"

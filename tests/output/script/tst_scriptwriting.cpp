@@ -4,9 +4,9 @@
 #include "model/glyphlist.h"
 #include "model/palette.h"
 #include "output/script/colourchart.h"
-#include "output/script/colourscript.h"
 #include "output/script/lines.h"
 #include "output/script/scriptreading.h"
+#include "output/script/scriptwriting.h"
 #include "support/filebytes.h"
 #include "support/goldenscripts.h"
 #include "support/samples.h"
@@ -93,7 +93,7 @@ Composition composedFrom(const Positions &positions, const Texts &texts, bool cl
 
 } // namespace
 
-class TestColourScript : public QObject
+class TestScriptWriting : public QObject
 {
     Q_OBJECT
 
@@ -248,5 +248,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestColourScript)
-#include "tst_colourscript.moc"
+QTEST_APPLESS_MAIN(TestScriptWriting)
+#include "tst_scriptwriting.moc"
