@@ -9,6 +9,7 @@
 #include "output/script/scriptwriting.h"
 #include "support/filebytes.h"
 #include "support/samples.h"
+#include "ui/words/filemessages.h"
 
 #include <functional>
 #include <QByteArray>
@@ -47,20 +48,11 @@ inline QByteArray scriptOf(const Composition &c = sampleComposition())
 // The bytes a Make adds to a config.cfg that ends with a whole line.
 inline const QByteArray ExecLineBytes = "exec color.cfg\r\n";
 
-inline QString failureText(const FileError &error)
-{
-    return writeFailureMessage(error);
-}
-inline QString failureText(const WriteFailure &failure)
-{
-    return failure.message();
-}
-
 // Whether a write succeeded; a failure's message goes to the test's log.
 template <typename Value, typename Failure> bool succeeded(const Result<Value, Failure> &result)
 {
     if (!result)
-        qWarning("%s", qPrintable(failureText(result.error())));
+        qWarning("%s", qPrintable(writeFailureMessage(result.error())));
     return result.ok();
 }
 

@@ -133,10 +133,10 @@ inline std::string brokenRoundTrip(const Composition &c)
     const std::string script = renderColourScript(c);
     const auto read = readColourScript(script);
     if (!read)
-        return "script not read back: " + read.error().toStdString();
+        return "script not read back: refusal " + std::to_string(int(read.error()));
     if (!read->unread.empty())
-        return "script read back in part: " +
-               (read->unread.front().what + u' ' + read->unread.front().why).toStdString();
+        return "script read back in part: line " + std::to_string(int(read->unread.front().line)) +
+               ", unread " + std::to_string(int(read->unread.front().why));
     if (renderColourScript(read->composition) != script)
         return "script read back makes other bytes";
     return {};

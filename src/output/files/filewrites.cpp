@@ -107,7 +107,7 @@ FileStatus replaceFile(const QString &folderPath, const QString &name, std::stri
         folder.sync();
         return {};
     }
-    return FileError{path, {QStringLiteral("no free temporary name beside it")}};
+    return FileError{path, refused(Refusal::NoTemporaryName)};
 }
 
 namespace {

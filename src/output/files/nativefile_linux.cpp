@@ -172,9 +172,7 @@ Status NativeFolder::checkLinkTrusted(const QString &name) const
     const bool othersMayWrite = !ours(folder.st_uid) || (folder.st_mode & (S_IWGRP | S_IWOTH));
     if (ours(link.st_uid) || !othersMayWrite)
         return {};
-    return SystemError{QStringLiteral("it is a symbolic link of another user's in a folder others "
-                                      "may write to, so it is not followed"),
-                       EPERM, SystemError::Kind::Other};
+    return SystemError{QString(), EPERM, SystemError::Kind::Other, Refusal::ForeignLink};
 }
 
 bool NativeFolder::refusesNewFiles() const
@@ -279,7 +277,7 @@ Status NativeFile::holdAgainstOurOtherWriters()
             break;
         std::this_thread::sleep_for(10ms);
     }
-    return fileInUse();
+    return refused(Refusal::InUse);
 }
 
 bool NativeFile::tryHoldAgainstOurOtherWriters()

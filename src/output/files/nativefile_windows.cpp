@@ -37,8 +37,7 @@ QString systemReason(DWORD error)
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-    QString reason = length ? QString::fromWCharArray(text, int(length)).trimmed()
-                            : QStringLiteral("system error %1").arg(error);
+    QString reason = length ? QString::fromWCharArray(text, int(length)).trimmed() : QString();
     LocalFree(text);
     while (reason.endsWith(u'.'))
         reason.chop(1);
@@ -228,7 +227,7 @@ Status NativeFile::holdAgainstOurOtherWriters()
             return {}; // a file system that cannot lock: go on without
         Sleep(10);
     }
-    return fileInUse();
+    return refused(Refusal::InUse);
 }
 
 bool NativeFile::tryHoldAgainstOurOtherWriters()

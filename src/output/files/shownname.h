@@ -34,13 +34,4 @@ inline QString quotedName(const QString &name)
 // would read exactly like the look-alike name beside it.
 QString shownFileName(QByteArrayView bytes);
 
-// Why a name from the system cannot be used: its bytes are not valid UTF-8, in which the program
-// names files on POSIX systems, so any text for it would name a look-alike, or nothing. `whose`
-// names the name: "its", "the home folder's".
-inline QString inexactNameReason(const QString &whose)
-{
-    return QStringLiteral("%1 name is not valid UTF-8, which the program needs to name it exactly")
-        .arg(whose);
-}
-
 } // namespace tintforge

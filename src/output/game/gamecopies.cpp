@@ -6,7 +6,6 @@
 #include "output/files/nativefile.h"
 #include "output/files/paths.h"
 #include "output/files/reaching.h"
-#include "output/files/shownname.h"
 #include "output/script/execline.h"
 #include "output/script/scriptwriting.h"
 #include "scriptfiles.h"
@@ -60,18 +59,17 @@ FileStatus makeTwin(const QString &twin, std::string_view fileName)
 FileStatus copyConfigWithExecLine(const QString &real, const QString &twin)
 {
     // As much as a config.cfg can sensibly hold; the game's own are a few kilobytes.
-    constexpr std::size_t LimitMegabytes = 64;
-    constexpr std::size_t Limit = LimitMegabytes << 20;
+    constexpr std::size_t Limit = std::size_t(64) << 20;
     auto file = NativeFile::open(real, NativeFile::Mode::Read);
     if (!file)
         return FileError{real, file.error()};
     if (!file->regularFileSize())
-        return FileError{real, {QStringLiteral("it is not an ordinary file")}};
+        return FileError{real, refused(Refusal::NotOrdinaryFile)};
     auto content = file->readUpTo(Limit);
     if (!content)
         return FileError{real, content.error()};
     if (content->size() > Limit)
-        return FileError{real, {QStringLiteral("it is larger than %1 MB").arg(LimitMegabytes)}};
+        return FileError{real, refused(Refusal::TooLarge, Limit)};
     std::string bytes = std::move(*content);
     bytes += execLineAddition(bytes.empty() || bytes.back() == '\n');
     return replaceFile(twin, QString::fromLatin1(ConfigFileName), bytes);
@@ -142,14 +140,7 @@ WriteStatus writeWhereTheGameReads(const QString &folder, const std::optional<QS
     const bool scriptsWritten = std::all_of(failed.begin(), failed.end(), [](const FileError &e) {
         return QFileInfo(e.path).fileName() == QLatin1StringView(ConfigFileName);
     });
-    return WriteFailure{std::move(failed),
-                        scriptsWritten
-                            ? QStringLiteral("%1 is written; the game runs it once %2 holds the "
-                                             "line \"%3\".")
-                                  .arg(QLatin1StringView(ScriptFileName),
-                                       QLatin1StringView(ConfigFileName),
-                                       QString::fromStdString(execLine()))
-                            : QString()};
+    return WriteFailure{std::move(failed), scriptsWritten, {}};
 }
 
 WriteStatus writeWhereTheGameReads(const QString &folder, const Composition &composition)
@@ -171,19 +162,15 @@ QString folderTheGameReads(const QString &folder)
     return folderTheGameReads(folder, redirectedTwin(folder));
 }
 
-ScriptTheGameReads scriptTheGameReads(const QString &path, const std::optional<QString> &twin)
+QString scriptTheGameReads(const QString &path, const std::optional<QString> &twin)
 {
     if (!twin)
-        return {path, QString()};
+        return path;
     const QString copy = joinPath(*twin, QFileInfo(path).fileName());
-    if (!exists(copy))
-        return {path, QString()};
-    return {copy, QStringLiteral("Opened %1, the game's VirtualStore copy of %2: the game reads "
-                                 "that copy.")
-                      .arg(quotedName(copy), quotedName(path))};
+    return exists(copy) ? copy : path;
 }
 
-ScriptTheGameReads scriptTheGameReads(const QString &path)
+QString scriptTheGameReads(const QString &path)
 {
     return scriptTheGameReads(path, redirectedTwin(QFileInfo(path).path()));
 }

@@ -33,14 +33,10 @@ WriteStatus writeWhereTheGameReads(const QString &folder, const std::optional<QS
 QString folderTheGameReads(const QString &folder);
 QString folderTheGameReads(const QString &folder, const std::optional<QString> &twin);
 
-// A script to open as the game reads it: the file named, or its redirected twin's copy where one
-// exists (the game reads that one wherever it exists), with a note that says so.
-struct ScriptTheGameReads {
-    QString path;
-    QString note; // empty for the file named
-};
-ScriptTheGameReads scriptTheGameReads(const QString &path);
+// The script to open as the game reads it: the file named, or its redirected twin's copy where one
+// exists (the game reads that one wherever it exists).
+QString scriptTheGameReads(const QString &path);
 // The same with the twin of the file's folder given.
-ScriptTheGameReads scriptTheGameReads(const QString &path, const std::optional<QString> &twin);
+QString scriptTheGameReads(const QString &path, const std::optional<QString> &twin);
 
 } // namespace tintforge

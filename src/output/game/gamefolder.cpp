@@ -35,7 +35,7 @@ GameFolderSearch locateGameFolder()
     GameFolderSearch search{candidates.front(), false, candidates};
     for (const GameFolder &candidate : candidates) {
         // A name that cannot be held exactly is never looked at: that would be its look-alike.
-        if (!candidate.unreachableReason && gameSeesFolder(candidate.path)) {
+        if (!candidate.unreachable && gameSeesFolder(candidate.path)) {
             search.folder = candidate;
             search.found = true;
             break;

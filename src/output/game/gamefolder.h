@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "output/files/fileerror.h"
+
 #include <optional>
 #include <QString>
 #include <vector>
@@ -13,8 +15,10 @@ struct GameFolder {
     // Why the folder cannot be written to, when its name cannot be held exactly (bytes that are
     // not valid UTF-8, in which the program names files on POSIX systems): shown as text it would
     // name a look-alike folder, or none, and the program never writes into a folder other than
-    // the one named.
-    std::optional<QString> unreachableReason;
+    // the one named. Which name is at fault: the home folder's or the Wine prefix's.
+    std::optional<Refusal> unreachable;
+
+    friend bool operator==(const GameFolder &, const GameFolder &) = default;
 };
 
 // The places where Make looks for the game's user folder, in order, the standard one first:

@@ -62,16 +62,15 @@ QByteArray resolved(const QByteArray &path)
     return path;
 }
 
-// The folder named by the system's bytes `below` then `path`; unreachable, with `whose` name
-// blamed, when the name cannot be held exactly.
-GameFolder folderAt(const QByteArray &below, const char *path, const char *whose)
+// The folder named by the system's bytes `below` then `path`; unreachable, with the name of
+// `below` blamed, when the name cannot be held exactly.
+GameFolder folderAt(const QByteArray &below, const char *path, Refusal inexact)
 {
     const QByteArray bytes = resolved(below + '/' + path);
     const std::optional<QString> exact = exactFileName(bytes);
     GameFolder folder{exact ? *exact : shownFileName(bytes), std::nullopt};
     if (!exact)
-        folder.unreachableReason =
-            inexactNameReason(QStringLiteral("the %1's").arg(QLatin1StringView(whose)));
+        folder.unreachable = inexact;
     return folder;
 }
 
@@ -88,12 +87,12 @@ constexpr const char *WineGameFolders[] = {
 std::vector<GameFolder> gameFolderCandidates()
 {
     const QByteArray home = homeFolder();
-    std::vector<GameFolder> candidates{folderAt(home, ".loki/sof", "home folder")};
+    std::vector<GameFolder> candidates{folderAt(home, ".loki/sof", Refusal::InexactHomeName)};
     const QByteArray winePrefix = qgetenv("WINEPREFIX");
-    std::vector<std::pair<QByteArray, const char *>> prefixes;
+    std::vector<std::pair<QByteArray, Refusal>> prefixes;
     if (winePrefix.startsWith('/'))
-        prefixes.emplace_back(winePrefix, "Wine prefix (WINEPREFIX)");
-    prefixes.emplace_back(home + "/.wine", "home folder");
+        prefixes.emplace_back(winePrefix, Refusal::InexactWinePrefixName);
+    prefixes.emplace_back(home + "/.wine", Refusal::InexactHomeName);
     for (const auto &[prefix, whose] : prefixes) {
         for (const char *game : WineGameFolders) {
             GameFolder candidate = folderAt(prefix, game, whose);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "gamefolder.h"
 #include "writefailure.h"
 
 #include <QString>
@@ -13,13 +14,17 @@ class Composition;
 using MakeStatus = WriteStatus;
 
 // Make: writes the script into the game's user folder (see locateGameFolder), into every copy
-// the game reads. When the game's folder was found nowhere, the failure says where Make looked
-// and that "..." chooses another folder.
+// the game reads. When the game's folder was found nowhere, the failure holds every place Make
+// looked in.
 MakeStatus makeScript(const Composition &composition);
 
-// Where Make will write, as a sentence for the user, found afresh each time it is asked for: the
-// folder the game will read the script from, and the game's folder it stands for where that is
-// the redirected twin.
-QString makeDestination();
+// Where Make will write, found afresh each time it is asked for: where the game's folder was
+// looked for and found, and the folder the game will read the script from, which is the found
+// folder's redirected twin where the script goes there.
+struct MakeDestination {
+    GameFolderSearch search;
+    QString reads; // empty where the game's folder was found nowhere
+};
+MakeDestination makeDestination();
 
 } // namespace tintforge

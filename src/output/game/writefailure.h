@@ -1,37 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "gamefolder.h"
 #include "output/files/fileerror.h"
-#include "output/files/shownname.h"
 
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 namespace tintforge {
 
-// A file that could not be written, as the user is told.
-inline QString writeFailureMessage(const FileError &error)
-{
-    return QStringLiteral("Could not write %1: %2.")
-        .arg(quotedName(error.path), error.cause.reason);
-}
-
-// What went wrong with one Make or Save: every file that could not be written, and what the
-// user can do about it when there is more to say than the system's reasons.
+// What went wrong with one Make or Save: every file that could not be written, whether every
+// copy of the script was in place all the same (only config.cfg failed), and, for a Make that
+// found the game's folder nowhere, every place it looked in, the standard one first.
 struct WriteFailure {
     std::vector<FileError> files;
-    QString advice;
+    bool scriptsWritten = false;
+    std::vector<GameFolder> lookedIn;
 
-    QString message() const
-    {
-        QStringList lines;
-        for (const FileError &file : files)
-            lines << writeFailureMessage(file);
-        if (!advice.isEmpty())
-            lines << QString() << advice;
-        return lines.join(u'\n');
-    }
     friend bool operator==(const WriteFailure &, const WriteFailure &) = default;
 };
 

@@ -6,8 +6,6 @@
 #include "model/palette.h"
 #include "scriptwriting.h"
 
-#include <QStringList>
-
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -18,7 +16,7 @@ namespace {
 
 // The three lines a script's segments stand in, and the segments of each, in order.
 struct SettingLine {
-    const char *word;
+    ScriptLine line;
     std::string_view prefix;
     std::vector<SegmentId> segments;
 };
@@ -26,9 +24,9 @@ struct SettingLine {
 const std::array<SettingLine, 3> &settingLines()
 {
     static const std::array<SettingLine, 3> lines{{
-        {"name", NameLinePrefix, {SegmentId::Clan, SegmentId::Name, SegmentId::Name2}},
-        {"host", HostLinePrefix, {SegmentId::Host}},
-        {"message", MessageLinePrefix, {SegmentId::Mess}},
+        {ScriptLine::Name, NameLinePrefix, {SegmentId::Clan, SegmentId::Name, SegmentId::Name2}},
+        {ScriptLine::Host, HostLinePrefix, {SegmentId::Host}},
+        {ScriptLine::Message, MessageLinePrefix, {SegmentId::Mess}},
     }};
     return lines;
 }
@@ -46,10 +44,10 @@ PreviewColour previewOfCode(char code)
 // editor may add them; the last may have none, as the game reads it. Nothing when the bytes hold
 // a NUL, as no text does, or a carriage return that ends no line, since the game would read
 // that line otherwise than it shows in an editor.
-Result<std::vector<std::string_view>, QString> linesOf(std::string_view bytes)
+Result<std::vector<std::string_view>, Refusal> linesOf(std::string_view bytes)
 {
     if (bytes.find('\0') != std::string_view::npos)
-        return QStringLiteral("it holds NUL bytes, as no text file does");
+        return Refusal::NulBytes;
     std::vector<std::string_view> lines;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');
@@ -57,21 +55,11 @@ Result<std::vector<std::string_view>, QString> linesOf(std::string_view bytes)
         if (end != std::string_view::npos && line.ends_with('\r'))
             line.remove_suffix(1);
         if (line.find('\r') != std::string_view::npos)
-            return QStringLiteral("a carriage return in it ends no line, as in the lines a "
-                                  "colour script holds");
+            return Refusal::LoneCarriageReturn;
         lines.push_back(line);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
     }
     return lines;
-}
-
-// A segment's bytes as the code page shows them, one after another with a space between.
-QString shownBytes(std::string_view bytes)
-{
-    QStringList shown;
-    for (const char byte : bytes)
-        shown << QString(QChar(characterOfByte(byte)));
-    return shown.join(u' ');
 }
 
 // One coded piece of a line: its colour code and its text.
@@ -119,17 +107,17 @@ private:
                 matches.push_back(text.substr(line.prefix.size()));
         }
         if (matches.empty())
-            return unread(line, QStringLiteral("is missing"));
+            return unread(line, Unread::Missing);
         m_found = true;
         if (matches.size() > 1)
-            return unread(line, QStringLiteral("appears more than once"));
+            return unread(line, Unread::Repeated);
         std::string_view content = matches.front();
         if (content.empty() || content.back() != LineClosingQuote.front())
-            return unread(line, QStringLiteral("does not end with a quote"));
+            return unread(line, Unread::Unclosed);
         content.remove_suffix(1);
         const std::optional<std::vector<CodedText>> pieces = codedTexts(content);
         if (!pieces)
-            return unread(line, QStringLiteral("does not start with a colour code"));
+            return unread(line, Unread::Uncoded);
         std::vector<SegmentId> segments = line.segments;
         // The name line leaves out the clan's code and text when the clan switch is off.
         if (segments.size() == 3 && pieces->size() == 2) {
@@ -137,25 +125,19 @@ private:
             segments.erase(segments.begin());
         }
         if (pieces->size() > segments.size())
-            return unread(line, QStringLiteral("holds more colour codes than segments"));
+            return unread(line, Unread::MoreCodes);
         if (pieces->size() < segments.size())
-            return unread(line, QStringLiteral("holds fewer colour codes than segments"));
+            return unread(line, Unread::FewerCodes);
         for (std::size_t i = 0; i < segments.size(); ++i)
             readSegment(line, segments[i], (*pieces)[i]);
     }
 
     void readSegment(const SettingLine &line, SegmentId id, const CodedText &piece)
     {
-        const QString what =
-            QStringLiteral("The %1 line's %2")
-                .arg(QLatin1StringView(line.word), QLatin1StringView(segmentKind(id).words));
-        QString why;
-        if (piece.text.size() > segmentKind(id).maxLength)
-            why = QStringLiteral("is longer than %1 characters").arg(segmentKind(id).maxLength);
-        else if (!std::all_of(piece.text.begin(), piece.text.end(), isTextByte))
-            why = QStringLiteral("holds a character the fields do not take");
-        if (!why.isEmpty()) {
-            m_read.unread.push_back({what, why, {id}});
+        const bool tooLong = piece.text.size() > segmentKind(id).maxLength;
+        if (tooLong || !std::all_of(piece.text.begin(), piece.text.end(), isTextByte)) {
+            m_read.unread.push_back(
+                {line.line, id, tooLong ? Unread::TooLong : Unread::FieldsRefuse, {}, {id}});
             return;
         }
         m_read.composition.setSegmentColour(id, piece.code, previewOfCode(piece.code));
@@ -163,17 +145,12 @@ private:
         // The rest of the text is kept; only what the game would not take is left out.
         const std::string refused = refusedBytes(segmentKind(id), piece.text);
         if (!refused.empty())
-            m_read.unread.push_back({what,
-                                     QStringLiteral("holds %1, which the game does not take "
-                                                    "there; left out")
-                                         .arg(shownBytes(refused)),
-                                     {}});
+            m_read.unread.push_back({line.line, id, Unread::GameRefuses, refused, {}});
     }
 
-    void unread(const SettingLine &line, const QString &why)
+    void unread(const SettingLine &line, Unread why)
     {
-        m_read.unread.push_back(
-            {QStringLiteral("The %1 line").arg(QLatin1StringView(line.word)), why, line.segments});
+        m_read.unread.push_back({line.line, std::nullopt, why, {}, line.segments});
     }
 
     std::vector<std::string_view> m_lines;
@@ -209,17 +186,17 @@ std::vector<std::string> linesNotKept(const std::vector<std::string_view> &file,
 
 } // namespace
 
-Result<ScriptContents, QString> readColourScript(std::string_view bytes)
+Result<ScriptContents, Refusal> readColourScript(std::string_view bytes)
 {
     if (bytes.empty())
-        return QStringLiteral("the file is empty");
-    Result<std::vector<std::string_view>, QString> lines = linesOf(bytes);
+        return Refusal::Empty;
+    Result<std::vector<std::string_view>, Refusal> lines = linesOf(bytes);
     if (!lines)
         return lines.error();
     Reader reader(*lines);
     ScriptContents read = reader.read();
     if (!reader.foundAnyLine())
-        return QStringLiteral("it holds no name, host name or welcome message line");
+        return Refusal::NoSettingLine;
     read.notKept = linesNotKept(*lines, read.composition);
     return read;
 }

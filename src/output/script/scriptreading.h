@@ -2,20 +2,40 @@
 #pragma once
 
 #include "model/composition.h"
+#include "output/files/fileerror.h"
 #include "output/files/result.h"
 
-#include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tintforge {
 
-// A part of a colour script that was not read, and the segments it left empty (none where only
-// characters the game does not take were left out of a segment).
+// The three lines of a colour script that hold the segments.
+enum class ScriptLine { Name, Host, Message };
+
+// Why a part of a colour script was not read exactly.
+enum class Unread {
+    Missing,
+    Repeated,     // the line appears more than once
+    Unclosed,     // the line does not end with a quote
+    Uncoded,      // the line does not start with a colour code
+    MoreCodes,    // more colour codes than the line has segments
+    FewerCodes,   // fewer colour codes than the line has segments
+    TooLong,      // a text longer than its segment holds
+    FieldsRefuse, // a text holding a character the fields do not take
+    GameRefuses,  // characters the game does not take there, left out of the text
+};
+
+// A part of a colour script that was not read: a line, or one segment's text in it; the
+// characters left out of that text; and the segments left empty (none where only characters the
+// game does not take were left out of a segment).
 struct UnreadPart {
-    QString what; // "The name line", "The name line's second name part"
-    QString why;  // "is missing", "holds more colour codes than segments"
+    ScriptLine line;
+    std::optional<SegmentId> segment;
+    Unread why;
+    std::string leftOut; // GameRefuses: the bytes left out
     std::vector<SegmentId> leftEmpty;
 
     friend bool operator==(const UnreadPart &, const UnreadPart &) = default;
@@ -35,7 +55,7 @@ struct ScriptContents {
 
 // The script's bytes: what they hold, or why they are no colour script at all (empty, no text,
 // none of the three lines).
-Result<ScriptContents, QString> readColourScript(std::string_view bytes);
+Result<ScriptContents, Refusal> readColourScript(std::string_view bytes);
 
 // The most bytes a colour script opened may hold: Make's script with the binds and settings a
 // player may add by hand. A file any longer is no colour script.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "busybutton.h"
 
+#include "ui/words/windowwords.h"
+
 #include <QAbstractButton>
 #include <QPalette>
 
@@ -35,7 +37,7 @@ void showBusy(QAbstractButton *button, bool busy)
     button->setCursor(Qt::BusyCursor);
     const QString name =
         button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
-    button->setAccessibleName(name + QStringLiteral(", busy"));
+    button->setAccessibleName(busyName(name));
 }
 
 } // namespace tintforge

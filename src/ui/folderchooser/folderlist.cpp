@@ -3,7 +3,7 @@
 
 #include "subfolders.h"
 #include "ui/background/filework.h"
-#include "ui/background/notanswering.h"
+#include "ui/words/windowwords.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -108,10 +108,7 @@ FolderListing nearestListing(const QString &path)
 FolderList::FolderList(QWidget *parent) : QListWidget(parent), m_listing(new FileWork(this))
 {
     connect(m_listing, &FileWork::notAnswering, this, [this](const QString &path) {
-        emit notAnswering(notAnsweringMessage(
-            path, m_listing->patience(),
-            QStringLiteral("The folder list shows it once it answers; another folder or drive "
-                           "may be chosen meanwhile.")));
+        emit notAnswering(notAnsweringMessage(path, m_listing->patience(), Waiting::FolderList));
     });
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -218,7 +215,7 @@ void FolderList::fill(const QStringList &chain, const QString &folder,
         item->setData(PathRole, path);
         item->setData(LevelRole, level);
         // Heard with the entry, as the indent shows it: the root is level 1.
-        item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("level %1").arg(level + 1));
+        item->setData(Qt::AccessibleDescriptionRole, folderLevelText(level + 1));
         addItem(item);
     };
     for (int level = 0; level < chain.size(); ++level)

@@ -8,9 +8,9 @@
 #include "ui/accessibility/spokennotice.h"
 #include "ui/background/busybutton.h"
 #include "ui/background/filework.h"
-#include "ui/background/notanswering.h"
 #include "ui/look/layout.h"
 #include "ui/look/windowlook.h"
+#include "ui/words/windowwords.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -80,14 +80,13 @@ SaveAsWindow::SaveAsWindow(MessageSink showMessage)
     // Screen readers hear where Save will write, on focus and whenever it changes; after a
     // change of drive, from the drive list too, where the keyboard stays.
     connect(m_folders, &FolderList::pathChanged, this, [this](const QString &folder) {
-        m_folders->setAccessibleDescription(QStringLiteral("current folder %1").arg(folder));
+        m_folders->setAccessibleDescription(currentFolderText(folder));
         if (std::exchange(m_changingDrive, false))
-            m_notice->say(QStringLiteral("current folder %1").arg(folder));
+            m_notice->say(currentFolderText(folder));
     });
     // Enter on a folder repeats only its name; the folder now open is said whole.
-    connect(m_folders, &FolderList::folderOpened, this, [this](const QString &folder) {
-        m_notice->say(QStringLiteral("current folder %1").arg(folder));
-    });
+    connect(m_folders, &FolderList::folderOpened, this,
+            [this](const QString &folder) { m_notice->say(currentFolderText(folder)); });
     connect(m_folders, &FolderList::pathRefused, this, [this] {
         if (std::exchange(m_changingDrive, false))
             selectDriveOf(m_folders->path());
@@ -130,9 +129,8 @@ void SaveAsWindow::fillDrives()
     m_drivesWork = new FileWork(this);
     m_drivesWork->setObjectName(QStringLiteral("drivesWork"));
     connect(m_drivesWork, &FileWork::notAnswering, this, [this](const QString &path) {
-        m_showMessage(this, notAnsweringMessage(path, m_drivesWork->patience(),
-                                                QStringLiteral("The drive list fills once it "
-                                                               "answers.")));
+        m_showMessage(this,
+                      notAnsweringMessage(path, m_drivesWork->patience(), Waiting::DriveList));
     });
     m_drivesWork->start(drives, [this](const QList<Drive> &found) {
         const QSignalBlocker block(m_drives);
@@ -169,8 +167,8 @@ void SaveAsWindow::selectDriveOf(const QString &folder)
     }
     const QSignalBlocker block(m_drives);
     m_drives->setCurrentIndex(best);
-    m_drives->setAccessibleDescription(
-        best < 0 ? QString() : QStringLiteral("current drive %1").arg(m_drives->itemText(best)));
+    m_drives->setAccessibleDescription(best < 0 ? QString()
+                                                : currentDriveText(m_drives->itemText(best)));
 }
 
 // Until the first folder is listed there is none to write into: a press then only sounds.

@@ -3,7 +3,8 @@
 
 #include "filehost.h"
 #include "output/files/shownname.h"
-#include "output/game/open.h"
+#include "ui/words/filemessages.h"
+#include "ui/words/windowwords.h"
 
 #include <QByteArrayList>
 #include <QDir>
@@ -44,11 +45,6 @@ QUrl urlOf(const QByteArray &address)
     return QUrl::fromEncoded(encoded);
 }
 
-RefusedDrop notAFile(const QString &shown, const QString &why)
-{
-    return {QStringLiteral("Could not open \"%1\": %2.").arg(escapedControls(shown), why)};
-}
-
 } // namespace
 
 bool carriesFilesOrLinks(const QMimeData *data)
@@ -64,19 +60,15 @@ QByteArray droppedList(const QMimeData *data)
 Result<QString, RefusedDrop> droppedScript(const QByteArray &list)
 {
     if (list.isEmpty())
-        return RefusedDrop{QStringLiteral("Could not open what was dropped: the program it was "
-                                          "dragged from never handed it over.")};
+        return RefusedDrop{dropNotHandedOverMessage()};
     const QByteArrayList addresses = addressesIn(list);
     if (addresses.isEmpty())
-        return RefusedDrop{QStringLiteral("There was nothing to open in what was dropped.")};
+        return RefusedDrop{dropEmptyMessage()};
     if (addresses.size() > 1)
-        return RefusedDrop{QStringLiteral("Could not open the %1 dropped files: drop one colour "
-                                          "script at a time.")
-                               .arg(addresses.size())};
+        return RefusedDrop{dropSeveralMessage(addresses.size())};
     QUrl url = urlOf(addresses.front());
     if (!url.isValid() || url.scheme() != QStringLiteral("file"))
-        return notAFile(shownFileName(addresses.front()),
-                        QStringLiteral("it is not a file on this computer"));
+        return RefusedDrop{dropNotAFileMessage(shownFileName(addresses.front()))};
     if (url.host().compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0)
         url.setHost(QString());
     const QByteArray name =
@@ -86,14 +78,12 @@ Result<QString, RefusedDrop> droppedScript(const QByteArray &list)
     shownUrl.setPath(shownFileName(name), QUrl::DecodedMode);
     const QString shown = QDir::toNativeSeparators(shownUrl.toLocalFile());
     if (!url.host().isEmpty() && !opensFilesOnOtherHosts())
-        return notAFile(shown, QStringLiteral("it is on another computer, %1").arg(url.host()));
+        return RefusedDrop{dropOnAnotherComputerMessage(shown, url.host())};
     if (name.contains('\0'))
-        return RefusedDrop{openFailureMessage(
-            {shown,
-             {QStringLiteral("its name holds a NUL character, which no file's name does")}})};
+        return RefusedDrop{openFailureMessage({shown, refused(Refusal::NulInName)})};
     const QString path = url.toLocalFile();
     if (QUrl::fromLocalFile(path).path(QUrl::FullyEncoded) != url.path(QUrl::FullyEncoded))
-        return RefusedDrop{openFailureMessage({shown, {inexactNameReason(QStringLiteral("its"))}})};
+        return RefusedDrop{openFailureMessage({shown, refused(Refusal::InexactName)})};
     return QDir::toNativeSeparators(path);
 }
 

@@ -21,7 +21,6 @@
 #include "ui/accessibility/textfield.h"
 #include "ui/background/busybutton.h"
 #include "ui/background/filework.h"
-#include "ui/background/notanswering.h"
 #include "ui/folderchooser/saveaswindow.h"
 #include "ui/identity.h"
 #include "ui/look/banner.h"
@@ -31,6 +30,8 @@
 #include "ui/look/swatchcolours.h"
 #include "ui/look/windowlook.h"
 #include "ui/messages/messagebox.h"
+#include "ui/words/filemessages.h"
+#include "ui/words/windowwords.h"
 
 #include <QAccessible>
 #include <QActionGroup>
@@ -219,7 +220,7 @@ void MainWindow::createSegmentRow(SegmentId id)
     // menu at all.
     connect(field, &QWidget::customContextMenuRequested, this, [this, id, &kind](const QPoint &at) {
         const std::unique_ptr<QMenu> menu = segmentMenu(id);
-        m_notice->say(QStringLiteral("Menu of the %1 field.").arg(QString::fromLatin1(kind.words)));
+        m_notice->say(menuNotice(id));
         menu->exec(m_fields[id]->mapToGlobal(at));
     });
     // Shift+F10 opens it too, at the text cursor. The Menu key needs nothing of ours: the window
@@ -265,8 +266,7 @@ std::unique_ptr<QMenu> MainWindow::segmentMenu(SegmentId id)
     colours->setObjectName(QStringLiteral("colourMenu"));
     auto *marks = new QActionGroup(colours);
     connect(colours, &QMenu::aboutToShow, this, [this, id] {
-        m_notice->say(QStringLiteral("Colour submenu, %1 marked.")
-                          .arg(colourNameOf(m_composition.segment(id))));
+        m_notice->say(colourSubmenuNotice(colourNameOf(m_composition.segment(id))));
     });
     for (const Swatch &swatch : Palette) {
         QPixmap square(12, 12);
@@ -332,9 +332,7 @@ void MainWindow::connectEvents()
         const bool hadText = !m_composition.segment(SegmentId::Clan).text().empty();
         m_composition.setClanSwitch(on);
         refresh();
-        m_notice->say(on        ? QStringLiteral("Clan tag taken into the name.")
-                      : hadText ? QStringLiteral("Clan tag left out, its text cleared.")
-                                : QStringLiteral("Clan tag left out."));
+        m_notice->say(clanSwitchNotice(on, hadText));
     });
     connect(m_appendGlyph, &QPushButton::clicked, this, [this] {
         appendGlyph();
@@ -351,24 +349,24 @@ void MainWindow::connectEvents()
 // while, the user is told what goes on meanwhile, over the chooser where a Save waits.
 void MainWindow::createFileWork()
 {
-    const auto work = [this](const char *name, const char *goesOn) {
+    const auto work = [this](const char *name, std::optional<Waiting> waiting) {
         auto *made = new FileWork(this);
         made->setObjectName(QString::fromLatin1(name));
-        if (goesOn) {
-            connect(made, &FileWork::notAnswering, this, [this, made, goesOn](const QString &path) {
-                QWidget *over = made == m_writes && m_saving && m_chooser
-                                    ? static_cast<QWidget *>(m_chooser)
-                                    : this;
-                m_showMessage(
-                    over, notAnsweringMessage(path, made->patience(), QString::fromLatin1(goesOn)));
-            });
+        if (waiting) {
+            connect(made, &FileWork::notAnswering, this,
+                    [this, made, what = *waiting](const QString &path) {
+                        QWidget *over = made == m_writes && m_saving && m_chooser
+                                            ? static_cast<QWidget *>(m_chooser)
+                                            : this;
+                        m_showMessage(over, notAnsweringMessage(path, made->patience(), what));
+                    });
         }
         return made;
     };
-    m_writes = work("writes", "The script is written once it answers, or you are told why not.");
-    m_destination = work("makeDestination", nullptr);
-    m_openStart = work("openStart", "The open dialog shows once it answers.");
-    m_opening = work("opening", "The script opens once it answers.");
+    m_writes = work("writes", Waiting::Writing);
+    m_destination = work("makeDestination", std::nullopt);
+    m_openStart = work("openStart", Waiting::OpenDialog);
+    m_opening = work("opening", Waiting::Opening);
     connect(m_writes, &FileWork::busyShown, this, [this](bool busy) {
         showBusy(m_make, busy);
         if (m_chooser)
@@ -377,8 +375,7 @@ void MainWindow::createFileWork()
     // A tip is no place for a message box: it says itself what holds it up.
     connect(m_destination, &FileWork::notAnswering, this, [this](const QString &path) {
         showMakeDestination(
-            notAnsweringMessage(path, m_destination->patience(),
-                                QStringLiteral("Where Make writes shows here once it answers.")));
+            notAnsweringMessage(path, m_destination->patience(), Waiting::Destination));
     });
 }
 
@@ -405,12 +402,9 @@ void MainWindow::appendGlyph()
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
     // Said, since the segment it went to may not be the field last typed in.
     const QString added = fromCodePage(m_composition.segment(id).text().substr(before));
-    const QString words = QString::fromLatin1(active.words);
-    m_notice->say(added.isEmpty()
-                      ? QStringLiteral("Nothing added to the %1.").arg(words)
-                      : QStringLiteral("%1 added to the %2.").arg(escapedControls(added), words));
+    m_notice->say(appendedNotice(added, id));
     if (const std::string refused = refusedBytes(active, text); !refused.empty())
-        tellRefused(words, fromCodePage(refused), true);
+        tellRefused(QString::fromLatin1(active.words), fromCodePage(refused), true);
 }
 
 // A refused key sounds as a field's refusal does; characters left out of a paste, a drop or an
@@ -425,12 +419,10 @@ void MainWindow::tellRefused(const QString &where, const QString &characters, bo
             shown << character;
     }
     // A screen reader has echoed the key as if typed.
-    m_notice->say(QStringLiteral("%1 not taken in the %2.").arg(shown.join(u' '), where));
+    m_notice->say(notTakenNotice(shown.join(u' '), where));
     if (!withOthers)
         return;
-    const QString message = QStringLiteral("Left out of the %1: %2, which the game does not take "
-                                           "there.")
-                                .arg(where, shown.join(u' '));
+    const QString message = leftOutMessage(shown.join(u' '), where);
     QTimer::singleShot(0, this, [this, message] { m_showMessage(this, message); });
 }
 
@@ -440,8 +432,8 @@ void MainWindow::lookUpMakeDestination()
         return;
     // Said until the answer comes, where nothing was found before.
     if (m_make->accessibleDescription().isEmpty())
-        m_make->setAccessibleDescription(QStringLiteral("Looking up where Make writes."));
-    m_destination->start([] { return makeDestination(); },
+        m_make->setAccessibleDescription(lookingUpDestination());
+    m_destination->start([] { return makeDestinationText(makeDestination()); },
                          [this](const QString &destination) { showMakeDestination(destination); });
 }
 
@@ -533,19 +525,19 @@ void MainWindow::openScript(const Result<QString, FileError> &named)
         return;
     }
     m_opening->start([path = *named] { return openColourScript(path); },
-                     [this, path = *named](const Result<OpenedScript, QString> &opened) {
+                     [this, path = *named](const Result<OpenedScript, OpenFailure> &opened) {
                          takeScript(path, opened);
                      });
 }
 
-void MainWindow::takeScript(const QString &path, const Result<OpenedScript, QString> &opened)
+void MainWindow::takeScript(const QString &path, const Result<OpenedScript, OpenFailure> &opened)
 {
     if (!opened) {
-        m_showMessage(this, opened.error());
+        m_showMessage(this, openFailureMessage(opened.error()));
         return;
     }
     const SegmentId active = m_composition.activeSegment();
-    m_composition = opened->composition;
+    m_composition = opened->contents.composition;
     m_composition.selectSegment(active);
     refresh();
     // Each text from its start, as the file holds it; a text set in a field shows its end.
@@ -555,15 +547,12 @@ void MainWindow::takeScript(const QString &path, const Result<OpenedScript, QStr
     }
     // Confirmed as Make's writing is, with the name the player will carry; the file in the
     // system's own form, whichever way it was named.
-    const QString shown = quotedName(QDir::toNativeSeparators(path));
     QString name;
     for (const SegmentId id : {SegmentId::Clan, SegmentId::Name, SegmentId::Name2})
         name += fromCodePage(m_composition.segment(id).text());
-    m_notice->say(name.isEmpty()
-                      ? QStringLiteral("Opened %1, which holds no name.").arg(shown)
-                      : QStringLiteral("Opened %1, which holds the name %2.").arg(shown, name));
-    if (!opened->message.isEmpty())
-        m_showMessage(this, opened->message);
+    m_notice->say(openedNotice(QDir::toNativeSeparators(path), name));
+    if (const QString message = openedMessage(*opened); !message.isEmpty())
+        m_showMessage(this, message);
 }
 
 // A second Ctrl+O while the first one's folder is still being found waits with it.
@@ -588,7 +577,7 @@ void MainWindow::makeScriptClicked()
     m_writes->start([pressed = m_composition] { return makeScript(pressed); },
                     [this](const MakeStatus &made) {
                         if (!made) {
-                            m_showMessage(this, made.error().message());
+                            m_showMessage(this, writeFailureMessage(made.error()));
                             return;
                         }
                         tellWritten(*made);
@@ -605,7 +594,7 @@ void MainWindow::saveScriptInto(const QString &folder)
                     [this](const WriteStatus &written) {
                         if (!written) {
                             m_showMessage(m_chooser ? static_cast<QWidget *>(m_chooser) : this,
-                                          written.error().message());
+                                          writeFailureMessage(written.error()));
                             return;
                         }
                         // Said once the keyboard is back here, as the window's return would cut
@@ -631,8 +620,7 @@ bool MainWindow::refusedWhileWriting()
 // Success shows nothing on the screen; screen readers hear where the script went.
 void MainWindow::tellWritten(const QString &folder)
 {
-    m_notice->say(QStringLiteral("Wrote %1 into %2.")
-                      .arg(QLatin1StringView(ScriptFileName), quotedName(folder)));
+    m_notice->say(writtenNotice(folder));
 }
 
 void MainWindow::tellOnReturn()
@@ -661,9 +649,7 @@ void MainWindow::openLink(const QUrl &address)
     if (m_openLink(address))
         return;
     QTimer::singleShot(0, this, [this, address] {
-        m_showMessage(
-            this,
-            QStringLiteral("No program could be started to open \"%1\".").arg(address.toString()));
+        m_showMessage(this, noProgramForLinkMessage(address.toString()));
     });
 }
 
@@ -672,9 +658,8 @@ void MainWindow::colourActive(const Swatch &swatch)
 {
     m_composition.applyColour(swatch.code, swatch.preview);
     refresh();
-    m_notice->say(QStringLiteral("The %1 is now %2.")
-                      .arg(QString::fromLatin1(segmentKind(m_composition.activeSegment()).words),
-                           colourNameOf(m_composition.segment(m_composition.activeSegment()))));
+    const SegmentId active = m_composition.activeSegment();
+    m_notice->say(colourNotice(active, colourNameOf(m_composition.segment(active))));
 }
 
 void MainWindow::refresh()

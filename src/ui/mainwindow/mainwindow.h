@@ -95,7 +95,7 @@ private:
     void saveScriptInto(const QString &folder);
     bool refusedWhileWriting();
     bool takeFileDrop(QEvent *event);
-    void takeScript(const QString &path, const Result<OpenedScript, QString> &opened);
+    void takeScript(const QString &path, const Result<OpenedScript, OpenFailure> &opened);
     void colourActive(const Swatch &swatch);
     void lookUpMakeDestination();
     void showMakeDestination(const QString &destination);

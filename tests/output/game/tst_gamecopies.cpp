@@ -166,7 +166,7 @@ private slots:
         // The game reads the script from the twin wherever a copy of it is there.
         const QString reads = twinScript == QStringLiteral("absent") ? folder : twin;
 #ifdef Q_OS_WIN
-        QCOMPARE(makeDestination(),
+        QCOMPARE(makeDestinationText(makeDestination()),
                  QStringLiteral("Writes color.cfg into \"%1\".").arg(reads) +
                      (reads == twin ? QStringLiteral("\nThis is the game's VirtualStore copy of "
                                                      "\"%1\".")
@@ -175,8 +175,7 @@ private slots:
         const MakeStatus made = makeScript(testing::sampleComposition());
         QVERIFY(testing::succeeded(made));
         QCOMPARE(*made, reads);
-        QCOMPARE(scriptTheGameReads(inFolder(folder, "color.cfg")).path,
-                 inFolder(reads, "color.cfg"));
+        QCOMPARE(scriptTheGameReads(inFolder(folder, "color.cfg")), inFolder(reads, "color.cfg"));
 #else
         if (locked) {
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner |
@@ -196,7 +195,7 @@ private slots:
         QVERIFY(locked ? testing::runWherePermissionsHold(
                              [&] { return !canWriteInto(folder) && writeAsTold(); })
                        : writeAsTold());
-        QCOMPARE(scriptTheGameReads(inFolder(folder, "color.cfg"), twin).path,
+        QCOMPARE(scriptTheGameReads(inFolder(folder, "color.cfg"), twin),
                  inFolder(reads, "color.cfg"));
 #endif
 

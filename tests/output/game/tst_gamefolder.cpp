@@ -62,7 +62,8 @@ private slots:
         const MakeStatus made = makeScript(testing::sampleComposition());
         if (!expected.isEmpty()) {
             QVERIFY(!made);
-            QVERIFY2(made.error().message().contains(expected), qPrintable(made.error().message()));
+            QVERIFY2(writeFailureMessage(made.error()).contains(expected),
+                     qPrintable(writeFailureMessage(made.error())));
             return;
         }
         QVERIFY(testing::succeeded(made));

@@ -71,7 +71,8 @@ private slots:
         QVERIFY(error.has_value());
         QCOMPARE(error->files.size(), 1u);
         QVERIFY(error->files[0].path.endsWith(QStringLiteral("/.loki/sof/color.cfg")));
-        QVERIFY(error->message().contains(QStringLiteral("home folder's name is not valid UTF-8")));
+        QVERIFY(writeFailureMessage(*error).contains(
+            QStringLiteral("home folder's name is not valid UTF-8")));
         for (const std::string &home : {named, lookAlike})
             QVERIFY(std::filesystem::is_empty(home + "/.loki/sof"));
 #else
@@ -145,7 +146,7 @@ private slots:
             QCOMPARE(*made, expand(expected));
             QCOMPARE(readAll(inFolder(expand(expected), "color.cfg")), scriptOf());
             QCOMPARE(readAll(inFolder(expand(expected), "config.cfg")), testing::ExecLineBytes);
-            QCOMPARE(makeDestination(),
+            QCOMPARE(makeDestinationText(makeDestination()),
                      QStringLiteral("Writes color.cfg into \"%1\".").arg(expand(expected)));
             return;
         }
@@ -177,7 +178,7 @@ private slots:
 #ifdef Q_OS_WIN
         there = QStringLiteral(" (or its VirtualStore copy \"%1\")").arg(virtualStoreOf(standard));
 #endif
-        const QString message = failure->message();
+        const QString message = writeFailureMessage(*failure);
         QVERIFY2(
             message.startsWith(
                 QStringLiteral("Could not write \"%1\": ").arg(inFolder(standard, "color.cfg"))),
@@ -187,7 +188,7 @@ private slots:
         QCOMPARE(message.section(u'\n', 1),
                  QStringLiteral("\nThe game's folder was not found there%1, nor in:\n").arg(there) +
                      quoted.join(u'\n') + chooseAnother);
-        QCOMPARE(makeDestination(),
+        QCOMPARE(makeDestinationText(makeDestination()),
                  QStringLiteral("The game's folder was not found in %1, nor in:\n")
                          .arg(withTwin(standard)) +
                      quoted.join(u'\n') + u'.' + chooseAnother);

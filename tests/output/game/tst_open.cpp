@@ -7,6 +7,8 @@
 #include "output/script/scriptwriting.h"
 #include "support/files.h"
 #include "support/goldenscripts.h"
+#include "ui/words/filemessages.h"
+#include "ui/words/reasons.h"
 
 #include <algorithm>
 #include <array>
@@ -134,11 +136,12 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("color.cfg"));
         testing::writeFile(path, file);
         const auto read = openColourScript(path);
-        QVERIFY2(read, qPrintable(read ? QString() : read.error()));
+        QVERIFY2(read, qPrintable(read ? QString() : openFailureMessage(read.error())));
         for (const SegmentId id : SegmentIds)
-            QCOMPARE(read->composition.segment(id).text(), texts[segmentIndex(id)]);
-        QCOMPARE(read->composition.clanSwitch(), clanSwitch);
-        QCOMPARE(read->message, message.replace(QStringLiteral("\"color.cfg\""), quotedName(path)));
+            QCOMPARE(read->contents.composition.segment(id).text(), texts[segmentIndex(id)]);
+        QCOMPARE(read->contents.composition.clanSwitch(), clanSwitch);
+        QCOMPARE(openedMessage(*read),
+                 message.replace(QStringLiteral("\"color.cfg\""), quotedName(path)));
     }
 
     // What is no colour script at all is refused whole, with its reason; the file's own
@@ -168,14 +171,15 @@ private slots:
         QFETCH(QString, reason);
         const auto read = readColourScript(file.toStdString());
         QVERIFY(!read);
-        QCOMPARE(read.error(), reason);
+        QCOMPARE(reasonText(refused(read.error())), reason);
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("color.cfg"));
         testing::writeFile(path, file);
         const auto opened = openColourScript(path);
         QVERIFY(!opened);
-        QCOMPARE(opened.error(), QStringLiteral("Could not open \"%1\": %2.").arg(path, reason));
+        QCOMPARE(openFailureMessage(opened.error()),
+                 QStringLiteral("Could not open \"%1\": %2.").arg(path, reason));
     }
 
     void opensOnlyOrdinaryFilesOfAScriptsSize_data()
@@ -223,9 +227,10 @@ private slots:
         }
         const auto opened = openColourScript(path);
         QVERIFY(!opened);
+        const QString message = openFailureMessage(opened.error());
         const QString named = QStringLiteral("Could not open \"%1\": ").arg(path);
-        QVERIFY2(opened.error().startsWith(named), qPrintable(opened.error()));
-        const QString why = opened.error().mid(named.size()).chopped(1);
+        QVERIFY2(message.startsWith(named), qPrintable(message));
+        const QString why = message.mid(named.size()).chopped(1);
         if (reason.isEmpty())
             QVERIFY(!why.isEmpty());
         else

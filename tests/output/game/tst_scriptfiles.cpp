@@ -6,6 +6,7 @@
 #include "output/script/execline.h"
 #include "output/script/scriptwriting.h"
 #include "support/files.h"
+#include "ui/words/reasons.h"
 
 #include <filesystem>
 #include <QDir>
@@ -253,9 +254,9 @@ private slots:
         QVERIFY(!written);
         const FileError &error = written.error();
         QCOMPARE(error.path, joinPath(folder, failingFile.toStdString()));
-        QVERIFY(!error.cause.reason.isEmpty());
+        QVERIFY(!reasonText(error.cause).isEmpty());
         QVERIFY(writeFailureMessage(error).contains(error.path));
-        QVERIFY(writeFailureMessage(error).contains(error.cause.reason));
+        QVERIFY(writeFailureMessage(error).contains(reasonText(error.cause)));
         if (scriptWritten)
             expected.insert(QStringLiteral("color.cfg"), scriptOf(c));
         held.reset();
@@ -512,7 +513,7 @@ private slots:
         }
         QVERIFY(!written);
         QCOMPARE(written.error().path, joinPath(folder, ConfigFileName));
-        QVERIFY(written.error().cause.reason.contains(QStringLiteral("symbolic link")));
+        QVERIFY(reasonText(written.error().cause).contains(QStringLiteral("symbolic link")));
         QCOMPARE(readAll(target), QByteArray("mine\r\n"));
 #else
         QSKIP("Windows lets only administrators make symbolic links");

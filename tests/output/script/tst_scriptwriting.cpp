@@ -153,7 +153,7 @@ private slots:
         // Read back, the script gives the composition that made it, which makes the very same
         // bytes again.
         const auto read = readColourScript(bytes.toStdString());
-        QVERIFY2(read, qPrintable(read ? QString() : read.error()));
+        QVERIFY(read);
         QVERIFY(read->unread.empty());
         QCOMPARE(read->composition, asReadBack(c));
         QCOMPARE(render(read->composition), bytes);

@@ -202,7 +202,7 @@ private slots:
             QCOMPARE(form->composition(), before);
             return;
         }
-        Composition expected = openColourScript(path)->composition;
+        Composition expected = openColourScript(path)->contents.composition;
         expected.selectSegment(SegmentId::Host);
         QTRY_COMPARE(form->composition(), expected);
         QCOMPARE(control<QLineEdit>("nameField")->text(), QStringLiteral("Player"));

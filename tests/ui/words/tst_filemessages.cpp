@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: MIT
-// What the user is told about a file that could not be written.
-#include "output/game/writefailure.h"
+// What the user is told about a file: its name as it is.
+#include "ui/words/filemessages.h"
+#include "ui/words/windowwords.h"
 
 #include <QTest>
 
 using namespace tintforge;
 
-class TestWriteFailure : public QObject
+class TestFileMessages : public QObject
 {
     Q_OBJECT
 
 private slots:
     // A name shows in a message as it is but for control characters, which stand escaped: a
-    // crafted name cannot add a line of its own to the message.
+    // crafted name cannot add a line of its own to the message, nor take in what follows it.
     void namesShowWithControlCharactersEscaped_data()
     {
         QTest::addColumn<QString>("name");
@@ -23,6 +24,8 @@ private slots:
                                       << QStringLiteral("\"/tmp/a\\x0AUse \"...\"\"");
         QTest::newRow("escape, delete and C1")
             << QStringLiteral("\x1B[31m\x7F\u009B") << QStringLiteral("\"\\x1B[31m\\x7F\\x9B\"");
+        QTest::newRow("placeholders")
+            << QStringLiteral("/tmp/%2 %1") << QStringLiteral("\"/tmp/%2 %1\"");
     }
     void namesShowWithControlCharactersEscaped()
     {
@@ -30,8 +33,11 @@ private slots:
         QFETCH(QString, shown);
         QCOMPARE(writeFailureMessage({name, {QStringLiteral("reason")}}),
                  QStringLiteral("Could not write %1: reason.").arg(shown));
+        QVERIFY(notAnsweringMessage(name, std::chrono::seconds(3), Waiting::Writing)
+                    .startsWith(
+                        QStringLiteral("Nothing has come back from %1 for 3 seconds").arg(shown)));
     }
 };
 
-QTEST_GUILESS_MAIN(TestWriteFailure)
-#include "tst_writefailure.moc"
+QTEST_GUILESS_MAIN(TestFileMessages)
+#include "tst_filemessages.moc"

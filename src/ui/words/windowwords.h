@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/composition.h"
+
+#include <chrono>
+#include <QString>
+
+namespace tintforge {
+
+// What the windows say of what the user did, in messages and in what screen readers hear.
+
+// A field's menu, as it opens, and its Colour submenu with the colour it marks.
+QString menuNotice(SegmentId field);
+QString colourSubmenuNotice(const QString &marked);
+// The clan switch ticked, or unticked with or without text in the tag, which it clears.
+QString clanSwitchNotice(bool on, bool hadText);
+// What "^>" added to a segment; nothing, where the segment was full.
+QString appendedNotice(const QString &added, SegmentId segment);
+// Characters a field or box did not take, by key and as a message (`where` is the control).
+QString notTakenNotice(const QString &characters, const QString &where);
+QString leftOutMessage(const QString &characters, const QString &where);
+// The colour a segment now shows.
+QString colourNotice(SegmentId segment, const QString &colour);
+// A script opened, with the name the player will carry (none, where it holds none).
+QString openedNotice(const QString &path, const QString &name);
+// Where Make or Save wrote.
+QString writtenNotice(const QString &folder);
+// A drop that does not open: nothing came from the program it was dragged from, the list held
+// no file or several, or what it names is no file here (`shown` as the system names it).
+QString dropNotHandedOverMessage();
+QString dropEmptyMessage();
+QString dropSeveralMessage(qsizetype count);
+QString dropNotAFileMessage(const QString &shown);
+QString dropOnAnotherComputerMessage(const QString &shown, const QString &host);
+// A link no program could open.
+QString noProgramForLinkMessage(const QString &address);
+// Make's description while where it writes is still being found.
+QString lookingUpDestination();
+
+// The chooser: the folder Save writes into, the drive it is on, and an entry's depth.
+QString currentFolderText(const QString &folder);
+QString currentDriveText(const QString &drive);
+QString folderLevelText(int level);
+// A button whose work is under way, as screen readers hear it.
+QString busyName(const QString &caption);
+
+// Work that waits on the file system and what goes on meanwhile, once it has waited `waited`
+// on `path` (none known: the file system itself).
+enum class Waiting { Writing, Destination, OpenDialog, Opening, FolderList, DriveList };
+QString notAnsweringMessage(const QString &path, std::chrono::milliseconds waited, Waiting what);
+
+} // namespace tintforge
