@@ -243,6 +243,11 @@ QString makeDestinationText(const MakeDestination &destination)
     return FileMessages::destination(destination);
 }
 
+QString contentsMessage(const ScriptContents &contents, const QString &path)
+{
+    return FileMessages::contents(contents, path);
+}
+
 QString openedMessage(const OpenedScript &opened)
 {
     return paragraphs({FileMessages::copyOpened(opened.named, opened.read),

@@ -26,5 +26,8 @@ QString makeDestinationText(const MakeDestination &destination);
 // Which copy was opened, where it is not the one named, then what was not read or will not be
 // written again; empty where there is nothing to say.
 QString openedMessage(const OpenedScript &opened);
+// What was not read of the script at `path`, or will not be written again; empty where Make
+// writes it as it is.
+QString contentsMessage(const ScriptContents &contents, const QString &path);
 
 } // namespace tintforge
