@@ -79,31 +79,25 @@ private slots:
     // searched, with ~ and $WINEPREFIX standing for the folders they name.
     void theReadmeListsThePlacesSearched()
     {
-        const QTemporaryDir home;
-        const QTemporaryDir prefix;
-        const testing::HomeSetting homeSetting(QFile::encodeName(home.path()));
-        const testing::EnvironmentSetting prefixSetting("WINEPREFIX",
-                                                        QFile::encodeName(prefix.path()));
+        const testing::HomeSetting home("/home of the test");
+        const testing::EnvironmentSetting prefix("WINEPREFIX", "/prefix of the test");
 #ifdef Q_OS_WIN
-        const QString system = QStringLiteral("  - On Windows:");
+        const QString system = QStringLiteral("On Windows");
 #else
-        const QString system = QStringLiteral("  - Elsewhere:");
+        const QString system = QStringLiteral("Elsewhere");
 #endif
-        const QStringList readme =
-            QString::fromUtf8(readAll(QFINDTESTDATA("../../../README.md"))).split(u'\n');
-        const QRegularExpression place(QStringLiteral("^    \\d\\. `(.*)`$"));
+        // The numbered lines below the system's item of the list.
+        const QRegularExpression list(
+            QStringLiteral("\n  - %1:.*\n(?:    \\D.*\n)*((?:    \\d\\. .*\n)+)").arg(system));
         QStringList listed;
-        for (qsizetype at = readme.indexOf(QRegularExpression(system + QStringLiteral(".*"))) + 1;
-             at > 0 && at < readme.size(); ++at) {
-            const QRegularExpressionMatch found = place.match(readme[at]);
-            if (found.hasMatch())
-                listed << QDir::toNativeSeparators(
-                    found.captured(1)
-                        .replace(QStringLiteral("$WINEPREFIX"), prefix.path())
-                        .replace(u'~', home.path()));
-            else if (!listed.isEmpty())
-                break;
-        }
+        for (const QString &line :
+             list.match(QString::fromUtf8(readAll(QFINDTESTDATA("../../../README.md"))))
+                 .captured(1)
+                 .split(u'\n', Qt::SkipEmptyParts))
+            listed << QDir::toNativeSeparators(
+                line.section(u'`', 1, 1)
+                    .replace(QStringLiteral("$WINEPREFIX"), QStringLiteral("/prefix of the test"))
+                    .replace(u'~', QStringLiteral("/home of the test")));
         QStringList searched;
         for (const GameFolder &candidate : gameFolderCandidates())
             searched << QDir::toNativeSeparators(candidate.path);
