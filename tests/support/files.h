@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Reading files back, and real file faults that hold for root too.
+// What the script files' tests share: the script's bytes, and writing it under a file size limit.
 
 #include "model/composition.h"
 #include "output/game/scriptfiles.h"
 #include "output/game/writefailure.h"
 #include "output/script/scriptwriting.h"
+#include "support/faults.h"
 #include "support/filebytes.h"
 #include "support/samples.h"
 #include "ui/words/filemessages.h"
@@ -15,24 +16,8 @@
 #include <QByteArray>
 #include <QFile>
 
-#ifdef Q_OS_WIN
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#endif
-
-#ifdef Q_OS_LINUX
-#include <cstddef>
-#include <cstdint>
-#include <iterator>
-#include <linux/filter.h>
-#include <linux/seccomp.h>
-#include <sys/prctl.h>
-#endif
-
 #ifdef Q_OS_UNIX
 #include <csignal>
-#include <grp.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -55,26 +40,6 @@ template <typename Value, typename Failure> bool succeeded(const Result<Value, F
         qWarning("%s", qPrintable(writeFailureMessage(result.error())));
     return result.ok();
 }
-
-#ifdef Q_OS_UNIX
-inline constexpr bool CanLimitFileSize = true;
-#else
-// Where a write cannot be made to fail part-way, the tests that need it skip with that reason.
-inline constexpr bool CanLimitFileSize = false;
-#endif
-
-#ifdef Q_OS_UNIX
-// Lowers this process's file size limit to `limit` bytes; returns the limits it replaced.
-inline rlimit limitFileSize(unsigned limit)
-{
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = limit;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    return old;
-}
-#endif
 
 // Writes the script while the process may not make any file longer than `limit` bytes, so the
 // write fails part-way (EFBIG); the writer holds off the signal that would otherwise end the
@@ -139,107 +104,5 @@ inline FileStatus writeInChildUnderFileSizeLimit(const QString &folder, const Co
     return FileError{QString(), {QStringLiteral("no file size limit here")}};
 #endif
 }
-
-#ifdef Q_OS_WIN
-inline constexpr bool CanHoldWithoutSharing = true;
-#else
-// POSIX systems have no open that keeps other programs out of a file.
-inline constexpr bool CanHoldWithoutSharing = false;
-#endif
-
-// Holds a file open as a running game may hold its config.cfg: on Windows with no sharing at all,
-// so no other program may open, rename or delete it until this goes out of scope. Only where
-// CanHoldWithoutSharing holds.
-class HeldWithoutSharing
-{
-public:
-    explicit HeldWithoutSharing(const QString &path)
-    {
-#ifdef Q_OS_WIN
-        m_handle = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()),
-                               GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-#else
-        Q_UNUSED(path);
-#endif
-    }
-    ~HeldWithoutSharing()
-    {
-#ifdef Q_OS_WIN
-        if (m_handle != INVALID_HANDLE_VALUE)
-            CloseHandle(m_handle);
-#endif
-    }
-    HeldWithoutSharing(const HeldWithoutSharing &) = delete;
-    HeldWithoutSharing &operator=(const HeldWithoutSharing &) = delete;
-
-    bool isHeld() const
-    {
-#ifdef Q_OS_WIN
-        return m_handle != INVALID_HANDLE_VALUE;
-#else
-        return false;
-#endif
-    }
-
-private:
-#ifdef Q_OS_WIN
-    HANDLE m_handle = INVALID_HANDLE_VALUE;
-#endif
-};
-
-#ifdef Q_OS_UNIX
-// "nobody": an account that permission bits hold for when the tests run as root.
-inline constexpr uid_t UnprivilegedId = 65534;
-
-// Runs `step` in a child process, where it may change its limits, signals, account and
-// system calls for itself alone. Returns whether the child ended normally with `step` true; a
-// child that a signal ended returns false.
-inline bool runInChild(const std::function<bool()> &step)
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(step() ? 0 : 1);
-    int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
-}
-
-// Runs `step` where permission bits hold: as root in a child process that has dropped to the
-// unprivileged account (see handOver), otherwise directly. Returns whether `step` returned true.
-inline bool runWherePermissionsHold(const std::function<bool()> &step)
-{
-    if (::geteuid() != 0)
-        return step();
-    return runInChild([&] {
-        return ::setgroups(0, nullptr) == 0 && ::setgid(UnprivilegedId) == 0 &&
-               ::setuid(UnprivilegedId) == 0 && step();
-    });
-}
-
-// Hands a file or folder to the account runWherePermissionsHold drops to, when running as root.
-inline bool handOver(const QString &path)
-{
-    return ::geteuid() != 0 ||
-           ::chown(QFile::encodeName(path).constData(), UnprivilegedId, UnprivilegedId) == 0;
-}
-#endif
-
-#ifdef Q_OS_LINUX
-// From now on every call of the system call `number` by this process fails with `error`, as a
-// full disk or a failing device makes it fail: for a child of runInChild.
-inline bool failSystemCall(long number, int error)
-{
-    sock_filter filter[] = {
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, std::uint32_t(number), 0, 1),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (std::uint32_t(error) & SECCOMP_RET_DATA)),
-        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-    };
-    const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
-    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
-           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
-}
-#endif
 
 } // namespace tintforge::testing
