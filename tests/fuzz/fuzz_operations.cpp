@@ -16,6 +16,7 @@
 #include "support/operations.h"
 #include "ui/mainwindow/codepagetext.h"
 #include "ui/mainwindow/codepagevalidator.h"
+#include "ui/words/reasons.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -105,7 +106,7 @@ void fuzzWriter(testing::ByteStream &in)
         check(scriptNow == rendered, "written script differs from the rendered one");
         check(configGrew || fault == Fault::ConfigIsFull, "config did not gain the exec line");
     } else {
-        check(!written.error().path.isEmpty() && !written.error().cause.reason.isEmpty(),
+        check(!written.error().path.isEmpty() && !reasonText(written.error().cause).isEmpty(),
               "error without path or reason");
         if (fault != Fault::ScriptIsFolder)
             check(scriptNow == oldScript || scriptNow == rendered, "script neither old nor new");
