@@ -218,7 +218,7 @@ void MainWindow::createSegmentRow(SegmentId id)
     field->setContextMenuPolicy(Qt::CustomContextMenu);
     // Said as it opens: a screen reader is silent until an item has the keyboard, and names no
     // menu at all.
-    connect(field, &QWidget::customContextMenuRequested, this, [this, id, &kind](const QPoint &at) {
+    connect(field, &QWidget::customContextMenuRequested, this, [this, id](const QPoint &at) {
         const std::unique_ptr<QMenu> menu = segmentMenu(id);
         m_notice->say(menuNotice(id));
         menu->exec(m_fields[id]->mapToGlobal(at));
