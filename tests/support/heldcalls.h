@@ -5,9 +5,9 @@
 
 #include "output/files/reaching.h"
 
-#include <condition_variable>
-#include <mutex>
+#include <QMutex>
 #include <QString>
+#include <QWaitCondition>
 
 namespace tintforge::testing {
 
@@ -18,7 +18,7 @@ class HeldFolder
 public:
     explicit HeldFolder(const QString &folder)
     {
-        const std::scoped_lock lock(state().mutex);
+        const QMutexLocker lock(&state().mutex);
         state().folder = folder;
         state().held = true;
         setReachHook(wait);
@@ -29,17 +29,16 @@ public:
 
     void release()
     {
-        {
-            const std::scoped_lock lock(state().mutex);
-            state().held = false;
-        }
-        state().released.notify_all();
+        const QMutexLocker lock(&state().mutex);
+        state().held = false;
+        state().released.wakeAll();
     }
 
 private:
     struct State {
-        std::mutex mutex;
-        std::condition_variable released;
+        // The toolkit's, as the threads it holds are the toolkit's (see ReachedPlace).
+        QMutex mutex;
+        QWaitCondition released;
         QString folder;
         bool held = false;
     };
@@ -50,10 +49,11 @@ private:
     }
     static void wait(const QString &path)
     {
-        std::unique_lock lock(state().mutex);
+        const QMutexLocker lock(&state().mutex);
         if (path != state().folder && !path.startsWith(state().folder + u'/'))
             return;
-        state().released.wait(lock, [] { return !state().held; });
+        while (state().held)
+            state().released.wait(&state().mutex);
     }
 };
 

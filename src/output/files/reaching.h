@@ -2,7 +2,7 @@
 #pragma once
 
 #include <memory>
-#include <mutex>
+#include <QMutex>
 #include <QString>
 
 namespace tintforge {
@@ -15,17 +15,20 @@ class ReachedPlace
 public:
     void set(const QString &path)
     {
-        const std::scoped_lock lock(m_mutex);
+        const QMutexLocker lock(&m_mutex);
         m_path = path;
     }
     QString path() const
     {
-        const std::scoped_lock lock(m_mutex);
+        const QMutexLocker lock(&m_mutex);
         return m_path;
     }
 
 private:
-    mutable std::mutex m_mutex;
+    // The toolkit's lock and thread storage, not the C++ library's: with MinGW-w64 those go
+    // through winpthreads, whose bookkeeping for threads it did not start now and then left the
+    // process waiting for ever at its end under Wine.
+    mutable QMutex m_mutex;
     QString m_path;
 };
 

@@ -4,7 +4,7 @@
 #include "output/files/reaching.h"
 
 #include <atomic>
-#include <mutex>
+#include <QMutex>
 #include <QThread>
 #include <QTimer>
 
@@ -18,7 +18,7 @@ std::atomic<int> threadsAtWork = 0;
 
 // Where a thread hands its outcome: the FileWork while it lives, nothing after.
 struct FileWork::Mailbox {
-    std::mutex mutex;
+    QMutex mutex; // not std::mutex, for the reason ReachedPlace gives
     FileWork *owner = nullptr;
 };
 
@@ -37,7 +37,7 @@ FileWork::FileWork(QObject *parent)
 
 FileWork::~FileWork()
 {
-    const std::scoped_lock lock(m_mailbox->mutex);
+    const QMutexLocker lock(&m_mailbox->mutex);
     m_mailbox->owner = nullptr;
 }
 
@@ -70,7 +70,7 @@ void FileWork::startJob(Job job)
             recordReachesIn(place);
             const std::function<void()> deliver = job();
             --threadsAtWork;
-            const std::scoped_lock lock(mailbox->mutex);
+            const QMutexLocker lock(&mailbox->mutex);
             if (FileWork *owner = mailbox->owner) {
                 QMetaObject::invokeMethod(
                     owner, [owner, number, deliver] { owner->arrived(number, deliver); },
