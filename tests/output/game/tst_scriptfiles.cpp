@@ -5,7 +5,6 @@
 #include "output/game/scriptfiles.h"
 #include "output/script/execline.h"
 #include "support/files.h"
-#include "ui/words/reasons.h"
 
 #include <QDir>
 #include <QFile>
@@ -151,34 +150,33 @@ private slots:
         });
 #endif
         QString folder = dir.path();
-        const QByteArray oldScript = "old script\r\n";
-        const QByteArray oldConfig = "bind x\r\n";
+        const QString script = dir.filePath(QStringLiteral("color.cfg"));
+        const QString config = dir.filePath(QStringLiteral("config.cfg"));
         if (fault == QStringLiteral("missing")) {
             folder = dir.filePath(QStringLiteral("missing"));
         } else if (fault == QStringLiteral("through-file")) {
             writeFile(dir.filePath(QStringLiteral("file")), "x");
             folder = dir.filePath(QStringLiteral("file/user"));
         } else {
-            writeFile(dir.filePath(QStringLiteral("config.cfg")), oldConfig);
-            writeFile(dir.filePath(QStringLiteral("color.cfg")), oldScript);
+            writeFile(config, "bind x\r\n");
+            writeFile(script, "old script\r\n");
         }
-        if (fault == QStringLiteral("script-is-folder")) {
-            QVERIFY(QFile::remove(dir.filePath(QStringLiteral("color.cfg"))));
-            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("color.cfg")));
-        } else if (fault == QStringLiteral("config-is-folder")) {
-            QVERIFY(QFile::remove(dir.filePath(QStringLiteral("config.cfg"))));
-            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("config.cfg")));
-        } else if (fault == QStringLiteral("config-fifo")) {
+        // The file in the way takes the place of the old one.
+        const QString inTheWay = fault == QStringLiteral("script-is-folder") ? script : config;
+        if (QStringList{QStringLiteral("script-is-folder"), QStringLiteral("config-is-folder"),
+                        QStringLiteral("config-fifo"), QStringLiteral("config-full-pipe"),
+                        QStringLiteral("config-full")}
+                .contains(fault))
+            QVERIFY(QFile::remove(inTheWay));
+        if (fault.endsWith(QStringLiteral("-is-folder")))
+            QVERIFY(QDir().mkdir(inTheWay));
+        else if (fault == QStringLiteral("config-full"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/full"), config));
 #ifdef Q_OS_UNIX
-            QVERIFY(QFile::remove(dir.filePath(QStringLiteral("config.cfg"))));
-            QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("config.cfg"))), 0666),
-                     0);
-#endif
-        } else if (fault == QStringLiteral("config-full-pipe")) {
-#ifdef Q_OS_UNIX
-            QVERIFY(QFile::remove(dir.filePath(QStringLiteral("config.cfg"))));
-            const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("config.cfg")));
+        const QByteArray fifo = QFile::encodeName(config);
+        if (fault == QStringLiteral("config-fifo") || fault == QStringLiteral("config-full-pipe"))
             QCOMPARE(::mkfifo(fifo.constData(), 0666), 0);
+        if (fault == QStringLiteral("config-full-pipe")) {
             reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
             const int filler = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
             QVERIFY(reader >= 0 && filler >= 0);
@@ -186,14 +184,8 @@ private slots:
             while (::write(filler, block.constData(), std::size_t(block.size())) > 0) {
             }
             ::close(filler);
-#endif
-        } else if (fault == QStringLiteral("config-full")) {
-            QVERIFY(QFile::remove(dir.filePath(QStringLiteral("config.cfg"))));
-            QVERIFY(QFile::link(QStringLiteral("/dev/full"),
-                                dir.filePath(QStringLiteral("config.cfg"))));
         }
-
-        const QString script = dir.filePath(QStringLiteral("color.cfg"));
+#endif
         const auto writable = qScopeGuard(
             [&] { QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner); });
         if (fault == QStringLiteral("script-read-only"))
@@ -204,11 +196,10 @@ private slots:
         if (fault == QStringLiteral("script-held"))
             QVERIFY(held.emplace(script).isHeld());
         else if (fault == QStringLiteral("config-held"))
-            QVERIFY(held.emplace(dir.filePath(QStringLiteral("config.cfg"))).isHeld());
+            QVERIFY(held.emplace(config).isHeld());
         std::optional<Result<NativeFile, SystemError>> locker;
         if (fault == QStringLiteral("config-locked")) {
-            locker.emplace(NativeFile::open(dir.filePath(QStringLiteral("config.cfg")),
-                                            NativeFile::Mode::Read));
+            locker.emplace(NativeFile::open(config, NativeFile::Mode::Read));
             QVERIFY(*locker && (*locker)->holdAgainstOurOtherWriters());
         }
         const FileStatus written = fault == QStringLiteral("size-limit")
@@ -218,9 +209,7 @@ private slots:
         QVERIFY(!written);
         const FileError &error = written.error();
         QCOMPARE(error.path, joinPath(folder, failingFile.toStdString()));
-        QVERIFY(!reasonText(error.cause).isEmpty());
-        QVERIFY(writeFailureMessage(error).contains(error.path));
-        QVERIFY(writeFailureMessage(error).contains(reasonText(error.cause)));
+        QVERIFY(!error.cause.reason.isEmpty() || error.cause.refusal != Refusal::None);
         if (scriptWritten)
             expected.insert(QStringLiteral("color.cfg"), scriptOf(c));
         held.reset();

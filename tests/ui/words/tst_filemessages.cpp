@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// What the user is told about a file: its name as it is.
+// What the user is told about a file: its name as it is, and where Make looked for the game.
 #include "ui/words/filemessages.h"
 #include "ui/words/windowwords.h"
 
@@ -36,6 +36,75 @@ private slots:
         QVERIFY(notAnsweringMessage(name, std::chrono::seconds(3), Waiting::Writing)
                     .startsWith(
                         QStringLiteral("Nothing has come back from %1 for 3 seconds").arg(shown)));
+    }
+    // Where Make writes, or every place it looked in and what to do: the standard place first,
+    // then the others a line each. Where Windows redirects the game out of a folder, its
+    // VirtualStore copy is named with it.
+    void whereMakeLookedIsSaid_data()
+    {
+        QTest::addColumn<QStringList>("places");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("other places")
+            << QStringList{QStringLiteral("/h/.loki/sof"), QStringLiteral("/h/.wine/x86"),
+                           QStringLiteral("/h/.wine/user")}
+            << QStringLiteral("\"/h/.loki/sof\"");
+#ifdef Q_OS_WIN
+        const QString standard = QStringLiteral("C:\\Program Files\\Raven\\SOF\\user");
+        QTest::newRow("redirected")
+            << QStringList{standard, QStringLiteral("D:\\SOF\\user")}
+            << QStringLiteral("\"%1\" (or its VirtualStore copy \"%2\")")
+                   .arg(standard, qEnvironmentVariable("LOCALAPPDATA") +
+                                      QStringLiteral("\\VirtualStore") + standard.mid(2));
+#endif
+    }
+    void whereMakeLookedIsSaid()
+    {
+        QFETCH(QStringList, places);
+        QFETCH(QString, shown);
+        WriteFailure failure;
+        failure.files.push_back(
+            {places[0] + QStringLiteral("/color.cfg"), {QStringLiteral("gone")}});
+        for (const QString &place : places)
+            failure.lookedIn.push_back({place, {}});
+        QStringList others;
+        for (const QString &place : places.mid(1))
+            others << u'"' + place + u'"';
+        const QString chooseAnother =
+            QStringLiteral("\nUse \"...\" (save in another folder) to choose another folder.");
+        QCOMPARE(writeFailureMessage(failure),
+                 QStringLiteral("Could not write \"%1/color.cfg\": gone.\n\nThe game's folder was "
+                                "not found there%2, nor in:\n")
+                         .arg(places[0], shown.mid(places[0].size() + 2)) +
+                     others.join(u'\n') + chooseAnother);
+        QCOMPARE(makeDestinationText({{{places[0], {}}, false, failure.lookedIn}, {}}),
+                 QStringLiteral("The game's folder was not found in %1, nor in:\n").arg(shown) +
+                     others.join(u'\n') + u'.' + chooseAnother);
+        QCOMPARE(makeDestinationText({{{places[0], {}}, true, failure.lookedIn}, places[0]}),
+                 QStringLiteral("Writes color.cfg into \"%1\".").arg(places[0]));
+        QCOMPARE(makeDestinationText({{{places[0], {}}, true, {}}, QStringLiteral("/v")}),
+                 QStringLiteral("Writes color.cfg into \"/v\".\nThis is the game's VirtualStore "
+                                "copy of \"%1\".")
+                     .arg(places[0]));
+    }
+
+    // The program's own reasons, where the system has none, as the user reads them.
+    void ownReasonsAreSaid_data()
+    {
+        QTest::addColumn<Refusal>("refusal");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("not a file")
+            << Refusal::NotOrdinaryFile << QStringLiteral("it is not an ordinary file");
+        QTest::newRow("too large for a script")
+            << Refusal::LargerThanAnyScript
+            << QStringLiteral("it is larger than 64 KiB, which no colour script is, even one "
+                              "edited by hand");
+    }
+    void ownReasonsAreSaid()
+    {
+        QFETCH(Refusal, refusal);
+        QFETCH(QString, said);
+        QCOMPARE(openFailureMessage({QStringLiteral("/x"), refused(refusal)}),
+                 QStringLiteral("Could not open \"/x\": %1.").arg(said));
     }
 };
 
