@@ -14,7 +14,6 @@
 
 #include <functional>
 #include <QByteArray>
-#include <QFile>
 
 #ifdef Q_OS_UNIX
 #include <csignal>

@@ -5,30 +5,18 @@
 #include "support/chooser.h"
 #include "support/mainwindow.h"
 #include "support/widgets.h"
-#include "ui/folderchooser/folderlist.h"
 #include "ui/folderchooser/saveaswindow.h"
-#include "ui/look/placement.h"
 #include "ui/look/windowlook.h"
 #include "ui/mainwindow/mainwindow.h"
 
-#include <algorithm>
-#include <cmath>
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QActionGroup>
 #include <QApplication>
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPointer>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 
 #ifdef Q_OS_WIN
 #include "ui/accessibility/uianotification.h"

@@ -1,32 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "output/files/filewrites.h"
 #include "output/files/paths.h"
-#include "output/game/gamefolder.h"
-#include "output/game/make.h"
-#include "output/game/scriptfiles.h"
 #include "output/script/execline.h"
-#include "output/script/lines.h"
-#include "output/script/scriptwriting.h"
 #include "support/chooser.h"
-#include "support/files.h"
 #include "support/widgets.h"
 #include "ui/folderchooser/drives.h"
 #include "ui/folderchooser/folderlist.h"
 #include "ui/folderchooser/saveaswindow.h"
 #include "ui/look/windowlook.h"
-#include "ui/mainwindow/mainwindow.h"
 
-#include <QAccessible>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>

@@ -1,33 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Both windows on any desktop: the same look under a light and a dark colour scheme, placed
 // wholly on the screen, and usable by keyboard and screen reader.
-#include "model/palette.h"
 #include "support/chooser.h"
 #include "support/mainwindow.h"
 #include "support/widgets.h"
-#include "ui/folderchooser/folderlist.h"
 #include "ui/folderchooser/saveaswindow.h"
 #include "ui/look/placement.h"
 #include "ui/look/windowlook.h"
-#include "ui/mainwindow/mainwindow.h"
 
-#include <algorithm>
-#include <cmath>
-#include <QAbstractItemView>
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <QWindow>
 
 using namespace tintforge;
 using tintforge::testing::control;
@@ -123,3 +106,4 @@ private slots:
 
 QTEST_MAIN(TestPlacement)
 #include "tst_placement.moc"
+#include "ui/mainwindow/mainwindow.h"

@@ -7,27 +7,17 @@
 #include "support/widgets.h"
 #include "ui/folderchooser/folderlist.h"
 #include "ui/folderchooser/saveaswindow.h"
-#include "ui/look/placement.h"
 #include "ui/look/windowlook.h"
 #include "ui/mainwindow/mainwindow.h"
 
 #include <algorithm>
 #include <cmath>
-#include <QAbstractItemView>
-#include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPointer>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <QWindow>
 
 using namespace tintforge;
 using tintforge::testing::control;

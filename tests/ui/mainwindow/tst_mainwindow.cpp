@@ -1,9 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "model/palette.h"
-#include "output/game/open.h"
-#include "output/script/lines.h"
-#include "output/script/scriptreading.h"
-#include "output/script/scriptwriting.h"
 #include "support/files.h"
 #include "support/gamefolder.h"
 #include "support/heldcalls.h"
@@ -17,7 +13,6 @@
 #include <cerrno>
 #include <cstring>
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,9 +20,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
