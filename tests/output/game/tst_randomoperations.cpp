@@ -58,8 +58,7 @@ private slots:
             } else {
                 QVERIFY(testing::succeeded(writeColourScript(dir.path(), c)));
                 ++writes;
-                QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))),
-                         QByteArray::fromStdString(renderColourScript(c)));
+                QCOMPARE(readAll(dir.filePath(QStringLiteral("color.cfg"))), testing::scriptOf(c));
             }
             QCOMPARE(
                 readAll(dir.filePath(QStringLiteral("config.cfg"))).count(testing::ExecLineBytes),

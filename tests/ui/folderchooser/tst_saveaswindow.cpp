@@ -101,8 +101,7 @@ private slots:
         QPointer<SaveAsWindow> guard(chooser);
         control<QPushButton>(chooser, "saveButton")->click();
         QTRY_VERIFY(!guard);
-        QCOMPARE(readAll(folder("game/user/color.cfg")),
-                 QByteArray::fromStdString(renderColourScript(main->composition())));
+        QCOMPARE(readAll(folder("game/user/color.cfg")), testing::scriptOf(main->composition()));
         QCOMPARE(readAll(folder("game/user/config.cfg")), testing::ExecLineBytes);
         QVERIFY(!QFileInfo::exists(folder("game/color.cfg")));
         QVERIFY(messages.isEmpty());

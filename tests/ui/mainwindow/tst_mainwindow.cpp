@@ -20,8 +20,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -691,8 +691,7 @@ private slots:
         typeText(control("clanField"), QStringLiteral("XYZ"));
         control("makeButton")->setFocus();
         QTest::keyClick(control("makeButton"), Qt::Key(key));
-        QTRY_COMPARE(readAll(game.file("color.cfg")),
-                     QByteArray::fromStdString(renderColourScript(form->composition())));
+        QTRY_COMPARE(readAll(game.file("color.cfg")), testing::scriptOf(form->composition()));
         QCOMPARE(readAll(game.file("config.cfg")), testing::ExecLineBytes);
         QVERIFY(messages.isEmpty());
     }
@@ -736,8 +735,7 @@ private slots:
         for (FileWork *work : form->findChildren<FileWork *>())
             work->setPatience(std::chrono::milliseconds(300));
         typeText(control("nameField"), QStringLiteral("Pressed"));
-        const QByteArray pressed =
-            QByteArray::fromStdString(renderColourScript(form->composition()));
+        const QByteArray pressed = testing::scriptOf(form->composition());
         auto *make = control<QPushButton>("makeButton");
         const auto tip = [make] {
             QHelpEvent ask(QEvent::ToolTip, QPoint(5, 5), make->mapToGlobal(QPoint(5, 5)));
