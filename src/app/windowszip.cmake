@@ -9,6 +9,18 @@ string(REPEAT "=" ${title_length} README_UNDERLINE)
 # advzip packs the same files again with 7-Zip's deflate: an ordinary zip that every unzip
 # reads, about 4% smaller than libarchive's.
 find_program(TINTFORGE_ADVZIP advzip REQUIRED)
+# The read-me's paragraphs for players are README.md's and docs/windows.md's own.
+include(${PROJECT_SOURCE_DIR}/cmake/documentparts.cmake)
+document_paragraph(systems docs/windows.md "The program runs on")
+as_plain_text(WINDOWS_SYSTEMS "${systems}" 96)
+readme_windows_places(WINDOWS_PLACES)
+document_list(STEPS README.md "1. Click a segment's" 96)
+document_paragraph(keyboard README.md "From the keyboard:")
+as_plain_text(KEYBOARD_USE "${keyboard}" 96)
+document_paragraph(reopening README.md "To change a name made before")
+as_plain_text(REOPENING "${reopening}" 96)
+document_paragraph(virtualstore README.md "Windows runs the game")
+as_plain_text(VIRTUALSTORE "${virtualstore}" 96)
 configure_file(windows-readme.txt.in ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
 
 add_custom_target(zip
