@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTest>
 #include <set>
-#include <vector>
 
 using namespace tintforge;
 

@@ -12,7 +12,6 @@
 #include "support/samples.h"
 #include "ui/words/filemessages.h"
 
-#include <functional>
 #include <QByteArray>
 
 #ifdef Q_OS_UNIX

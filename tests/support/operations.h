@@ -14,7 +14,6 @@
 #include "output/script/scriptwriting.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>

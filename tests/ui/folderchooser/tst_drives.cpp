@@ -13,11 +13,6 @@
 #include <QScopeGuard>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 using namespace tintforge;
 using tintforge::testing::control;
 
