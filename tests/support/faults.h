@@ -55,11 +55,14 @@ inline QMap<QString, QByteArray> snapshot(const QString &folder)
     return entries;
 }
 
+// What the system lets a test do, the tests that need it skipping where it does not: make a write
+// fail part-way with a file size limit, and open a file so that no other program may open it.
 #ifdef Q_OS_UNIX
 inline constexpr bool CanLimitFileSize = true;
+inline constexpr bool CanHoldWithoutSharing = false;
 #else
-// Where a write cannot be made to fail part-way, the tests that need it skip with that reason.
 inline constexpr bool CanLimitFileSize = false;
+inline constexpr bool CanHoldWithoutSharing = true;
 #endif
 
 #ifdef Q_OS_UNIX
@@ -73,13 +76,6 @@ inline rlimit limitFileSize(unsigned limit)
     ::setrlimit(RLIMIT_FSIZE, &small);
     return old;
 }
-#endif
-
-#ifdef Q_OS_WIN
-inline constexpr bool CanHoldWithoutSharing = true;
-#else
-// POSIX systems have no open that keeps other programs out of a file.
-inline constexpr bool CanHoldWithoutSharing = false;
 #endif
 
 // Holds a file open as a running game may hold its config.cfg: on Windows with no sharing at all,

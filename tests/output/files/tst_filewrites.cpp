@@ -33,20 +33,17 @@ namespace {
 const QByteArray Script = "new script\r\n";
 const QByteArray Line = "exec color.cfg\r\n";
 
-// The line added, on a line of its own where the file may not end with a whole one.
-std::string line(bool endsWithWholeLine)
-{
-    return (endsWithWholeLine ? "" : "\r\n") + Line.toStdString();
-}
-
 bool replaceScript(const QString &folder)
 {
     return replaceFile(folder, QStringLiteral("color.cfg"), Script.toStdString()).ok();
 }
 
+// Adds the line on a line of its own where the file may not end with a whole one.
 FileStatus appendLine(const QString &folder)
 {
-    return appendToFile(folder, QStringLiteral("config.cfg"), line);
+    return appendToFile(folder, QStringLiteral("config.cfg"), [](bool endsWithWholeLine) {
+        return (endsWithWholeLine ? "" : "\r\n") + Line.toStdString();
+    });
 }
 
 bool writeBoth(const QString &folder)

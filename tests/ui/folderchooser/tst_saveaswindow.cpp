@@ -8,6 +8,7 @@
 #include "ui/folderchooser/folderlist.h"
 #include "ui/folderchooser/saveaswindow.h"
 #include "ui/look/windowlook.h"
+#include "ui/mainwindow/mainwindow.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -315,4 +316,3 @@ private slots:
 
 QTEST_MAIN(TestSaveAsWindow)
 #include "tst_saveaswindow.moc"
-#include "ui/mainwindow/mainwindow.h"

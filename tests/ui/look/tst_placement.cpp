@@ -7,6 +7,7 @@
 #include "ui/folderchooser/saveaswindow.h"
 #include "ui/look/placement.h"
 #include "ui/look/windowlook.h"
+#include "ui/mainwindow/mainwindow.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -106,4 +107,3 @@ private slots:
 
 QTEST_MAIN(TestPlacement)
 #include "tst_placement.moc"
-#include "ui/mainwindow/mainwindow.h"
