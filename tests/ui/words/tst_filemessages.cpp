@@ -66,19 +66,17 @@ private slots:
             {places[0] + QStringLiteral("/color.cfg"), {QStringLiteral("gone")}});
         for (const QString &place : places)
             failure.lookedIn.push_back({place, {}});
-        QStringList others;
-        for (const QString &place : places.mid(1))
-            others << u'"' + place + u'"';
+        const QString others = u'"' + places.mid(1).join(QStringLiteral("\"\n\"")) + u'"';
         const QString chooseAnother =
             QStringLiteral("\nUse \"...\" (save in another folder) to choose another folder.");
         QCOMPARE(writeFailureMessage(failure),
                  QStringLiteral("Could not write \"%1/color.cfg\": gone.\n\nThe game's folder was "
                                 "not found there%2, nor in:\n")
                          .arg(places[0], shown.mid(places[0].size() + 2)) +
-                     others.join(u'\n') + chooseAnother);
+                     others + chooseAnother);
         QCOMPARE(makeDestinationText({{{places[0], {}}, false, failure.lookedIn}, {}}),
                  QStringLiteral("The game's folder was not found in %1, nor in:\n").arg(shown) +
-                     others.join(u'\n') + u'.' + chooseAnother);
+                     others + u'.' + chooseAnother);
         QCOMPARE(makeDestinationText({{{places[0], {}}, true, failure.lookedIn}, places[0]}),
                  QStringLiteral("Writes color.cfg into \"%1\".").arg(places[0]));
         QCOMPARE(makeDestinationText({{{places[0], {}}, true, {}}, QStringLiteral("/v")}),
