@@ -42,9 +42,10 @@ struct UnreadPart {
 };
 
 // What a colour script gave back: the texts, colours and clan switch of its name, host and
-// message lines, and every part that could not be read exactly. A part is read only when its
-// segment can hold it exactly: nothing is guessed. Each colour code takes the first swatch that
-// writes it.
+// message lines, and every part that could not be read exactly. Characters the game does not
+// take in a text (a ; in a name) are left out of it and named; past that, a part is read only
+// when its segment can hold it exactly: nothing is guessed. Each colour code takes the first
+// swatch that writes it.
 struct ScriptContents {
     Composition composition;
     std::vector<UnreadPart> unread;

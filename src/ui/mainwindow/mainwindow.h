@@ -53,7 +53,6 @@ public:
     void setMessageSink(MessageSink sink) { m_showMessage = std::move(sink); }
     void setLinkOpener(LinkOpener opener) { m_openLink = std::move(opener); }
     void setScriptChooser(ScriptChooser chooser) { m_chooseScript = std::move(chooser); }
-    // The open folder chooser, or null.
 
     // Shows the folder chooser, creating it when none is open; never a second one.
     void openFolderChooser();
@@ -66,8 +65,8 @@ public:
     // Ctrl+O: opens the colour script the user chooses, starting in the folder Make writes into,
     // once that is found.
     void chooseScriptToOpen();
-    // A segment field's context menu: the usual editing actions and a "Colour" submenu with the
-    // The swatches by name, each of which selects the segment and applies the swatch.
+    // A segment field's context menu: the usual editing actions and a "Colour" submenu that
+    // names the swatches, each of which selects the segment and applies the swatch.
     std::unique_ptr<QMenu> segmentMenu(SegmentId id);
 
 protected:
