@@ -11,7 +11,7 @@
 #include "output/files/paths.h"
 #include "output/game/gamefolder.h"
 #include "output/game/make.h"
-#include "output/script/execline.h"
+#include "output/script/filenames.h"
 #include "support/files.h"
 #include "support/operations.h"
 #include "ui/mainwindow/codepagetext.h"

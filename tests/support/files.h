@@ -4,9 +4,9 @@
 // What the script files' tests share: the script's bytes, and writing it under a file size limit.
 
 #include "model/composition.h"
-#include "output/game/scriptfiles.h"
+#include "output/game/scriptwriting.h"
 #include "output/game/writefailure.h"
-#include "output/script/scriptwriting.h"
+#include "output/script/scriptrendering.h"
 #include "support/faults.h"
 #include "support/filebytes.h"
 #include "support/samples.h"

@@ -11,7 +11,7 @@
 #include "output/script/colourchart.h"
 #include "output/script/lines.h"
 #include "output/script/scriptreading.h"
-#include "output/script/scriptwriting.h"
+#include "output/script/scriptrendering.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -7,8 +7,9 @@
 #include "output/files/paths.h"
 #include "output/files/reaching.h"
 #include "output/script/execline.h"
-#include "output/script/scriptwriting.h"
-#include "scriptfiles.h"
+#include "output/script/filenames.h"
+#include "output/script/scriptrendering.h"
+#include "scriptwriting.h"
 
 #include <algorithm>
 #include <QFileInfo>

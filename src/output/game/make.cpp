@@ -3,11 +3,11 @@
 
 #include "gamecopies.h"
 #include "output/files/paths.h"
-#include "output/script/execline.h"
+#include "output/script/filenames.h"
 
 namespace tintforge {
 
-MakeStatus makeScript(const Composition &composition)
+WriteStatus makeScript(const Composition &composition)
 {
     const GameFolderSearch search = locateGameFolder();
     const GameFolder &folder = search.folder;

@@ -10,13 +10,10 @@ namespace tintforge {
 
 class Composition;
 
-// One Make: the folder whose color.cfg the game reads now, or what went wrong.
-using MakeStatus = WriteStatus;
-
 // Make: writes the script into the game's user folder (see locateGameFolder), into every copy
 // the game reads. When the game's folder was found nowhere, the failure holds every place Make
 // looked in.
-MakeStatus makeScript(const Composition &composition);
+WriteStatus makeScript(const Composition &composition);
 
 // Where Make will write, found afresh each time it is asked for: where the game's folder was
 // looked for and found, and the folder the game will read the script from, which is the found

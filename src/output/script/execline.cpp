@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "execline.h"
 
+#include "filenames.h"
 #include "lines.h"
 
 namespace tintforge {

@@ -2,13 +2,8 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace tintforge {
-
-// The script's file, the game's config that runs it, and the line in the config that does.
-inline constexpr std::string_view ScriptFileName = "color.cfg";
-inline constexpr std::string_view ConfigFileName = "config.cfg";
 
 // The console command that runs the script: "exec color.cfg".
 std::string execLine();

@@ -4,7 +4,7 @@
 #include "lines.h"
 #include "model/codepage.h"
 #include "model/palette.h"
-#include "scriptwriting.h"
+#include "scriptrendering.h"
 
 #include <algorithm>
 #include <array>

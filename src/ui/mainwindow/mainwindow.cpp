@@ -4,17 +4,14 @@
 #include "codepagetext.h"
 #include "codepagevalidator.h"
 #include "colournames.h"
-#include "droppedscript.h"
 #include "editabledropdown.h"
 #include "links.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
 #include "output/files/shownname.h"
+#include "output/game/gamecopies.h"
 #include "output/game/make.h"
 #include "output/game/open.h"
-#include "output/game/save.h"
-#include "output/script/execline.h"
-#include "scriptdialog.h"
 #include "ui/accessibility/accessibility.h"
 #include "ui/accessibility/clickarea.h"
 #include "ui/accessibility/spokennotice.h"
@@ -30,6 +27,8 @@
 #include "ui/look/swatchcolours.h"
 #include "ui/look/windowlook.h"
 #include "ui/messages/messagebox.h"
+#include "ui/reopening/droppedscript.h"
+#include "ui/reopening/scriptdialog.h"
 #include "ui/words/filemessages.h"
 #include "ui/words/windowwords.h"
 
@@ -575,7 +574,7 @@ void MainWindow::makeScriptClicked()
         return;
     m_saving = false;
     m_writes->start([pressed = m_composition] { return makeScript(pressed); },
-                    [this](const MakeStatus &made) {
+                    [this](const WriteStatus &made) {
                         if (!made) {
                             m_showMessage(this, writeFailureMessage(made.error()));
                             return;
@@ -590,21 +589,22 @@ void MainWindow::saveScriptInto(const QString &folder)
     if (refusedWhileWriting())
         return;
     m_saving = true;
-    m_writes->start([folder, pressed = m_composition] { return saveScript(folder, pressed); },
-                    [this](const WriteStatus &written) {
-                        if (!written) {
-                            m_showMessage(m_chooser ? static_cast<QWidget *>(m_chooser) : this,
-                                          writeFailureMessage(written.error()));
-                            return;
-                        }
-                        // Said once the keyboard is back here, as the window's return would cut
-                        // it short; or after half a second, where no window manager gives it
-                        // back, or the chooser was closed before.
-                        m_toldOnReturn = *written;
-                        QTimer::singleShot(500, this, &MainWindow::tellOnReturn);
-                        if (m_chooser)
-                            m_chooser->close();
-                    });
+    m_writes->start(
+        [folder, pressed = m_composition] { return writeWhereTheGameReads(folder, pressed); },
+        [this](const WriteStatus &written) {
+            if (!written) {
+                m_showMessage(m_chooser ? static_cast<QWidget *>(m_chooser) : this,
+                              writeFailureMessage(written.error()));
+                return;
+            }
+            // Said once the keyboard is back here, as the window's return would cut
+            // it short; or after half a second, where no window manager gives it
+            // back, or the chooser was closed before.
+            m_toldOnReturn = *written;
+            QTimer::singleShot(500, this, &MainWindow::tellOnReturn);
+            if (m_chooser)
+                m_chooser->close();
+        });
 }
 
 // One write at a time, so that two never race for the same files, and none starts late: a press

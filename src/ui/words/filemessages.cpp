@@ -4,6 +4,7 @@
 #include "model/codepage.h"
 #include "output/files/shownname.h"
 #include "output/script/execline.h"
+#include "output/script/filenames.h"
 #include "reasons.h"
 
 #include <QCoreApplication>

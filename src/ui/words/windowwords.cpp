@@ -2,7 +2,7 @@
 #include "windowwords.h"
 
 #include "output/files/shownname.h"
-#include "output/script/execline.h"
+#include "output/script/filenames.h"
 
 #include <QCoreApplication>
 

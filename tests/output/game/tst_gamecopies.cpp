@@ -169,7 +169,7 @@ private slots:
         const MakeDestination destination = makeDestination();
         QCOMPARE(destination.search.folder.path, folder);
         QCOMPARE(destination.reads, reads);
-        const MakeStatus made = makeScript(testing::sampleComposition());
+        const WriteStatus made = makeScript(testing::sampleComposition());
         QVERIFY(testing::succeeded(made));
         QCOMPARE(*made, reads);
         QCOMPARE(scriptTheGameReads(inFolder(folder, "color.cfg")), inFolder(reads, "color.cfg"));

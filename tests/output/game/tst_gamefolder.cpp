@@ -59,7 +59,7 @@ private slots:
         QVERIFY(QDir(root.path()).mkpath(QStringLiteral("y/drive_c/Program Files/Raven/SOF/user")));
         const testing::EnvironmentSetting winePrefix("WINEPREFIX",
                                                      QFile::encodeName(root.path()) + '/' + prefix);
-        const MakeStatus made = makeScript(testing::sampleComposition());
+        const WriteStatus made = makeScript(testing::sampleComposition());
         if (!expected.isEmpty()) {
             QVERIFY(!made);
             QVERIFY2(writeFailureMessage(made.error()).contains(expected),

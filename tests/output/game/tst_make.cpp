@@ -34,7 +34,7 @@ private slots:
         QCOMPARE(defaultGameFolder().path, game.path());
 
         // No game folder yet: Make reports it and creates nothing.
-        const MakeStatus missing = makeScript(testing::sampleComposition());
+        const WriteStatus missing = makeScript(testing::sampleComposition());
         QVERIFY(!missing);
         QCOMPARE(missing.error().files.size(), 1u);
         QCOMPARE(missing.error().files[0].path, game.file("color.cfg"));
@@ -64,7 +64,7 @@ private slots:
         {
             const testing::HomeSetting home(QByteArray::fromStdString(named));
             const testing::EnvironmentSetting noPrefix("WINEPREFIX", {});
-            if (MakeStatus made = makeScript(testing::sampleComposition()); !made)
+            if (WriteStatus made = makeScript(testing::sampleComposition()); !made)
                 error = made.error();
         }
         QVERIFY(error.has_value());
@@ -138,7 +138,7 @@ private slots:
         for (const QString &folder : folders)
             QVERIFY(QDir().mkpath(expand(folder)));
 
-        const MakeStatus made = makeScript(testing::sampleComposition());
+        const WriteStatus made = makeScript(testing::sampleComposition());
         if (!expected.isEmpty()) {
             QVERIFY(testing::succeeded(made));
             QCOMPARE(*made, expand(expected));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "output/files/paths.h"
-#include "output/script/execline.h"
+#include "output/script/filenames.h"
 #include "support/chooser.h"
 #include "support/widgets.h"
 #include "ui/folderchooser/drives.h"

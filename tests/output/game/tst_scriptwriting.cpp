@@ -2,8 +2,7 @@
 // Writing the script and the exec line into one folder: whole, or not at all, whatever fails.
 #include "output/files/nativefile.h"
 #include "output/files/paths.h"
-#include "output/game/scriptfiles.h"
-#include "output/script/execline.h"
+#include "output/game/scriptwriting.h"
 #include "support/files.h"
 
 #include <QDir>
@@ -24,7 +23,7 @@ using tintforge::testing::readAll;
 using tintforge::testing::scriptOf;
 using tintforge::testing::writeFile;
 
-class TestScriptFiles : public QObject
+class TestScriptWriting : public QObject
 {
     Q_OBJECT
 
@@ -210,5 +209,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestScriptFiles)
-#include "tst_scriptfiles.moc"
+QTEST_GUILESS_MAIN(TestScriptWriting)
+#include "tst_scriptwriting.moc"

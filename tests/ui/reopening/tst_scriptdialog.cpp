@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The system's open dialog on Windows, answered as a user would: a thread waits for it by its
 // title, types a name into its file name box and presses Open, or cancels it.
-#include "ui/mainwindow/scriptdialog.h"
+#include "ui/reopening/scriptdialog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "scriptwriting.h"
+#include "scriptrendering.h"
 
 #include "colourchart.h"
 #include "lines.h"

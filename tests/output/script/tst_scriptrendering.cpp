@@ -6,7 +6,7 @@
 #include "output/script/colourchart.h"
 #include "output/script/lines.h"
 #include "output/script/scriptreading.h"
-#include "output/script/scriptwriting.h"
+#include "output/script/scriptrendering.h"
 #include "support/goldenscripts.h"
 
 #include <QByteArray>
@@ -88,7 +88,7 @@ Composition composedFrom(const Positions &positions, const Texts &texts, bool cl
 
 } // namespace
 
-class TestScriptWriting : public QObject
+class TestScriptRendering : public QObject
 {
     Q_OBJECT
 
@@ -239,5 +239,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestScriptWriting)
-#include "tst_scriptwriting.moc"
+QTEST_APPLESS_MAIN(TestScriptRendering)
+#include "tst_scriptrendering.moc"

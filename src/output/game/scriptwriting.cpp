@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "scriptfiles.h"
+#include "scriptwriting.h"
 
 #include "output/files/filewrites.h"
 #include "output/script/execline.h"
-#include "output/script/scriptwriting.h"
+#include "output/script/filenames.h"
+#include "output/script/scriptrendering.h"
 
 namespace tintforge {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "output/script/execline.h"
+#include "output/script/filenames.h"
 
 #include <QString>
 

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string_view>
+
+namespace tintforge {
+
+// The script's file, and the game's config that runs it.
+inline constexpr std::string_view ScriptFileName = "color.cfg";
+inline constexpr std::string_view ConfigFileName = "config.cfg";
+
+} // namespace tintforge
