@@ -27,7 +27,7 @@ Result<QString, FileError> fileToOpen(int argc, char *argv[])
         return QString();
     if (std::optional<QString> exact = exactFileName(argv[1]))
         return *exact;
-    return FileError{shownFileName(argv[1]), refused(Refusal::InexactName)};
+    return FileError{shownFileName(argv[1]), FileRefusal::InexactName};
 }
 
 StartupNotice startupNotice(std::string_view category, const QString &message)

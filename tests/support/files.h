@@ -67,15 +67,18 @@ inline FileStatus writeInChildUnderFileSizeLimit(const QString &folder, const Co
 #ifdef Q_OS_UNIX
     int report[2];
     if (::pipe(report) != 0)
-        return FileError{QString(), {QStringLiteral("no pipe to the writer")}};
+        return FileError{QString(), SystemError{QStringLiteral("no pipe to the writer")}};
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(report[0]);
         std::signal(SIGXFSZ, SIG_DFL);
         limitFileSize(limit);
         const FileStatus written = writeColourScript(folder, c);
+        const auto *error = written ? nullptr : std::get_if<SystemError>(&written.error().cause);
         const QByteArray text =
-            written ? "" : (written.error().path + u'\n' + written.error().cause.reason).toUtf8();
+            written ? ""
+                    : (written.error().path + u'\n' + (error ? error->reason : QStringLiteral("?")))
+                          .toUtf8();
         const bool sent =
             ::write(report[1], text.constData(), std::size_t(text.size())) == text.size();
         ::_exit(sent ? 0 : 1);
@@ -89,17 +92,17 @@ inline FileStatus writeInChildUnderFileSizeLimit(const QString &folder, const Co
     int status = 0;
     if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
         return FileError{QString(),
-                         {QStringLiteral("the writer was ended by signal %1")
-                              .arg(WIFSIGNALED(status) ? WTERMSIG(status) : 0)}};
+                         SystemError{QStringLiteral("the writer was ended by signal %1")
+                                         .arg(WIFSIGNALED(status) ? WTERMSIG(status) : 0)}};
     if (text.isEmpty())
         return {};
     const QString decoded = QString::fromUtf8(text);
-    return FileError{decoded.section(u'\n', 0, 0), {decoded.section(u'\n', 1)}};
+    return FileError{decoded.section(u'\n', 0, 0), SystemError{decoded.section(u'\n', 1)}};
 #else
     Q_UNUSED(folder);
     Q_UNUSED(c);
     Q_UNUSED(limit);
-    return FileError{QString(), {QStringLiteral("no file size limit here")}};
+    return FileError{QString(), SystemError{QStringLiteral("no file size limit here")}};
 #endif
 }
 

@@ -5,32 +5,12 @@
 
 #include <cstddef>
 #include <QString>
+#include <variant>
 
 namespace tintforge {
 
-// Why the program itself refuses a file, where the system let it be: each is worded for the user
-// where the windows tell it.
-enum class Refusal {
-    None,
-    InUse,           // another program keeps it locked longer than the program waits
-    NoTemporaryName, // no free name beside it for the temporary file it is written through
-    ForeignLink,     // a symbolic link of another user's in a folder others may write to
-    NotOrdinaryFile, // a folder, a device or a pipe
-    TooLarge,        // larger than the error's limit, as much as a config.cfg sensibly holds
-    LargerThanAnyScript,
-    NulInName,   // its name holds a NUL, which no file's name does
-    InexactName, // its name is not valid UTF-8, in which the program names files on POSIX systems
-    InexactHomeName,       // the home folder's name is not valid UTF-8
-    InexactWinePrefixName, // the Wine prefix's (WINEPREFIX) name is not valid UTF-8
-    // What no colour script is:
-    Empty,
-    NulBytes,           // it holds NUL bytes, as no text does
-    LoneCarriageReturn, // a carriage return ends no line
-    NoSettingLine,      // no name, host or welcome message line
-};
-
-// Why a step failed: the system's words for it and its own number for it (errno; the Windows
-// error code), or the program's own refusal.
+// The system's own failure of a step: its words for it and its own number for it (errno; the
+// Windows error code).
 struct SystemError {
     enum class Kind {
         Other,
@@ -44,29 +24,68 @@ struct SystemError {
     QString reason; // the system's words; empty where it has none for the code
     long code = 0;
     Kind kind = Kind::Other;
-    Refusal refusal = Refusal::None;
-    std::size_t limit = 0; // TooLarge: the most bytes taken
 
-    bool accessDenied() const { return kind == Kind::AccessDenied; }
     friend bool operator==(const SystemError &, const SystemError &) = default;
 };
 
-// The program's own refusal of a file.
-inline SystemError refused(Refusal refusal, std::size_t limit = 0)
+// Why the file layer itself refuses a file, where the system let it be.
+enum class FileRefusal {
+    InUse,           // another program keeps it locked longer than the program waits
+    NoTemporaryName, // no free name beside it for the temporary file it is written through
+    ForeignLink,     // a symbolic link of another user's in a folder others may write to
+    NotOrdinaryFile, // a folder, a device or a pipe
+    NulInName,       // its name holds a NUL, which no file's name does
+    // its name is not valid UTF-8, in which the program names files on POSIX systems
+    InexactName,
+};
+
+// A file read whole that holds more than the reader takes.
+struct TooLarge {
+    std::size_t limit = 0; // the most bytes taken
+
+    friend bool operator==(const TooLarge &, const TooLarge &) = default;
+};
+
+// An append that failed after another program wrote to the file too: cutting it back would cut
+// theirs as well, so the part already written stays in it.
+struct PartLeftIn {
+    SystemError error;
+
+    friend bool operator==(const PartLeftIn &, const PartLeftIn &) = default;
+};
+
+// Why a file step failed: the system's error, or the file layer's own reason. The layers above
+// carry it on inside causes of their own, beside the reasons they find themselves.
+using FileCause = std::variant<SystemError, FileRefusal, TooLarge, PartLeftIn>;
+
+// Whether the system failed the step in the way `kind` names (see SystemError::Kind).
+inline bool isSystemError(const FileCause &cause, SystemError::Kind kind)
 {
-    return SystemError{QString(), 0, SystemError::Kind::Other, refusal, limit};
+    const auto *system = std::get_if<SystemError>(&cause);
+    return system && system->kind == kind;
+}
+inline bool accessDenied(const FileCause &cause)
+{
+    return isSystemError(cause, SystemError::Kind::AccessDenied);
+}
+inline bool isNameTaken(const FileCause &cause)
+{
+    return isSystemError(cause, SystemError::Kind::NameTaken);
 }
 
 // A step of the system's that gives nothing back.
-using Status = Result<Done, SystemError>;
+using Status = Result<Done, FileCause>;
 
-// A file step that failed: which file, and why.
-struct FileError {
+// A step on a file that failed: which file, and why. Each layer names its own cause.
+template <typename Cause> struct FailedFile {
     QString path;
-    SystemError cause;
+    Cause cause;
 
-    friend bool operator==(const FileError &, const FileError &) = default;
+    friend bool operator==(const FailedFile &, const FailedFile &) = default;
 };
+
+// A file step that failed in the file layer.
+using FileError = FailedFile<FileCause>;
 
 // A step on one file: done, or the file and why not.
 using FileStatus = Result<Done, FileError>;

@@ -72,7 +72,7 @@ FileStatus replaceFile(const QString &folderPath, const QString &name, std::stri
         const QString temporary = temporaryNameFor(name);
         auto file = NativeFile::open(folder, temporary, NativeFile::Mode::CreateNew);
         if (!file) {
-            if (file.error().kind == SystemError::Kind::NameTaken)
+            if (isNameTaken(file.error()))
                 continue;
             return FileError{path, file.error()};
         }
@@ -107,7 +107,7 @@ FileStatus replaceFile(const QString &folderPath, const QString &name, std::stri
         folder.sync();
         return {};
     }
-    return FileError{path, refused(Refusal::NoTemporaryName)};
+    return FileError{path, FileRefusal::NoTemporaryName};
 }
 
 namespace {
@@ -167,17 +167,17 @@ FileStatus appendToFile(const QString &folderPath, const QString &name, Addition
     if (written && oldSize)
         written = file->sync();
     if (!written) {
-        FileError error{path, written.error()};
         if (!oldSize)
-            return error;
+            return FileError{path, written.error()};
         // Cutting back to the old size would also remove what another program has appended
         // meanwhile, so the file is then left as it is.
-        if (file->endsWhereOurWritesLeftIt(*oldSize))
-            (void)file->truncate(*oldSize); // the write's own error is the one to report
-        else
-            error.cause.reason += QStringLiteral("; another program wrote to it meanwhile, so the "
-                                                 "part already written was left in it");
-        return error;
+        if (!file->endsWhereOurWritesLeftIt(*oldSize)) {
+            if (const auto *system = std::get_if<SystemError>(&written.error()))
+                return FileError{path, PartLeftIn{*system}};
+            return FileError{path, written.error()};
+        }
+        (void)file->truncate(*oldSize); // the write's own error is the one to report
+        return FileError{path, written.error()};
     }
     if (Status closed = file->close(); !closed)
         return FileError{path, closed.error()};

@@ -21,7 +21,7 @@ class NativeFolder
 {
 public:
     // Opens the folder; the failure names no file yet.
-    static Result<NativeFolder, SystemError> open(const QString &path);
+    static Result<NativeFolder, FileCause> open(const QString &path);
     // Makes the folder and every missing folder above it, from the top down; succeeds when it
     // is there already. The failure is the system's, for the first folder it could not make.
     static Status makePath(const QString &path);
@@ -86,9 +86,9 @@ public:
         Read,
     };
 
-    static Result<NativeFile, SystemError> open(const QString &path, Mode mode);
-    static Result<NativeFile, SystemError> open(const NativeFolder &folder, const QString &name,
-                                                Mode mode);
+    static Result<NativeFile, FileCause> open(const QString &path, Mode mode);
+    static Result<NativeFile, FileCause> open(const NativeFolder &folder, const QString &name,
+                                              Mode mode);
     ~NativeFile();
     NativeFile(NativeFile &&other) noexcept;
     NativeFile &operator=(NativeFile &&) = delete;
@@ -119,10 +119,10 @@ public:
     // Whether a file that was `oldSize` long still ends exactly where this handle's writes left
     // it: false once another program has written to it as well, or it is not an ordinary file.
     bool endsWhereOurWritesLeftIt(std::int64_t oldSize);
-    Result<char, SystemError> readByteAt(std::int64_t offset);
+    Result<char, FileCause> readByteAt(std::int64_t offset);
     // Reads from the start up to `limit` bytes, and one more when the file holds more, so that
     // the caller can tell a file that fits from one that does not.
-    Result<std::string, SystemError> readUpTo(std::size_t limit);
+    Result<std::string, FileCause> readUpTo(std::size_t limit);
     Status truncate(std::int64_t size);
     // Flushes the file's data to the disk.
     Status sync();
@@ -132,8 +132,8 @@ private:
     explicit NativeFile(std::intptr_t handle) : m_handle(handle) {}
     // The platform's open of `name` in the folder (or of a whole path where the folder has no
     // handle).
-    static Result<NativeFile, SystemError> openIn(std::intptr_t folder, const QString &name,
-                                                  Mode mode);
+    static Result<NativeFile, FileCause> openIn(std::intptr_t folder, const QString &name,
+                                                Mode mode);
 
     // A file descriptor, or a Windows file handle.
     static constexpr std::intptr_t InvalidHandle = -1;

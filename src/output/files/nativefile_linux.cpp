@@ -95,7 +95,7 @@ std::vector<char> accessListOf(int folder, const QString &name)
 
 } // namespace
 
-Result<NativeFolder, SystemError> NativeFolder::open(const QString &path)
+Result<NativeFolder, FileCause> NativeFolder::open(const QString &path)
 {
     reaching(path);
     // A handle that only names the folder: it needs no read permission on it, as creating and
@@ -172,7 +172,7 @@ Status NativeFolder::checkLinkTrusted(const QString &name) const
     const bool othersMayWrite = !ours(folder.st_uid) || (folder.st_mode & (S_IWGRP | S_IWOTH));
     if (ours(link.st_uid) || !othersMayWrite)
         return {};
-    return SystemError{QString(), EPERM, SystemError::Kind::Other, Refusal::ForeignLink};
+    return FileRefusal::ForeignLink;
 }
 
 bool NativeFolder::refusesNewFiles() const
@@ -202,14 +202,14 @@ void NativeFolder::sync() const
     }
 }
 
-Result<NativeFile, SystemError> NativeFile::open(const QString &path, Mode mode)
+Result<NativeFile, FileCause> NativeFile::open(const QString &path, Mode mode)
 {
     reaching(path);
     return openIn(AT_FDCWD, path, mode);
 }
 
-Result<NativeFile, SystemError> NativeFile::open(const NativeFolder &folder, const QString &name,
-                                                 Mode mode)
+Result<NativeFile, FileCause> NativeFile::open(const NativeFolder &folder, const QString &name,
+                                               Mode mode)
 {
     return openIn(folder.m_handle, name, mode);
 }
@@ -218,8 +218,8 @@ Result<NativeFile, SystemError> NativeFile::open(const NativeFolder &folder, con
 // window until one comes, and the file stays non-blocking, so a full pipe fails the write
 // (EAGAIN) instead of holding it; ordinary files are not affected. A config.cfg that the append
 // creates is made writable by its owner, whatever the umask says.
-Result<NativeFile, SystemError> NativeFile::openIn(std::intptr_t folder, const QString &name,
-                                                   Mode mode)
+Result<NativeFile, FileCause> NativeFile::openIn(std::intptr_t folder, const QString &name,
+                                                 Mode mode)
 {
     const QByteArray path = QFile::encodeName(name);
     const auto open = [&](int flags) {
@@ -230,7 +230,7 @@ Result<NativeFile, SystemError> NativeFile::openIn(std::intptr_t folder, const Q
         } while (fd < 0 && errno == EINTR);
         return fd;
     };
-    const auto opened = [](int fd) -> Result<NativeFile, SystemError> {
+    const auto opened = [](int fd) -> Result<NativeFile, FileCause> {
         if (fd < 0)
             return lastError();
         return NativeFile(fd);
@@ -277,7 +277,7 @@ Status NativeFile::holdAgainstOurOtherWriters()
             break;
         std::this_thread::sleep_for(10ms);
     }
-    return refused(Refusal::InUse);
+    return FileRefusal::InUse;
 }
 
 bool NativeFile::tryHoldAgainstOurOtherWriters()
@@ -327,7 +327,7 @@ Status NativeFile::writeAll(std::string_view bytes)
     return {};
 }
 
-Result<char, SystemError> NativeFile::readByteAt(std::int64_t offset)
+Result<char, FileCause> NativeFile::readByteAt(std::int64_t offset)
 {
     char byte = 0;
     ssize_t got = -1;
@@ -341,7 +341,7 @@ Result<char, SystemError> NativeFile::readByteAt(std::int64_t offset)
     return byte;
 }
 
-Result<std::string, SystemError> NativeFile::readUpTo(std::size_t limit)
+Result<std::string, FileCause> NativeFile::readUpTo(std::size_t limit)
 {
     std::string bytes(limit + 1, '\0');
     std::size_t have = 0;

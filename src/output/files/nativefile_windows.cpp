@@ -83,7 +83,7 @@ OVERLAPPED turnByte()
 
 // Windows has no handle to name files relative to: every step joins the folder's path and the
 // name, and the folder's own failures show at the first file step.
-Result<NativeFolder, SystemError> NativeFolder::open(const QString &path)
+Result<NativeFolder, FileCause> NativeFolder::open(const QString &path)
 {
     reaching(path);
     return NativeFolder(path, 0);
@@ -180,21 +180,21 @@ void NativeFolder::remove(const QString &name) const
 
 void NativeFolder::sync() const {}
 
-Result<NativeFile, SystemError> NativeFile::open(const QString &path, Mode mode)
+Result<NativeFile, FileCause> NativeFile::open(const QString &path, Mode mode)
 {
     reaching(path);
     return openIn(0, path, mode);
 }
 
-Result<NativeFile, SystemError> NativeFile::open(const NativeFolder &folder, const QString &name,
-                                                 Mode mode)
+Result<NativeFile, FileCause> NativeFile::open(const NativeFolder &folder, const QString &name,
+                                               Mode mode)
 {
     return openIn(0, folder.pathOf(name), mode);
 }
 
 // Other programs may read, write and rename the files while they are open here, as a running
 // game may; a program that holds one open without sharing makes the open fail instead.
-Result<NativeFile, SystemError> NativeFile::openIn(std::intptr_t, const QString &path, Mode mode)
+Result<NativeFile, FileCause> NativeFile::openIn(std::intptr_t, const QString &path, Mode mode)
 {
     DWORD access = GENERIC_WRITE;
     DWORD disposition = OPEN_ALWAYS;
@@ -227,7 +227,7 @@ Status NativeFile::holdAgainstOurOtherWriters()
             return {}; // a file system that cannot lock: go on without
         Sleep(10);
     }
-    return refused(Refusal::InUse);
+    return FileRefusal::InUse;
 }
 
 bool NativeFile::tryHoldAgainstOurOtherWriters()
@@ -276,7 +276,7 @@ Status NativeFile::writeAll(std::string_view bytes)
     return {};
 }
 
-Result<char, SystemError> NativeFile::readByteAt(std::int64_t offset)
+Result<char, FileCause> NativeFile::readByteAt(std::int64_t offset)
 {
     OVERLAPPED position{};
     position.Offset = DWORD(std::uint64_t(offset) & 0xFFFFFFFFu);
@@ -290,7 +290,7 @@ Result<char, SystemError> NativeFile::readByteAt(std::int64_t offset)
     return byte;
 }
 
-Result<std::string, SystemError> NativeFile::readUpTo(std::size_t limit)
+Result<std::string, FileCause> NativeFile::readUpTo(std::size_t limit)
 {
     std::string bytes(limit + 1, '\0');
     std::size_t have = 0;

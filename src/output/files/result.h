@@ -24,6 +24,12 @@ public:
     = default;
     Result(T value) : m_outcome(std::in_place_index<0>, std::move(value)) {}
     Result(E error) : m_outcome(std::in_place_index<1>, std::move(error)) {}
+    // An error of one of the kinds E holds (a SystemError where E is a FileCause).
+    template <typename U>
+    requires(!std::is_convertible_v<U, T> && !std::is_same_v<U, E> && std::is_convertible_v<U, E>)
+        Result(U error)
+        : m_outcome(std::in_place_index<1>, std::move(error))
+    {}
 
     bool ok() const { return m_outcome.index() == 0; }
     explicit operator bool() const { return ok(); }

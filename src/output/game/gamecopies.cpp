@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "gamecopies.h"
 
-#include "gamefolder.h"
+#include "output/files/filereads.h"
 #include "output/files/filewrites.h"
 #include "output/files/nativefile.h"
 #include "output/files/paths.h"
-#include "output/files/reaching.h"
 #include "output/script/execline.h"
 #include "output/script/filenames.h"
 #include "output/script/scriptrendering.h"
@@ -18,33 +17,11 @@ namespace tintforge {
 
 namespace {
 
-bool isFolder(const QString &path)
-{
-    reaching(path);
-    return QFileInfo(path).isDir();
-}
+// As much as a config.cfg can sensibly hold; the game's own are a few kilobytes.
+constexpr std::size_t MaxConfigSize = std::size_t(64) << 20;
 
-bool exists(const QString &path)
-{
-    reaching(path);
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
-// Whether the system's access rules refuse this user new files in the folder.
-bool refusesNewFiles(const QString &folder)
-{
-    const Result<NativeFolder, SystemError> opened = NativeFolder::open(folder);
-    return opened && opened->refusesNewFiles();
-}
-
-// Whether a write that failed in the folder goes to its twin instead: the system refused this
-// user, or the folder is there only as its twin. Anything else (a full disk, a file in use, a
-// script made read-only) is the folder's own failure.
-bool goesToTwin(const FileError &error, const QString &folder, const QString &twin)
-{
-    return error.cause.accessDenied() || (!isFolder(folder) && isFolder(twin));
-}
+const QString ScriptName = QString::fromLatin1(ScriptFileName);
+const QString ConfigName = QString::fromLatin1(ConfigFileName);
 
 // Makes the twin where it is missing: a twin that cannot be made is the failure of the file
 // that was to go into it, with the system's reason.
@@ -59,121 +36,109 @@ FileStatus makeTwin(const QString &twin, std::string_view fileName)
 // whole in one rename, as the game's first write to it would copy it there.
 FileStatus copyConfigWithExecLine(const QString &real, const QString &twin)
 {
-    // As much as a config.cfg can sensibly hold; the game's own are a few kilobytes.
-    constexpr std::size_t Limit = std::size_t(64) << 20;
-    auto file = NativeFile::open(real, NativeFile::Mode::Read);
-    if (!file)
-        return FileError{real, file.error()};
-    if (!file->regularFileSize())
-        return FileError{real, refused(Refusal::NotOrdinaryFile)};
-    auto content = file->readUpTo(Limit);
+    Result<std::string, FileError> content = readWholeFile(real, MaxConfigSize);
     if (!content)
-        return FileError{real, content.error()};
-    if (content->size() > Limit)
-        return FileError{real, refused(Refusal::TooLarge, Limit)};
+        return content.error();
     std::string bytes = std::move(*content);
     bytes += execLineAddition(bytes.empty() || bytes.back() == '\n');
-    return replaceFile(twin, QString::fromLatin1(ConfigFileName), bytes);
+    return replaceFile(twin, ConfigName, bytes);
 }
 
-std::vector<FileError> writeCopies(const QString &folder, const std::optional<QString> &twin,
-                                   const Composition &composition)
+// Whether the folder's own copy was sent to the twin; any other failure is kept in `failed`.
+bool sentToTwin(const CopyPlan &plan, const FileStatus &written, std::vector<FileError> &failed)
 {
-    std::vector<FileError> failed;
-    if (!twin) {
-        if (FileStatus written = writeColourScript(folder, composition); !written)
-            failed.push_back(written.error());
-        return failed;
-    }
+    if (written)
+        return false;
+    if (plan.sendsToTwin(written.error().cause))
+        return true;
+    failed.push_back(written.error());
+    return false;
+}
 
-    const QString scriptCopy = joinPath(*twin, ScriptFileName);
-    const std::string rendered = renderColourScript(composition);
-    bool scriptIntoTwin = exists(scriptCopy);
-    const QString scriptName = QString::fromLatin1(ScriptFileName);
-    if (FileStatus replaced = replaceFile(folder, scriptName, rendered); !replaced) {
-        if (goesToTwin(replaced.error(), folder, *twin))
-            scriptIntoTwin = true;
-        else
-            failed.push_back(replaced.error());
-    }
-    if (scriptIntoTwin) {
-        FileStatus replaced = makeTwin(*twin, ScriptFileName);
+// Writes the script into the folder, and into the twin where the plan sends it; gives whether
+// the folder's own copy was sent there.
+bool writeScripts(const CopyPlan &plan, const std::string &rendered, std::vector<FileError> &failed)
+{
+    const bool sent = sentToTwin(plan, replaceFile(plan.folder(), ScriptName, rendered), failed);
+    if (plan.intoTwin(ScriptName, sent)) {
+        FileStatus replaced = makeTwin(*plan.twin(), ScriptFileName);
         if (replaced)
-            replaced = replaceFile(*twin, scriptName, rendered);
+            replaced = replaceFile(*plan.twin(), ScriptName, rendered);
         if (!replaced)
             failed.push_back(replaced.error());
     }
-    if (!failed.empty())
-        return failed;
+    return sent;
+}
 
-    const QString config = joinPath(folder, ConfigFileName);
-    const QString configCopy = joinPath(*twin, ConfigFileName);
-    const bool copyExists = exists(configCopy);
-    bool configIntoTwin = copyExists;
-    bool startFromOwn = false;
-    if (FileStatus appended = appendExecLine(folder); !appended) {
-        if (goesToTwin(appended.error(), folder, *twin)) {
-            configIntoTwin = true;
-            startFromOwn = !copyExists && exists(config);
-        } else {
-            failed.push_back(appended.error());
-        }
-    }
-    if (configIntoTwin) {
-        FileStatus appended = makeTwin(*twin, ConfigFileName);
-        if (appended)
-            appended = startFromOwn ? copyConfigWithExecLine(config, *twin) : appendExecLine(*twin);
-        if (!appended)
-            failed.push_back(appended.error());
-    }
-    return failed;
+// Adds the exec line to the folder's config.cfg, and to the twin's where the plan sends it: a
+// first copy there starts from the folder's own.
+void writeConfigs(const CopyPlan &plan, std::vector<FileError> &failed)
+{
+    const QString config = joinPath(plan.folder(), ConfigFileName);
+    const bool copyExists = plan.intoTwin(ConfigName, false);
+    const bool sent = sentToTwin(plan, appendExecLine(plan.folder()), failed);
+    if (!plan.intoTwin(ConfigName, sent))
+        return;
+    FileStatus appended = makeTwin(*plan.twin(), ConfigFileName);
+    const bool startFromOwn = sent && !copyExists && nameExists(config);
+    if (appended)
+        appended = startFromOwn ? copyConfigWithExecLine(config, *plan.twin())
+                                : appendExecLine(*plan.twin());
+    if (!appended)
+        failed.push_back(appended.error());
+}
+
+WriteFailure failureOf(const std::vector<FileError> &failed)
+{
+    WriteFailure failure;
+    for (const FileError &error : failed)
+        failure.files.push_back({error.path, error.cause});
+    // config.cfg is written only once every script is in place.
+    failure.scriptsWritten = std::all_of(failed.begin(), failed.end(), [](const FileError &e) {
+        return QFileInfo(e.path).fileName() == ConfigName;
+    });
+    return failure;
 }
 
 } // namespace
 
-WriteStatus writeWhereTheGameReads(const QString &folder, const std::optional<QString> &twin,
-                                   const Composition &composition)
+WriteStatus writeWhereTheGameReads(const CopyPlan &plan, const Composition &composition)
 {
-    std::vector<FileError> failed = writeCopies(folder, twin, composition);
-    if (failed.empty())
-        return twin && exists(joinPath(*twin, ScriptFileName)) ? *twin : folder;
-    // config.cfg is written only once every script is in place.
-    const bool scriptsWritten = std::all_of(failed.begin(), failed.end(), [](const FileError &e) {
-        return QFileInfo(e.path).fileName() == QLatin1StringView(ConfigFileName);
-    });
-    return WriteFailure{std::move(failed), scriptsWritten, {}};
+    if (!plan.twin()) {
+        if (FileStatus written = writeColourScript(plan.folder(), composition); !written)
+            return failureOf({written.error()});
+        return plan.folder();
+    }
+    std::vector<FileError> failed;
+    const bool sent = writeScripts(plan, renderColourScript(composition), failed);
+    if (!failed.empty())
+        return failureOf(failed);
+    writeConfigs(plan, failed);
+    if (!failed.empty())
+        return failureOf(failed);
+    return plan.folderRead(ScriptName, sent);
 }
 
 WriteStatus writeWhereTheGameReads(const QString &folder, const Composition &composition)
 {
-    return writeWhereTheGameReads(folder, redirectedTwin(folder), composition);
+    return writeWhereTheGameReads(CopyPlan(folder), composition);
 }
 
-QString folderTheGameReads(const QString &folder, const std::optional<QString> &twin)
+QString folderTheGameReads(const CopyPlan &plan)
 {
-    if (!twin)
-        return folder;
-    const bool intoTwin = exists(joinPath(*twin, ScriptFileName)) ||
-                          (!isFolder(folder) && isFolder(*twin)) || refusesNewFiles(folder);
-    return intoTwin ? *twin : folder;
+    return plan.folderRead(ScriptName, plan.foreseesTwin());
 }
 
-QString folderTheGameReads(const QString &folder)
+QString scriptTheGameReads(const QString &path, const CopyPlan &plan)
 {
-    return folderTheGameReads(folder, redirectedTwin(folder));
-}
-
-QString scriptTheGameReads(const QString &path, const std::optional<QString> &twin)
-{
-    if (!twin)
-        return path;
-    const QString copy = joinPath(*twin, QFileInfo(path).fileName());
-    return exists(copy) ? copy : path;
+    const QString name = QFileInfo(path).fileName();
+    const QString folder = plan.folderRead(name, false);
+    return folder == plan.folder() ? path : joinPath(folder, name);
 }
 
 QString scriptTheGameReads(const QString &path)
 {
-    return scriptTheGameReads(path, redirectedTwin(QFileInfo(path).path()));
+    return scriptTheGameReads(path, CopyPlan(QFileInfo(path).path()));
 }
 
 } // namespace tintforge

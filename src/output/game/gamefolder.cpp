@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gamefolder.h"
 
-#include "output/files/reaching.h"
-
-#include <QFileInfo>
+#include "output/files/filereads.h"
 
 namespace tintforge {
 
@@ -14,17 +12,10 @@ GameFolder defaultGameFolder()
 
 namespace {
 
-// Whether the game sees a folder at `path`: the folder itself, or its redirected twin.
-bool gameSeesFolder(const QString &path)
+// Whether the game sees a folder at the place: the folder itself, or its redirected twin.
+bool gameSeesFolder(const GameFolder &place)
 {
-    reaching(path);
-    if (QFileInfo(path).isDir())
-        return true;
-    const std::optional<QString> twin = redirectedTwin(path);
-    if (!twin)
-        return false;
-    reaching(*twin);
-    return QFileInfo(*twin).isDir();
+    return isFolder(place.path) || (place.twin && isFolder(*place.twin));
 }
 
 } // namespace
@@ -35,7 +26,7 @@ GameFolderSearch locateGameFolder()
     GameFolderSearch search{candidates.front(), false, candidates};
     for (const GameFolder &candidate : candidates) {
         // A name that cannot be held exactly is never looked at: that would be its look-alike.
-        if (!candidate.unreachable && gameSeesFolder(candidate.path)) {
+        if (!candidate.unreachable && gameSeesFolder(candidate)) {
             search.folder = candidate;
             search.found = true;
             break;

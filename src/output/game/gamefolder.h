@@ -1,22 +1,27 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "output/files/fileerror.h"
-
 #include <optional>
 #include <QString>
 #include <vector>
 
 namespace tintforge {
 
+// Why a place is not looked in: its name cannot be held exactly (bytes that are not valid UTF-8,
+// in which the program names files on POSIX systems), so shown as text it would name a
+// look-alike folder, or none, and the program never writes into a folder other than the one
+// named. Which name is at fault.
+enum class GameRefusal {
+    InexactHomeName,       // the home folder's
+    InexactWinePrefixName, // the Wine prefix's (WINEPREFIX)
+};
+
 // A place where the game's user folder may be.
 struct GameFolder {
     QString path;
-    // Why the folder cannot be written to, when its name cannot be held exactly (bytes that are
-    // not valid UTF-8, in which the program names files on POSIX systems): shown as text it would
-    // name a look-alike folder, or none, and the program never writes into a folder other than
-    // the one named. Which name is at fault: the home folder's or the Wine prefix's.
-    std::optional<Refusal> unreachable;
+    std::optional<GameRefusal> unreachable;
+    // Its redirected twin, where it has one (see redirectedTwin), which is looked in too.
+    std::optional<QString> twin;
 
     friend bool operator==(const GameFolder &, const GameFolder &) = default;
 };

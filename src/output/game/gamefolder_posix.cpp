@@ -64,11 +64,11 @@ QByteArray resolved(const QByteArray &path)
 
 // The folder named by the system's bytes `below` then `path`; unreachable, with the name of
 // `below` blamed, when the name cannot be held exactly.
-GameFolder folderAt(const QByteArray &below, const char *path, Refusal inexact)
+GameFolder folderAt(const QByteArray &below, const char *path, GameRefusal inexact)
 {
     const QByteArray bytes = resolved(below + '/' + path);
     const std::optional<QString> exact = exactFileName(bytes);
-    GameFolder folder{exact ? *exact : shownFileName(bytes), std::nullopt};
+    GameFolder folder{exact ? *exact : shownFileName(bytes), std::nullopt, std::nullopt};
     if (!exact)
         folder.unreachable = inexact;
     return folder;
@@ -87,12 +87,12 @@ constexpr const char *WineGameFolders[] = {
 std::vector<GameFolder> gameFolderCandidates()
 {
     const QByteArray home = homeFolder();
-    std::vector<GameFolder> candidates{folderAt(home, ".loki/sof", Refusal::InexactHomeName)};
+    std::vector<GameFolder> candidates{folderAt(home, ".loki/sof", GameRefusal::InexactHomeName)};
     const QByteArray winePrefix = qgetenv("WINEPREFIX");
-    std::vector<std::pair<QByteArray, Refusal>> prefixes;
+    std::vector<std::pair<QByteArray, GameRefusal>> prefixes;
     if (winePrefix.startsWith('/'))
-        prefixes.emplace_back(winePrefix, Refusal::InexactWinePrefixName);
-    prefixes.emplace_back(home + "/.wine", Refusal::InexactHomeName);
+        prefixes.emplace_back(winePrefix, GameRefusal::InexactWinePrefixName);
+    prefixes.emplace_back(home + "/.wine", GameRefusal::InexactHomeName);
     for (const auto &[prefix, whose] : prefixes) {
         for (const char *game : WineGameFolders) {
             GameFolder candidate = folderAt(prefix, game, whose);

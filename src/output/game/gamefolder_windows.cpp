@@ -58,12 +58,12 @@ std::vector<GameFolder> gameFolderCandidates()
     // The user folder below the game's install folder, which its installer puts in Raven\SOF.
     const QString belowPrograms = QStringLiteral("Raven\\SOF\\user");
     const QString standard = joinPath(QStringLiteral("C:\\Program Files"), belowPrograms);
-    std::vector<GameFolder> candidates{{standard, std::nullopt}};
+    std::vector<GameFolder> candidates{{standard, std::nullopt, redirectedTwin(standard)}};
     const QString programs32 = knownFolder(FOLDERID_ProgramFilesX86);
     if (!programs32.isEmpty()) {
         const QString game = joinPath(programs32, belowPrograms);
         if (game.compare(standard, Qt::CaseInsensitive) != 0)
-            candidates.push_back({game, std::nullopt});
+            candidates.push_back({game, std::nullopt, redirectedTwin(game)});
     }
     return candidates;
 }

@@ -11,12 +11,12 @@ WriteStatus makeScript(const Composition &composition)
 {
     const GameFolderSearch search = locateGameFolder();
     const GameFolder &folder = search.folder;
-    WriteStatus written =
-        folder.unreachable
-            ? WriteFailure{{{joinPath(folder.path, ScriptFileName), refused(*folder.unreachable)}},
-                           false,
-                           {}}
-            : writeWhereTheGameReads(folder.path, composition);
+    WriteStatus written = WriteFailure{};
+    if (folder.unreachable)
+        written.error().files.push_back(
+            {joinPath(folder.path, ScriptFileName), *folder.unreachable});
+    else
+        written = writeWhereTheGameReads(CopyPlan(folder.path, folder.twin), composition);
     if (!written && !search.found)
         written.error().lookedIn = search.lookedIn;
     return written;
@@ -25,7 +25,9 @@ WriteStatus makeScript(const Composition &composition)
 MakeDestination makeDestination()
 {
     GameFolderSearch search = locateGameFolder();
-    QString reads = search.found ? folderTheGameReads(search.folder.path) : QString();
+    QString reads = search.found
+                        ? folderTheGameReads(CopyPlan(search.folder.path, search.folder.twin))
+                        : QString();
     return {std::move(search), std::move(reads)};
 }
 

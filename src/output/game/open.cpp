@@ -3,12 +3,9 @@
 
 #include "gamecopies.h"
 #include "gamefolder.h"
-#include "output/files/nativefile.h"
-#include "output/files/reaching.h"
-#include "output/script/scriptreading.h"
+#include "output/files/filereads.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace tintforge {
 
@@ -16,21 +13,17 @@ namespace {
 
 // The file's bytes, read only from an ordinary file and no further than any colour script goes,
 // even one edited by hand, then what they hold.
-Result<ScriptContents, FileError> readScriptFile(const QString &path)
+Result<ScriptContents, FailedFile<OpenCause>> readScriptFile(const QString &path)
 {
-    auto file = NativeFile::open(path, NativeFile::Mode::Read);
-    if (!file)
-        return FileError{path, file.error()};
-    if (!file->regularFileSize())
-        return FileError{path, refused(Refusal::NotOrdinaryFile)};
-    auto bytes = file->readUpTo(MaxOpenedScriptSize);
-    if (!bytes)
-        return FileError{path, bytes.error()};
-    if (bytes->size() > MaxOpenedScriptSize)
-        return FileError{path, refused(Refusal::LargerThanAnyScript)};
-    Result<ScriptContents, Refusal> read = readColourScript(*bytes);
+    Result<std::string, FileError> bytes = readWholeFile(path, MaxOpenedScriptSize);
+    if (!bytes) {
+        if (std::holds_alternative<TooLarge>(bytes.error().cause))
+            return FailedFile<OpenCause>{path, OpenRefusal::LargerThanAnyScript};
+        return FailedFile<OpenCause>{path, bytes.error().cause};
+    }
+    Result<ScriptContents, ScriptRefusal> read = readColourScript(*bytes);
     if (!read)
-        return FileError{path, refused(read.error())};
+        return FailedFile<OpenCause>{path, read.error()};
     return std::move(*read);
 }
 
@@ -39,14 +32,13 @@ Result<ScriptContents, FileError> readScriptFile(const QString &path)
 QString openDialogStart()
 {
     const QString gameFolder = locateGameFolder().folder.path;
-    reaching(gameFolder);
-    return QFileInfo(gameFolder).isDir() ? gameFolder : QDir::homePath();
+    return isFolder(gameFolder) ? gameFolder : QDir::homePath();
 }
 
 Result<OpenedScript, OpenFailure> openColourScript(const QString &path)
 {
     const QString read = scriptTheGameReads(path);
-    Result<ScriptContents, FileError> contents = readScriptFile(read);
+    Result<ScriptContents, FailedFile<OpenCause>> contents = readScriptFile(read);
     if (!contents)
         return OpenFailure{path, contents.error()};
     return OpenedScript{path, read, std::move(*contents)};

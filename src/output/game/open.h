@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace tintforge {
@@ -19,10 +20,18 @@ struct OpenedScript {
     ScriptContents contents;
 };
 
+// Why Open refuses a file the system and the script reader would have read.
+enum class OpenRefusal {
+    LargerThanAnyScript, // larger than MaxOpenedScriptSize
+};
+
+// Why a script could not be opened: the file layer's reason, the reader's, or Open's own.
+using OpenCause = std::variant<FileCause, ScriptRefusal, OpenRefusal>;
+
 // An open that failed: the file named, and the file read and why it could not be.
 struct OpenFailure {
     QString named;
-    FileError error;
+    FailedFile<OpenCause> error;
 };
 
 // Open: reads the colour script at `path` as the game reads it, which is its redirected twin's

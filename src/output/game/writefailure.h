@@ -5,15 +5,21 @@
 #include "output/files/fileerror.h"
 
 #include <QString>
+#include <variant>
 #include <vector>
 
 namespace tintforge {
+
+// Why a file of the game's could not be written: the file layer's reason, or the game folder's
+// name that cannot be held exactly.
+using WriteCause = std::variant<FileCause, GameRefusal>;
+using WriteError = FailedFile<WriteCause>;
 
 // What went wrong with one Make or Save: every file that could not be written, whether every
 // copy of the script was in place all the same (only config.cfg failed), and, for a Make that
 // found the game's folder nowhere, every place it looked in, the standard one first.
 struct WriteFailure {
-    std::vector<FileError> files;
+    std::vector<WriteError> files;
     bool scriptsWritten = false;
     std::vector<GameFolder> lookedIn;
 

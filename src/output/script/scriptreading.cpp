@@ -44,10 +44,10 @@ PreviewColour previewOfCode(char code)
 // editor may add them; the last may have none, as the game reads it. Nothing when the bytes hold
 // a NUL, as no text does, or a carriage return that ends no line, since the game would read
 // that line otherwise than it shows in an editor.
-Result<std::vector<std::string_view>, Refusal> linesOf(std::string_view bytes)
+Result<std::vector<std::string_view>, ScriptRefusal> linesOf(std::string_view bytes)
 {
     if (bytes.find('\0') != std::string_view::npos)
-        return Refusal::NulBytes;
+        return ScriptRefusal::NulBytes;
     std::vector<std::string_view> lines;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');
@@ -55,7 +55,7 @@ Result<std::vector<std::string_view>, Refusal> linesOf(std::string_view bytes)
         if (end != std::string_view::npos && line.ends_with('\r'))
             line.remove_suffix(1);
         if (line.find('\r') != std::string_view::npos)
-            return Refusal::LoneCarriageReturn;
+            return ScriptRefusal::LoneCarriageReturn;
         lines.push_back(line);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
     }
@@ -186,17 +186,17 @@ std::vector<std::string> linesNotKept(const std::vector<std::string_view> &file,
 
 } // namespace
 
-Result<ScriptContents, Refusal> readColourScript(std::string_view bytes)
+Result<ScriptContents, ScriptRefusal> readColourScript(std::string_view bytes)
 {
     if (bytes.empty())
-        return Refusal::Empty;
-    Result<std::vector<std::string_view>, Refusal> lines = linesOf(bytes);
+        return ScriptRefusal::Empty;
+    Result<std::vector<std::string_view>, ScriptRefusal> lines = linesOf(bytes);
     if (!lines)
         return lines.error();
     Reader reader(*lines);
     ScriptContents read = reader.read();
     if (!reader.foundAnyLine())
-        return Refusal::NoSettingLine;
+        return ScriptRefusal::NoSettingLine;
     read.notKept = linesNotKept(*lines, read.composition);
     return read;
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "model/composition.h"
-#include "output/files/fileerror.h"
 #include "output/files/result.h"
 
 #include <optional>
@@ -54,9 +53,16 @@ struct ScriptContents {
     std::vector<std::string> notKept;
 };
 
-// The script's bytes: what they hold, or why they are no colour script at all (empty, no text,
-// none of the three lines).
-Result<ScriptContents, Refusal> readColourScript(std::string_view bytes);
+// Why bytes are no colour script at all.
+enum class ScriptRefusal {
+    Empty,
+    NulBytes,           // it holds NUL bytes, as no text does
+    LoneCarriageReturn, // a carriage return ends no line
+    NoSettingLine,      // no name, host or welcome message line
+};
+
+// The script's bytes: what they hold, or why they are no colour script at all.
+Result<ScriptContents, ScriptRefusal> readColourScript(std::string_view bytes);
 
 // The most bytes a colour script opened may hold: Make's script with the binds and settings a
 // player may add by hand. A file any longer is no colour script.

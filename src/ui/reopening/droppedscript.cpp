@@ -80,10 +80,10 @@ Result<QString, RefusedDrop> droppedScript(const QByteArray &list)
     if (!url.host().isEmpty() && !opensFilesOnOtherHosts())
         return RefusedDrop{dropOnAnotherComputerMessage(shown, url.host())};
     if (name.contains('\0'))
-        return RefusedDrop{openFailureMessage({shown, refused(Refusal::NulInName)})};
+        return RefusedDrop{openFailureMessage(FileError{shown, FileRefusal::NulInName})};
     const QString path = url.toLocalFile();
     if (QUrl::fromLocalFile(path).path(QUrl::FullyEncoded) != url.path(QUrl::FullyEncoded))
-        return RefusedDrop{openFailureMessage({shown, refused(Refusal::InexactName)})};
+        return RefusedDrop{openFailureMessage(FileError{shown, FileRefusal::InexactName})};
     return QDir::toNativeSeparators(path);
 }
 

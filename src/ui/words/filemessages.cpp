@@ -25,12 +25,12 @@ public:
         return tr("Use \"...\" (save in another folder) to choose another folder.");
     }
 
-    // Where Windows redirects the game's writes out of a folder, its copy there, which was looked
+    // Where Windows redirects the game's writes out of a place, its copy there, which was looked
     // in too; nothing elsewhere.
-    static QString twinText(const QString &folder)
+    static QString twinText(const GameFolder &place)
     {
-        const std::optional<QString> twin = redirectedTwin(folder);
-        return twin ? tr(" (or its VirtualStore copy %1)").arg(quotedName(*twin)) : QString();
+        return place.twin ? tr(" (or its VirtualStore copy %1)").arg(quotedName(*place.twin))
+                          : QString();
     }
 
     // A place looked in, quoted, with its redirected copy, and the reason it was passed over
@@ -38,9 +38,9 @@ public:
     static QString placeText(const GameFolder &place)
     {
         const QString quoted = quotedName(place.path);
-        return place.unreachable ? tr("%1 (not looked in: %2)")
-                                       .arg(quoted, reasonText(refused(*place.unreachable)))
-                                 : quoted + twinText(place.path);
+        return place.unreachable
+                   ? tr("%1 (not looked in: %2)").arg(quoted, reasonText(*place.unreachable))
+                   : quoted + twinText(place);
     }
 
     // The places after the standard one, each on a line of its own.
@@ -58,7 +58,7 @@ public:
     {
         if (failure.lookedIn.size() > 1)
             return tr("The game's folder was not found there%1, nor in:\n")
-                       .arg(twinText(failure.lookedIn.front().path)) +
+                       .arg(twinText(failure.lookedIn.front())) +
                    otherPlaces(failure.lookedIn) + u'\n' + chooseAnother();
         if (!failure.lookedIn.empty())
             return chooseAnother();
@@ -90,12 +90,12 @@ public:
                u'\n' + chooseAnother();
     }
 
-    static QString writeFailure(const FileError &error)
+    template <typename Cause> static QString writeFailure(const FailedFile<Cause> &error)
     {
         return tr("Could not write %1: %2.").arg(quotedName(error.path), reasonText(error.cause));
     }
 
-    static QString openFailure(const FileError &error)
+    template <typename Cause> static QString openFailure(const FailedFile<Cause> &error)
     {
         return tr("Could not open %1: %2.").arg(quotedName(error.path), reasonText(error.cause));
     }
@@ -221,7 +221,7 @@ QString writeFailureMessage(const FileError &error)
 QString writeFailureMessage(const WriteFailure &failure)
 {
     QStringList lines;
-    for (const FileError &file : failure.files)
+    for (const WriteError &file : failure.files)
         lines << FileMessages::writeFailure(file);
     if (const QString advice = FileMessages::advice(failure); !advice.isEmpty())
         lines << QString() << advice;

@@ -38,8 +38,9 @@ private slots:
             if (!file)
                 return false;
             const Status written = file->writeAll(std::string("exec color.cfg\r\n"));
-            return !written && written.error().code == EPIPE &&
-                   written.error().reason == QString::fromUtf8(std::strerror(EPIPE));
+            const auto *error = written ? nullptr : std::get_if<SystemError>(&written.error());
+            return error && error->code == EPIPE &&
+                   error->reason == QString::fromUtf8(std::strerror(EPIPE));
         }));
 #else
         QSKIP("Windows has no SIGPIPE");

@@ -80,7 +80,7 @@ private slots:
                                   QFile::ReadOwner | QFile::WriteOwner);
         });
         const WriteStatus written =
-            writeWhereTheGameReads(folder, twin, testing::sampleComposition());
+            writeWhereTheGameReads(CopyPlan(folder, twin), testing::sampleComposition());
         QVERIFY(!written);
         QCOMPARE(written.error().files.size(), 1u);
         QCOMPARE(written.error().files[0].path, inFolder(folder, "config.cfg"));
@@ -183,16 +183,16 @@ private slots:
         }
         const auto write = [&] {
             const WriteStatus written =
-                writeWhereTheGameReads(folder, twin, testing::sampleComposition());
+                writeWhereTheGameReads(CopyPlan(folder, twin), testing::sampleComposition());
             return written && *written == reads;
         };
         const auto writeAsTold = [&] {
-            return folderTheGameReads(folder, twin) == reads && write();
+            return folderTheGameReads(CopyPlan(folder, twin)) == reads && write();
         };
         QVERIFY(locked ? testing::runWherePermissionsHold(
                              [&] { return !canWriteInto(folder) && writeAsTold(); })
                        : writeAsTold());
-        QCOMPARE(scriptTheGameReads(inFolder(folder, "color.cfg"), twin),
+        QCOMPARE(scriptTheGameReads(inFolder(folder, "color.cfg"), CopyPlan(folder, twin)),
                  inFolder(reads, "color.cfg"));
 #endif
 

@@ -70,7 +70,7 @@ private slots:
         QVERIFY(error.has_value());
         QCOMPARE(error->files.size(), 1u);
         QVERIFY(error->files[0].path.endsWith(QStringLiteral("/.loki/sof/color.cfg")));
-        QCOMPARE(error->files[0].cause.refusal, Refusal::InexactHomeName);
+        QVERIFY(error->files[0].cause == WriteCause(GameRefusal::InexactHomeName));
         for (const std::string &home : {named, lookAlike})
             QVERIFY(std::filesystem::is_empty(home + "/.loki/sof"));
 #else

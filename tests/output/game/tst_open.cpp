@@ -16,6 +16,8 @@
 using namespace tintforge;
 using tintforge::testing::goldenScript;
 
+Q_DECLARE_METATYPE(tintforge::OpenCause)
+
 class TestOpen : public QObject
 {
     Q_OBJECT
@@ -26,25 +28,29 @@ private slots:
     void opensOnlyOrdinaryFilesOfAScriptsSize_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<Refusal>("refusal"); // None: the system's own reason
+        QTest::addColumn<OpenCause>("cause"); // a SystemError: the system's own reason
+        const OpenCause system = FileCause(SystemError{});
+        const OpenCause notOrdinary = FileCause(FileRefusal::NotOrdinaryFile);
 #ifdef Q_OS_WIN
         // Windows refuses to open a folder as a file at all.
-        QTest::newRow("folder") << QStringLiteral("folder") << Refusal::None;
+        QTest::newRow("folder") << QStringLiteral("folder") << system;
 #else
-        QTest::newRow("folder") << QStringLiteral("folder") << Refusal::NotOrdinaryFile;
+        QTest::newRow("folder") << QStringLiteral("folder") << notOrdinary;
 #endif
-        QTest::newRow("missing") << QStringLiteral("missing") << Refusal::None;
-        QTest::newRow("no colour script") << QStringLiteral("empty") << Refusal::Empty;
-        QTest::newRow("gigabytes") << QStringLiteral("huge") << Refusal::LargerThanAnyScript;
+        QTest::newRow("missing") << QStringLiteral("missing") << system;
+        QTest::newRow("no colour script")
+            << QStringLiteral("empty") << OpenCause(ScriptRefusal::Empty);
+        QTest::newRow("gigabytes")
+            << QStringLiteral("huge") << OpenCause(OpenRefusal::LargerThanAnyScript);
 #ifdef Q_OS_UNIX
-        QTest::newRow("device") << QStringLiteral("/dev/zero") << Refusal::NotOrdinaryFile;
-        QTest::newRow("pipe") << QStringLiteral("fifo") << Refusal::NotOrdinaryFile;
+        QTest::newRow("device") << QStringLiteral("/dev/zero") << notOrdinary;
+        QTest::newRow("pipe") << QStringLiteral("fifo") << notOrdinary;
 #endif
     }
     void opensOnlyOrdinaryFilesOfAScriptsSize()
     {
         QFETCH(QString, kind);
-        QFETCH(Refusal, refusal);
+        QFETCH(OpenCause, cause);
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("color.cfg"));
         if (kind == QStringLiteral("folder")) {
@@ -65,10 +71,14 @@ private slots:
         }
         const auto opened = openColourScript(path);
         QVERIFY(!opened);
-        const FileError &error = opened.error().error;
+        const FailedFile<OpenCause> &error = opened.error().error;
         QCOMPARE(error.path, path);
-        QCOMPARE(error.cause.refusal, refusal);
-        QVERIFY(refusal != Refusal::None || !error.cause.reason.isEmpty());
+        if (cause == OpenCause(FileCause(SystemError{}))) {
+            const auto *file = std::get_if<FileCause>(&error.cause);
+            QVERIFY(file && !std::get<SystemError>(*file).reason.isEmpty());
+        } else {
+            QVERIFY(error.cause == cause);
+        }
     }
 };
 

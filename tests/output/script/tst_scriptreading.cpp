@@ -155,7 +155,7 @@ private slots:
         QFETCH(QString, reason);
         const auto read = readColourScript(file.toStdString());
         QVERIFY(!read);
-        QCOMPARE(reasonText(refused(read.error())), reason);
+        QCOMPARE(reasonText(read.error()), reason);
     }
 };
 

@@ -7,6 +7,8 @@
 
 using namespace tintforge;
 
+Q_DECLARE_METATYPE(tintforge::OpenCause)
+
 class TestFileMessages : public QObject
 {
     Q_OBJECT
@@ -31,7 +33,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, shown);
-        QCOMPARE(writeFailureMessage({name, {QStringLiteral("reason")}}),
+        QCOMPARE(writeFailureMessage(FileError{name, SystemError{QStringLiteral("reason")}}),
                  QStringLiteral("Could not write %1: reason.").arg(shown));
         QVERIFY(notAnsweringMessage(name, std::chrono::seconds(3), Waiting::Writing)
                     .startsWith(
@@ -43,29 +45,31 @@ private slots:
     void whereMakeLookedIsSaid_data()
     {
         QTest::addColumn<QStringList>("places");
+        QTest::addColumn<QString>("twin"); // the first place's; none where empty
         QTest::addColumn<QString>("shown");
         QTest::newRow("other places")
             << QStringList{QStringLiteral("/h/.loki/sof"), QStringLiteral("/h/.wine/x86"),
                            QStringLiteral("/h/.wine/user")}
-            << QStringLiteral("\"/h/.loki/sof\"");
-#ifdef Q_OS_WIN
+            << QString() << QStringLiteral("\"/h/.loki/sof\"");
         const QString standard = QStringLiteral("C:\\Program Files\\Raven\\SOF\\user");
+        const QString twin =
+            QStringLiteral("C:\\Users\\o\\AppData\\Local\\VirtualStore") + standard.mid(2);
         QTest::newRow("redirected")
-            << QStringList{standard, QStringLiteral("D:\\SOF\\user")}
-            << QStringLiteral("\"%1\" (or its VirtualStore copy \"%2\")")
-                   .arg(standard, qEnvironmentVariable("LOCALAPPDATA") +
-                                      QStringLiteral("\\VirtualStore") + standard.mid(2));
-#endif
+            << QStringList{standard, QStringLiteral("D:\\SOF\\user")} << twin
+            << QStringLiteral("\"%1\" (or its VirtualStore copy \"%2\")").arg(standard, twin);
     }
     void whereMakeLookedIsSaid()
     {
         QFETCH(QStringList, places);
+        QFETCH(QString, twin);
         QFETCH(QString, shown);
         WriteFailure failure;
-        failure.files.push_back(
-            {places[0] + QStringLiteral("/color.cfg"), {QStringLiteral("gone")}});
+        failure.files.push_back({places[0] + QStringLiteral("/color.cfg"),
+                                 FileCause(SystemError{QStringLiteral("gone")})});
         for (const QString &place : places)
-            failure.lookedIn.push_back({place, {}});
+            failure.lookedIn.push_back({place, {}, {}});
+        if (!twin.isEmpty())
+            failure.lookedIn[0].twin = twin;
         const QString others = u'"' + places.mid(1).join(QStringLiteral("\"\n\"")) + u'"';
         const QString chooseAnother =
             QStringLiteral("\nUse \"...\" (save in another folder) to choose another folder.");
@@ -74,12 +78,12 @@ private slots:
                                 "not found there%2, nor in:\n")
                          .arg(places[0], shown.mid(places[0].size() + 2)) +
                      others + chooseAnother);
-        QCOMPARE(makeDestinationText({{{places[0], {}}, false, failure.lookedIn}, {}}),
+        QCOMPARE(makeDestinationText({{failure.lookedIn[0], false, failure.lookedIn}, {}}),
                  QStringLiteral("The game's folder was not found in %1, nor in:\n").arg(shown) +
                      others + u'.' + chooseAnother);
-        QCOMPARE(makeDestinationText({{{places[0], {}}, true, failure.lookedIn}, places[0]}),
+        QCOMPARE(makeDestinationText({{failure.lookedIn[0], true, failure.lookedIn}, places[0]}),
                  QStringLiteral("Writes color.cfg into \"%1\".").arg(places[0]));
-        QCOMPARE(makeDestinationText({{{places[0], {}}, true, {}}, QStringLiteral("/v")}),
+        QCOMPARE(makeDestinationText({{failure.lookedIn[0], true, {}}, QStringLiteral("/v")}),
                  QStringLiteral("Writes color.cfg into \"/v\".\nThis is the game's VirtualStore "
                                 "copy of \"%1\".")
                      .arg(places[0]));
@@ -88,20 +92,27 @@ private slots:
     // The program's own reasons, where the system has none, as the user reads them.
     void ownReasonsAreSaid_data()
     {
-        QTest::addColumn<Refusal>("refusal");
+        QTest::addColumn<OpenCause>("cause");
         QTest::addColumn<QString>("said");
-        QTest::newRow("not a file")
-            << Refusal::NotOrdinaryFile << QStringLiteral("it is not an ordinary file");
+        QTest::newRow("not a file") << OpenCause(FileCause(FileRefusal::NotOrdinaryFile))
+                                    << QStringLiteral("it is not an ordinary file");
         QTest::newRow("too large for a script")
-            << Refusal::LargerThanAnyScript
+            << OpenCause(OpenRefusal::LargerThanAnyScript)
             << QStringLiteral("it is larger than 64 KiB, which no colour script is, even one "
                               "edited by hand");
+        QTest::newRow("too large") << OpenCause(FileCause(TooLarge{std::size_t(64) << 20}))
+                                   << QStringLiteral("it is larger than 64 MB");
+        QTest::newRow("part left in")
+            << OpenCause(FileCause(PartLeftIn{{QStringLiteral("Disk full"), 28}}))
+            << QStringLiteral("Disk full; another program wrote to it meanwhile, so the part "
+                              "already written was left in it");
     }
     void ownReasonsAreSaid()
     {
-        QFETCH(Refusal, refusal);
+        QFETCH(OpenCause, cause);
         QFETCH(QString, said);
-        QCOMPARE(openFailureMessage({QStringLiteral("/x"), refused(refusal)}),
+        const QString path = QStringLiteral("/x");
+        QCOMPARE(openFailureMessage(OpenFailure{path, {path, cause}}),
                  QStringLiteral("Could not open \"/x\": %1.").arg(said));
     }
 };
