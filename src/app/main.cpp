@@ -4,6 +4,7 @@
 #include "ui/identity.h"
 #include "ui/look/windowlook.h"
 #include "ui/mainwindow/mainwindow.h"
+#include "ui/words/startwords.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,11 +34,11 @@ void startupMessage(QtMsgType type, const QMessageLogContext &context, const QSt
         toolkitHandler(type, context, message);
         return;
     }
-    if (displayRefused)
-        std::fprintf(stderr, "%s\n", tintforge::displayRefusedLine().c_str());
-    else
-        std::fprintf(stderr, "tintforge: the window system could not be started (%s).\n",
-                     qPrintable(message.section(QLatin1Char('\n'), 0, 0)));
+    const QString line =
+        displayRefused
+            ? tintforge::displayRefusedLine(qEnvironmentVariable("DISPLAY"))
+            : tintforge::windowSystemFailedLine(message.section(QLatin1Char('\n'), 0, 0));
+    std::fprintf(stderr, "%s\n", qPrintable(line));
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -47,7 +48,7 @@ void startupMessage(QtMsgType type, const QMessageLogContext &context, const QSt
 int main(int argc, char *argv[])
 {
     if (!tintforge::displayNamed()) {
-        std::fputs("tintforge: no display to show the window on (DISPLAY is not set).\n", stderr);
+        std::fprintf(stderr, "%s\n", qPrintable(tintforge::noDisplayLine()));
         return 1;
     }
     // The command line names at most a colour script to open; not even the toolkit's own

@@ -4,7 +4,6 @@
 #include "output/files/fileerror.h"
 
 #include <QString>
-#include <string>
 #include <string_view>
 #include <thread>
 
@@ -29,8 +28,6 @@ enum class StartupNotice {
     RepeatsRefusal, // said only after DisplayRefused
 };
 StartupNotice startupNotice(std::string_view category, const QString &message);
-// The one line the program ends with when the display refused it.
-std::string displayRefusedLine();
 
 // Where the toolkit draws text through fontconfig, fontconfig reads its whole configuration and
 // font list the first time a font is asked for. Started on another core while the toolkit

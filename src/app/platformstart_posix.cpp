@@ -40,13 +40,6 @@ StartupNotice startupNotice(std::string_view category, const QString &message)
     return StartupNotice::Other;
 }
 
-std::string displayRefusedLine()
-{
-    const char *display = std::getenv("DISPLAY");
-    return std::string("tintforge: no display to show the window on (display ") +
-           (display && *display ? display : "(default)") + " does not answer).";
-}
-
 EarlyFontSystem::EarlyFontSystem()
 {
 #ifdef TINTFORGE_EARLY_FONTCONFIG

@@ -28,11 +28,6 @@ StartupNotice startupNotice(std::string_view, const QString &)
     return StartupNotice::Other;
 }
 
-std::string displayRefusedLine()
-{
-    return {};
-}
-
 EarlyFontSystem::EarlyFontSystem() = default;
 
 void EarlyFontSystem::wait() {}

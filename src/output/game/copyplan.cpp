@@ -12,8 +12,7 @@ CopyPlan::CopyPlan(const QString &folder) : CopyPlan(folder, redirectedTwin(fold
 
 CopyPlan::CopyPlan(const QString &folder, std::optional<QString> twin)
     : m_folder(folder), m_twin(std::move(twin))
-{
-}
+{}
 
 bool CopyPlan::onlyAsTwin() const
 {

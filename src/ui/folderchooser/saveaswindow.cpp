@@ -70,7 +70,7 @@ SaveAsWindow::SaveAsWindow(MessageSink showMessage)
     for (QWidget *list : {static_cast<QWidget *>(m_folders), static_cast<QWidget *>(m_drives)})
         list->setPalette(listPalette());
     setAccessibleName(windowTitle());
-    m_folders->setAccessibleName(QStringLiteral("folders"));
+    m_folders->setAccessibleName(controlName(ControlName::Folders));
     nameDropDown(m_drives, QStringLiteral("drives"));
     setTabOrder(m_folders, m_drives);
     setTabOrder(m_drives, m_save);

@@ -139,10 +139,10 @@ void MainWindow::createClickAreas()
         connect(area, &ClickArea::clicked, this, [this, &swatch] { colourActive(swatch); });
     }
     auto *web = place(new ClickArea(QString(), this), layout::webLink);
-    web->setAccessibleName(QStringLiteral("web page"));
+    web->setAccessibleName(controlName(ControlName::WebPage));
     connect(web, &ClickArea::clicked, this, [this] { openLink(QUrl(MakerWebAddress)); });
     auto *mail = place(new ClickArea(QString(), this), layout::mailLink);
-    mail->setAccessibleName(QStringLiteral("mail to the maker"));
+    mail->setAccessibleName(controlName(ControlName::MailToMaker));
     connect(mail, &ClickArea::clicked, this,
             [this] { openLink(QUrl(QStringLiteral("mailto:") + MakerMailAddress)); });
 }
@@ -186,16 +186,16 @@ void MainWindow::createGlyphBox()
     m_glyphCombo->lineEdit()->setValidator(validator);
     connect(validator, &CodePageValidator::refused, this,
             [this](const QString &characters, bool withOthers) {
-                tellRefused(QStringLiteral("special character box"), characters, withOthers);
+                tellRefused(controlName(ControlName::SpecialCharacterBox), characters, withOthers);
             });
     m_glyphCombo->setPalette(fieldPalette(QColor::fromRgb(Silver), defaultTextColour()));
-    nameDropDown(m_glyphCombo, QStringLiteral("special character"));
+    nameDropDown(m_glyphCombo, controlName(ControlName::SpecialCharacter));
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
     m_glyphCombo->lineEdit()->installEventFilter(this); // a file dropped on it opens
 
     m_appendGlyph = place(new QPushButton(QStringLiteral("^>"), this), layout::appendGlyphButton);
     styleButton(m_appendGlyph);
-    m_appendGlyph->setAccessibleName(QStringLiteral("append special character"));
+    m_appendGlyph->setAccessibleName(controlName(ControlName::AppendSpecialCharacter));
 }
 
 // A segment's field, with its menu of colours, and its option button.
@@ -251,7 +251,7 @@ void MainWindow::createButtons()
     m_make->installEventFilter(this);
     m_saveAs = place(new QPushButton(QStringLiteral("..."), this), layout::saveAsButton);
     styleButton(m_saveAs);
-    m_saveAs->setAccessibleName(QStringLiteral("save in another folder"));
+    m_saveAs->setAccessibleName(controlName(ControlName::SaveInAnotherFolder));
     // Enter presses the focused button, as the space bar does.
     for (QPushButton *button : {m_make, m_appendGlyph, m_saveAs})
         button->setAutoDefault(true);

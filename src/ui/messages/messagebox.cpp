@@ -2,6 +2,7 @@
 #include "messagebox.h"
 
 #include "ui/identity.h"
+#include "ui/words/windowwords.h"
 
 #include <algorithm>
 #include <QFontMetrics>
@@ -57,7 +58,7 @@ QString fittedMessage(const QString &message, const QFontMetrics &metrics, int w
     if (shown.size() > lines) {
         const qsizetype left = shown.size() - (lines - 1);
         shown.erase(shown.begin() + (lines - 1), shown.end());
-        shown << QStringLiteral("... and %1 more lines").arg(left);
+        shown << moreLinesText(left);
     }
     return shown.join(u'\n');
 }

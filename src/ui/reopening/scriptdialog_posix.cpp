@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scriptdialog.h"
 
+#include "ui/words/windowwords.h"
+
 #include <QFileDialog>
 #include <QStringList>
 
@@ -10,9 +12,9 @@ namespace tintforge {
 QString chooseScriptInDialog(QWidget *parent, const QString &folder)
 {
     QStringList filters;
-    for (const ScriptDialogFilter &filter : ScriptDialogFilters)
-        filters << filterLabel(filter);
-    return QFileDialog::getOpenFileName(parent, QLatin1StringView(ScriptDialogTitle), folder,
+    for (const FileChoice &choice : scriptDialogChoices())
+        filters << choice.label;
+    return QFileDialog::getOpenFileName(parent, scriptDialogTitle(), folder,
                                         filters.join(QStringLiteral(";;")));
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scriptdialog.h"
 
+#include "ui/words/windowwords.h"
+
 #include <QDir>
 #include <QString>
 #include <QWidget>
@@ -14,25 +16,16 @@
 
 namespace tintforge {
 
-namespace {
-
-std::wstring wide(std::string_view latin1)
-{
-    return QString(QLatin1StringView(latin1)).toStdWString();
-}
-
-} // namespace
-
 // The system's open dialog, called directly: the program then carries none of Qt's own file
 // dialog, which Windows never shows anyway.
 QString chooseScriptInDialog(QWidget *parent, const QString &folder)
 {
-    const std::wstring title = wide(ScriptDialogTitle);
-    // Each caption and its pattern ended by a null, the list by a second one.
+    const std::wstring title = scriptDialogTitle().toStdWString();
+    // Each label and its pattern ended by a null, the list by a second one.
     std::wstring filters;
-    for (const ScriptDialogFilter &filter : ScriptDialogFilters) {
-        filters += filterLabel(filter).toStdWString();
-        filters += L'\0' + wide(filter.pattern) + L'\0';
+    for (const FileChoice &choice : scriptDialogChoices()) {
+        filters += choice.label.toStdWString() + L'\0';
+        filters += choice.pattern.toStdWString() + L'\0';
     }
     const std::wstring start = QDir::toNativeSeparators(folder).toStdWString();
     // Room for the longest path the system takes.

@@ -166,4 +166,43 @@ QString notAnsweringMessage(const QString &path, std::chrono::milliseconds waite
         .arg(quotedName(path), QString::number(seconds), WindowWords::goesOn(what));
 }
 
+QString controlName(ControlName control)
+{
+    switch (control) {
+    case ControlName::WebPage:
+        return WindowWords::tr("web page");
+    case ControlName::MailToMaker:
+        return WindowWords::tr("mail to the maker");
+    case ControlName::SpecialCharacter:
+        return WindowWords::tr("special character");
+    case ControlName::SpecialCharacterBox:
+        return WindowWords::tr("special character box");
+    case ControlName::AppendSpecialCharacter:
+        return WindowWords::tr("append special character");
+    case ControlName::SaveInAnotherFolder:
+        return WindowWords::tr("save in another folder");
+    case ControlName::Folders:
+        return WindowWords::tr("folders");
+    }
+    return QString();
+}
+
+QString scriptDialogTitle()
+{
+    return WindowWords::tr("Open a colour script");
+}
+
+QList<FileChoice> scriptDialogChoices()
+{
+    const QString scripts = QString::fromLatin1(ScriptFileName);
+    const QString all = QStringLiteral("*");
+    return {{WindowWords::tr("Colour scripts (%1)").arg(scripts), scripts},
+            {WindowWords::tr("All files (%1)").arg(all), all}};
+}
+
+QString moreLinesText(qsizetype lines)
+{
+    return WindowWords::tr("... and %1 more lines").arg(lines);
+}
+
 } // namespace tintforge

@@ -4,11 +4,37 @@
 #include "model/composition.h"
 
 #include <chrono>
+#include <QList>
 #include <QString>
 
 namespace tintforge {
 
 // What the windows say of what the user did, in messages and in what screen readers hear.
+
+// What screen readers call the controls whose caption says too little ("^>", "...") or that
+// show none (the links, the glyph box, the chooser's folder list).
+enum class ControlName {
+    WebPage,
+    MailToMaker,
+    SpecialCharacter,       // the glyph box
+    SpecialCharacterBox,    // the glyph box as a place characters are typed in
+    AppendSpecialCharacter, // "^>"
+    SaveInAnotherFolder,    // "..."
+    Folders,                // the chooser's folder list
+};
+QString controlName(ControlName control);
+
+// The open dialog's title, and its choices of what to show, the first chosen: each a label
+// ("Colour scripts (color.cfg)") and its file name pattern.
+QString scriptDialogTitle();
+struct FileChoice {
+    QString label;
+    QString pattern;
+};
+QList<FileChoice> scriptDialogChoices();
+
+// The last line of a message cut to fit the screen: how many more lines it had.
+QString moreLinesText(qsizetype lines);
 
 // A field's menu, as it opens, and its Colour submenu with the colour it marks.
 QString menuNotice(SegmentId field);

@@ -2,6 +2,7 @@
 // The system's open dialog on Windows, answered as a user would: a thread waits for it by its
 // title, types a name into its file name box and presses Open, or cancels it.
 #include "ui/reopening/scriptdialog.h"
+#include "ui/words/windowwords.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,7 @@ constexpr int FileNameBoxes[] = {0x47c, 0x480};
 
 void answerDialog(const std::wstring &typed, std::atomic<bool> &seen)
 {
-    const std::wstring title = QString(QLatin1StringView(ScriptDialogTitle)).toStdWString();
+    const std::wstring title = scriptDialogTitle().toStdWString();
     for (int tries = 0; tries < 300; ++tries) {
         if (HWND dialog = FindWindowW(nullptr, title.c_str())) {
             seen = true;
