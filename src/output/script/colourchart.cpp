@@ -2,7 +2,7 @@
 #include "colourchart.h"
 
 #include "lines.h"
-#include "model/chartlines.h"
+#include "model/palette.h"
 
 namespace tintforge {
 
@@ -11,15 +11,15 @@ namespace {
 std::string renderChart()
 {
     std::string chart;
-    for (const ChartLine &line : ChartLines) {
+    for (const Swatch &line : Palette) {
         chart += "echo \"";
         chart += line.label;
         chart += line.code;
         chart += line.label;
         chart += " abc123 color=";
-        chart += line.colour;
+        chart += line.chartColour;
         chart += ' ';
-        chart += line.name;
+        chart += line.chartName;
         chart += '"';
         chart += LineEnd;
     }

@@ -2,7 +2,6 @@
 #include "palettestrip.h"
 #include "layout.h"
 #include "model/palette.h"
-#include "swatchcolours.h"
 
 #include <QPainter>
 
@@ -29,7 +28,7 @@ QImage paletteStripImage()
     for (const Swatch &swatch : Palette) {
         const QPoint corner = layout::swatchRect(swatch.position).topLeft() -
                               layout::paletteStrip.rect().topLeft() + SquareInset;
-        painter.fillRect(QRect(corner, SquareSize), toQColor(swatchColour(swatch.position)));
+        painter.fillRect(QRect(corner, SquareSize), toQColor(swatch.square));
     }
     return strip;
 }

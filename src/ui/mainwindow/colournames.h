@@ -8,8 +8,7 @@ namespace tintforge {
 class Segment;
 struct Swatch;
 
-// What a swatch is called to the user, on screen and by screen readers: its chart line's name,
-// less the chart's trailing blank, spelled as a colour ("bight blue" is heard as "bright cyan").
+// What a swatch is called to the user, on screen and by screen readers (see Swatch::name).
 QString swatchName(const Swatch &swatch);
 
 // The name of the colour a segment shows: the swatch that gave it its code and preview colour,

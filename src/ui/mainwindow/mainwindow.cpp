@@ -24,7 +24,6 @@
 #include "ui/look/layout.h"
 #include "ui/look/palettestrip.h"
 #include "ui/look/placement.h"
-#include "ui/look/swatchcolours.h"
 #include "ui/look/windowlook.h"
 #include "ui/messages/messagebox.h"
 #include "ui/reopening/droppedscript.h"
@@ -270,8 +269,7 @@ std::unique_ptr<QMenu> MainWindow::segmentMenu(SegmentId id)
     for (const Swatch &swatch : Palette) {
         QPixmap square(12, 12);
         square.fill(Qt::black);
-        QPainter(&square).fillRect(1, 1, 10, 10,
-                                   QColor::fromRgb(swatchColour(swatch.position).hex()));
+        QPainter(&square).fillRect(1, 1, 10, 10, QColor::fromRgb(swatch.square.hex()));
         QAction *action = colours->addAction(QIcon(square), swatchName(swatch));
         // One mark, on the colour the segment shows now.
         action->setCheckable(true);
