@@ -4,6 +4,7 @@
 #include "model/palette.h"
 #include "output/script/lines.h"
 #include "support/files.h"
+#include "support/goldenscripts.h"
 #include "support/listeddata.h"
 #include "ui/look/layout.h"
 #include "xwindows.h"
@@ -98,8 +99,7 @@ const QPoint FirstFolderInChooser{144, 42};
 // A script the program made before, in a folder of its own.
 struct MadeScript {
     QTemporaryDir folder;
-    QByteArray bytes =
-        readAll(QFINDTESTDATA(QStringLiteral("../output/script/data/positions-06-10.cfg")));
+    QByteArray bytes = tintforge::testing::goldenScript(QStringLiteral("positions-06-10.cfg"));
     QString path = folder.filePath(QStringLiteral("color.cfg"));
 
     MadeScript() { tintforge::testing::writeFile(path, bytes); }

@@ -26,14 +26,12 @@ private slots:
             if (line.startsWith('#'))
                 continue;
             const QList<QByteArray> fields = line.split('\t');
-            QCOMPARE(fields.size(), 4);
+            QCOMPARE(fields.size(), 3);
             QVERIFY(row < Palette.size());
             const Swatch &swatch = Palette[row++];
             QCOMPARE(swatch.position, fields[0].toInt());
             QCOMPARE(int(swatch.code), fields[1].toInt());
             QCOMPARE(swatch.preview.hex(), fields[2].toUInt(nullptr, 16));
-            QCOMPARE(QByteArray(swatch.chartName.data(), qsizetype(swatch.chartName.size())),
-                     fields[3]);
         }
         QCOMPARE(row, Palette.size());
     }

@@ -9,15 +9,29 @@
 #include <QByteArray>
 #include <QList>
 #include <QMetaType>
+#include <QTemporaryDir>
 #include <QTest>
 #include <string>
 
 namespace tintforge::testing {
 
-// A golden script of tests/output/script/data, byte for byte.
+// A golden script of tests/output/script/data, byte for byte: the case's own lines, with the
+// colour chart that every script prints after its name line (chart.cfg, kept once) put in there.
 inline QByteArray goldenScript(const QString &name)
 {
-    return readAll(QFINDTESTDATA(QStringLiteral("../output/script/data/") + name));
+    const QString data = QStringLiteral("../output/script/data/");
+    const QByteArray own = readAll(QFINDTESTDATA(data + name));
+    const qsizetype afterNameLine = own.indexOf('\n', own.indexOf('\n') + 1) + 1;
+    return own.first(afterNameLine) + readAll(QFINDTESTDATA(data + QStringLiteral("chart.cfg"))) +
+           own.sliced(afterNameLine);
+}
+
+// The golden script `name` made whole in `folder`, to be opened: its path.
+inline QString goldenScriptIn(const QTemporaryDir &folder, const QString &name)
+{
+    const QString path = folder.filePath(name);
+    writeFile(path, goldenScript(name));
+    return path;
 }
 
 // Lines of a CR LF file, without their line ends.

@@ -2,6 +2,7 @@
 #include "model/palette.h"
 #include "support/files.h"
 #include "support/gamefolder.h"
+#include "support/goldenscripts.h"
 #include "support/heldcalls.h"
 #include "support/listeddata.h"
 #include "support/mainwindow.h"
@@ -164,9 +165,7 @@ private slots:
         QFETCH(QString, golden);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const QString path =
-            golden.isEmpty() ? dir.path()
-                             : QFINDTESTDATA(QStringLiteral("../../output/script/data/") + golden);
+        const QString path = golden.isEmpty() ? dir.path() : testing::goldenScriptIn(dir, golden);
         control<QRadioButton>("hostOption")->click();
         typeText(control<QLineEdit>("messageField"), QStringLiteral("before"));
         const Composition before = form->composition();
@@ -268,7 +267,8 @@ private slots:
         QFETCH(bool, accepted);
         QFETCH(QString, fieldText);
         QFETCH(QString, message);
-        const QString script = QFINDTESTDATA("../../output/script/data/worked-example.cfg");
+        const QTemporaryDir dir;
+        const QString script = testing::goldenScriptIn(dir, QStringLiteral("worked-example.cfg"));
         CountingMimeData data;
         if (!list.isNull()) {
             data.list = list.replace("%1", QUrl::fromLocalFile(script).path().toUtf8());
