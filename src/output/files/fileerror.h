@@ -54,9 +54,17 @@ struct PartLeftIn {
     friend bool operator==(const PartLeftIn &, const PartLeftIn &) = default;
 };
 
+// A symbolic link whose target does not exist, where the step would have to create it: a file
+// made through the link would land wherever it points, so it is named instead.
+struct DanglingLink {
+    QString target; // as the link holds it
+
+    friend bool operator==(const DanglingLink &, const DanglingLink &) = default;
+};
+
 // Why a file step failed: the system's error, or the file layer's own reason. The layers above
 // carry it on inside causes of their own, beside the reasons they find themselves.
-using FileCause = std::variant<SystemError, FileRefusal, TooLarge, PartLeftIn>;
+using FileCause = std::variant<SystemError, FileRefusal, TooLarge, PartLeftIn, DanglingLink>;
 
 // Whether the system failed the step in the way `kind` names (see SystemError::Kind).
 inline bool isSystemError(const FileCause &cause, SystemError::Kind kind)

@@ -3,9 +3,11 @@
 
 #include "localetext.h"
 #include "reaching.h"
+#include "shownname.h"
 
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
@@ -202,6 +204,28 @@ void NativeFolder::sync() const
     }
 }
 
+namespace {
+
+// What the symbolic link `name` in the folder holds, where it is one and leads nowhere.
+std::optional<QString> danglingLinkTarget(std::intptr_t folder, const QByteArray &name)
+{
+    struct stat link {
+    };
+    struct stat target {
+    };
+    if (::fstatat(descriptor(folder), name.constData(), &link, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISLNK(link.st_mode) || ::fstatat(descriptor(folder), name.constData(), &target, 0) == 0)
+        return std::nullopt;
+    std::vector<char> held(PATH_MAX);
+    const ssize_t length =
+        ::readlinkat(descriptor(folder), name.constData(), held.data(), held.size());
+    if (length < 0)
+        return std::nullopt;
+    return shownFileName(QByteArrayView(held.data(), qsizetype(length)));
+}
+
+} // namespace
+
 Result<NativeFile, FileCause> NativeFile::open(const QString &path, Mode mode)
 {
     reaching(path);
@@ -256,7 +280,10 @@ Result<NativeFile, FileCause> NativeFile::openIn(std::intptr_t folder, const QSt
             }
             if (errno != EEXIST)
                 return lastError();
-            // Another program made it in between: open what it made.
+            // A link that leads nowhere is there, or another program made the file in between:
+            // then open what it made.
+            if (std::optional<QString> target = danglingLinkTarget(folder, path))
+                return DanglingLink{*target};
         }
     }
     return systemError(EINVAL);

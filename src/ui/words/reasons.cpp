@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "reasons.h"
 
+#include "output/files/shownname.h"
+
 #include <QCoreApplication>
 
 namespace tintforge {
@@ -112,6 +114,12 @@ QString reasonText(const TooLarge &tooLarge)
 QString reasonText(const PartLeftIn &partLeft)
 {
     return Reasons::partLeft(reasonText(partLeft.error));
+}
+
+QString reasonText(const DanglingLink &link)
+{
+    return Reasons::tr("it is a symbolic link to %1, which does not exist")
+        .arg(quotedName(link.target));
 }
 
 QString reasonText(ScriptRefusal refusal)

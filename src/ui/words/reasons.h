@@ -16,6 +16,7 @@ QString reasonText(const SystemError &error);
 QString reasonText(FileRefusal refusal);
 QString reasonText(const TooLarge &tooLarge);
 QString reasonText(const PartLeftIn &partLeft);
+QString reasonText(const DanglingLink &link);
 QString reasonText(ScriptRefusal refusal);
 QString reasonText(GameRefusal refusal);
 QString reasonText(OpenRefusal refusal);

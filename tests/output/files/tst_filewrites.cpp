@@ -241,28 +241,33 @@ private slots:
     // config.cfg as a symbolic link is followed only where the system would trust it in a shared
     // folder: the player's own link, or any link in a folder nobody else may write to. Someone
     // else's link in a folder others may write to may have been planted there to lead the exec
-    // line out of it: refused, naming the file.
+    // line out of it: refused, naming the file. A link that leads nowhere is named with where it
+    // points, and nothing is made there.
     void configLinkIsFollowedOnlyWhereTrusted_data()
     {
         QTest::addColumn<bool>("strangersLink");
         QTest::addColumn<bool>("sharedFolder");
+        QTest::addColumn<bool>("leadsNowhere");
         QTest::addColumn<bool>("followed");
-        QTest::newRow("the player's own link, shared folder") << false << true << true;
-        QTest::newRow("a stranger's link, the player's folder") << true << false << true;
-        QTest::newRow("a stranger's link, shared folder") << true << true << false;
+        QTest::newRow("the player's own link, shared folder") << false << true << false << true;
+        QTest::newRow("a stranger's link, the player's folder") << true << false << false << true;
+        QTest::newRow("a stranger's link, shared folder") << true << true << false << false;
+        QTest::newRow("the player's own link to nothing") << false << false << true << false;
     }
     void configLinkIsFollowedOnlyWhereTrusted()
     {
 #ifdef Q_OS_UNIX
         QFETCH(bool, strangersLink);
         QFETCH(bool, sharedFolder);
+        QFETCH(bool, leadsNowhere);
         QFETCH(bool, followed);
         if (::geteuid() != 0)
             QSKIP("giving a link to another user takes root");
         QTemporaryDir dir;
         QTemporaryDir elsewhere;
         const QString target = elsewhere.filePath(QStringLiteral("outside.txt"));
-        writeFile(target, "mine\r\n");
+        if (!leadsNowhere)
+            writeFile(target, "mine\r\n");
         const QString folder = dir.filePath(QStringLiteral("user"));
         QVERIFY(QDir().mkdir(folder));
         QCOMPARE(::chmod(QFile::encodeName(folder).constData(), sharedFolder ? 0770 : 0755), 0);
@@ -279,8 +284,10 @@ private slots:
         }
         QVERIFY(!written);
         QCOMPARE(written.error().path, joinPath(folder, std::string_view("config.cfg")));
-        QVERIFY(written.error().cause == FileCause(FileRefusal::ForeignLink));
-        QCOMPARE(readAll(target), QByteArray("mine\r\n"));
+        QVERIFY(written.error().cause == (leadsNowhere ? FileCause(DanglingLink{target})
+                                                       : FileCause(FileRefusal::ForeignLink)));
+        QCOMPARE(readAll(target), leadsNowhere ? QByteArray() : QByteArray("mine\r\n"));
+        QCOMPARE(QFileInfo::exists(target), !leadsNowhere);
 #else
         QSKIP("Windows lets only administrators make symbolic links");
 #endif

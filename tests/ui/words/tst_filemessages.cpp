@@ -102,6 +102,9 @@ private slots:
                               "edited by hand");
         QTest::newRow("too large") << OpenCause(FileCause(TooLarge{std::size_t(64) << 20}))
                                    << QStringLiteral("it is larger than 64 MB");
+        QTest::newRow("a link to nothing")
+            << OpenCause(FileCause(DanglingLink{QStringLiteral("/gone/x.cfg")}))
+            << QStringLiteral("it is a symbolic link to \"/gone/x.cfg\", which does not exist");
         QTest::newRow("part left in")
             << OpenCause(FileCause(PartLeftIn{{QStringLiteral("Disk full"), 28}}))
             << QStringLiteral("Disk full; another program wrote to it meanwhile, so the part "
