@@ -573,6 +573,8 @@ void MainWindow::makeScriptClicked()
     m_saving = false;
     m_writes->start([pressed = m_composition] { return makeScript(pressed); },
                     [this](const WriteStatus &made) {
+                        // What a Make met may change where the next one writes.
+                        lookUpMakeDestination();
                         if (!made) {
                             m_showMessage(this, writeFailureMessage(made.error()));
                             return;

@@ -765,7 +765,8 @@ private slots:
                  QStringLiteral("Wrote color.cfg into \"%1\".").arg(game.path()));
     }
 
-    // Make's tip and description say where it will write, as things stand when they are shown.
+    // Make's tip and description say where it will write, as things stand when they are shown
+    // and after each Make.
     void makeSaysWhereItWillWrite()
     {
         testing::TestGameFolder game; // not created yet
@@ -785,7 +786,11 @@ private slots:
         QVERIFY(shown().endsWith(
             QStringLiteral("Use \"...\" (save in another folder) to choose another folder.")));
         QVERIFY(game.create());
-        QCOMPARE(shown(), QStringLiteral("Writes color.cfg into \"%1\".").arg(game.path()));
+        make->click();
+        QVERIFY(testing::workDone());
+        QCOMPARE(make->accessibleDescription(),
+                 QStringLiteral("Writes color.cfg into \"%1\".").arg(game.path()));
+        QCOMPARE(shown(), make->accessibleDescription());
         QVERIFY(make->toolTip().contains(game.path().toHtmlEscaped()));
     }
 
