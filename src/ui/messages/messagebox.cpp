@@ -28,10 +28,14 @@ constexpr int MostLines = 40;
 
 // Where a line too wide for `width` pixels breaks: after its longest start that fits (one
 // character at least), at the last space in the second half of that start where there is one.
+// No start longer than `width` characters is measured (hardly a character is narrower than a
+// pixel), so a line of any length costs as little as a short one.
 qsizetype breakOf(const QString &line, const QFontMetrics &metrics, int width)
 {
     qsizetype fits = 1;
-    qsizetype wide = line.size();
+    qsizetype wide = std::min(line.size(), qsizetype(width) + 1);
+    if (metrics.horizontalAdvance(line.left(wide)) <= width)
+        return wide;
     while (wide - fits > 1) {
         const qsizetype middle = (fits + wide) / 2;
         if (metrics.horizontalAdvance(line.left(middle)) <= width)
@@ -43,22 +47,32 @@ qsizetype breakOf(const QString &line, const QFontMetrics &metrics, int width)
     return space > fits / 2 ? space : fits;
 }
 
-// The message's lines, each at most `width` pixels wide, at most `lines` of them.
-QString fittedMessage(const QString &message, const QFontMetrics &metrics, int width, int lines)
+// The message's rows, each at most `width` pixels wide, at most `rows` of them: its lines, a
+// line too wide broken into rows. Where they do not all fit, the last row says how much of the
+// message is left out, counted in the message's own lines.
+QString fittedMessage(const QString &message, const QFontMetrics &metrics, int width, int rows)
 {
+    QStringList lines = message.split(u'\n');
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast(); // the end of the last line, not a line of its own
     QStringList shown;
-    for (QString line : message.split(u'\n')) {
-        while (metrics.horizontalAdvance(line) > width) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        bool begun = false;
+        for (;;) {
+            const bool wide = line.size() > width + 1 || metrics.horizontalAdvance(line) > width;
+            if (shown.size() == rows - 1 && (wide || i < lines.size() - 1)) {
+                shown << moreLinesText(lines.size() - i - (begun ? 1 : 0), begun);
+                return shown.join(u'\n');
+            }
+            if (!wide)
+                break;
             const qsizetype at = breakOf(line, metrics, width);
             shown << line.left(at);
             line.remove(0, line.at(at) == u' ' ? at + 1 : at);
+            begun = true;
         }
         shown << line;
-    }
-    if (shown.size() > lines) {
-        const qsizetype left = shown.size() - (lines - 1);
-        shown.erase(shown.begin() + (lines - 1), shown.end());
-        shown << moreLinesText(left);
     }
     return shown.join(u'\n');
 }

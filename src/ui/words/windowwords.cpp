@@ -200,9 +200,14 @@ QList<FileChoice> scriptDialogChoices()
             {WindowWords::tr("All files (%1)").arg(all), all}};
 }
 
-QString moreLinesText(qsizetype lines)
+QString moreLinesText(qsizetype lines, bool restOfLine)
 {
-    return WindowWords::tr("... and %1 more lines").arg(lines);
+    if (restOfLine && lines == 0)
+        return WindowWords::tr("... and the rest of this line");
+    const QString more =
+        lines == 1 ? WindowWords::tr("1 more line") : WindowWords::tr("%1 more lines").arg(lines);
+    return restOfLine ? WindowWords::tr("... and the rest of this line and %1").arg(more)
+                      : WindowWords::tr("... and %1").arg(more);
 }
 
 } // namespace tintforge

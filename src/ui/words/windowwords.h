@@ -33,8 +33,9 @@ struct FileChoice {
 };
 QList<FileChoice> scriptDialogChoices();
 
-// The last line of a message cut to fit the screen: how many more lines it had.
-QString moreLinesText(qsizetype lines);
+// The last row of a message cut to fit the screen: how many more of its lines are left out, and
+// whether the rest of the line the rows before began is left out too.
+QString moreLinesText(qsizetype lines, bool restOfLine);
 
 // A field's menu, as it opens, and its Colour submenu with the colour it marks.
 QString menuNotice(SegmentId field);
