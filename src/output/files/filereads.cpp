@@ -25,8 +25,8 @@ Result<std::string, FileError> readWholeFile(const QString &path, std::size_t li
 
 bool isFolder(const QString &path)
 {
-    reaching(path);
-    return QFileInfo(path).isDir();
+    const Result<bool, FileCause> there = NativeFolder::isThere(path);
+    return there && *there;
 }
 
 bool nameExists(const QString &path)

@@ -17,7 +17,8 @@ namespace tintforge {
 // holds more than `limit` bytes, which are all it reads.
 Result<std::string, FileError> readWholeFile(const QString &path, std::size_t limit);
 
-// Whether `path` names a folder, following links; false where that cannot be told.
+// Whether `path` names a folder, following links; false where that cannot be told (see
+// NativeFolder::isThere for the reason).
 bool isFolder(const QString &path);
 
 // Whether anything has the name `path`, a link that leads nowhere included.

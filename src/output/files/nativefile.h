@@ -22,6 +22,10 @@ class NativeFolder
 public:
     // Opens the folder; the failure names no file yet.
     static Result<NativeFolder, FileCause> open(const QString &path);
+    // Whether a folder is at `path`, following links: true, false where nothing or no folder is
+    // there, or the system's reason it cannot tell (a loop of links, a folder this user may not
+    // look into, a disk that fails).
+    static Result<bool, FileCause> isThere(const QString &path);
     // Makes the folder and every missing folder above it, from the top down; succeeds when it
     // is there already. The failure is the system's, for the first folder it could not make.
     static Status makePath(const QString &path);

@@ -108,6 +108,18 @@ Result<NativeFolder, FileCause> NativeFolder::open(const QString &path)
     return NativeFolder(path, fd);
 }
 
+Result<bool, FileCause> NativeFolder::isThere(const QString &path)
+{
+    reaching(path);
+    struct stat status {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0)
+        return bool(S_ISDIR(status.st_mode));
+    if (errno == ENOENT || errno == ENOTDIR)
+        return false;
+    return lastError();
+}
+
 Status NativeFolder::make(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);

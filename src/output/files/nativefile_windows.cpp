@@ -89,6 +89,19 @@ Result<NativeFolder, FileCause> NativeFolder::open(const QString &path)
     return NativeFolder(path, 0);
 }
 
+Result<bool, FileCause> NativeFolder::isThere(const QString &path)
+{
+    reaching(path);
+    const DWORD attributes = GetFileAttributesW(SystemPath(path));
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+        error == ERROR_INVALID_NAME || error == ERROR_BAD_NETPATH)
+        return false;
+    return systemError(error);
+}
+
 Status NativeFolder::make(const QString &path)
 {
     const SystemPath name(path);

@@ -2,6 +2,7 @@
 #include "gamefolder.h"
 
 #include "output/files/filereads.h"
+#include "output/files/nativefile.h"
 
 namespace tintforge {
 
@@ -12,10 +13,13 @@ GameFolder defaultGameFolder()
 
 namespace {
 
-// Whether the game sees a folder at the place: the folder itself, or its redirected twin.
+// Whether the game sees a folder at the place: the folder itself, or its redirected twin. A
+// place the system cannot tell of (a failing disk, a loop of links) is something there all the
+// same: Make writes there and names the system's reason, never that no folder was found.
 bool gameSeesFolder(const GameFolder &place)
 {
-    return isFolder(place.path) || (place.twin && isFolder(*place.twin));
+    const Result<bool, FileCause> there = NativeFolder::isThere(place.path);
+    return !there || *there || (place.twin && isFolder(*place.twin));
 }
 
 } // namespace

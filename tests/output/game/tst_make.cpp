@@ -40,6 +40,16 @@ private slots:
         QCOMPARE(missing.error().files[0].path, game.file("color.cfg"));
         QVERIFY(!QFileInfo::exists(QFileInfo(game.path()).path()));
 
+#ifdef Q_OS_UNIX
+        // A place the system cannot tell of is no place where nothing was found.
+        QVERIFY(QDir().mkpath(QFileInfo(game.path()).path()));
+        QVERIFY(QFile::link(game.path(), game.path())); // a loop of links
+        const WriteStatus looped = makeScript(testing::sampleComposition());
+        QVERIFY(!looped && looped.error().lookedIn.empty());
+        QVERIFY(std::holds_alternative<SystemError>(
+            std::get<FileCause>(looped.error().files[0].cause)));
+        QVERIFY(QFile::remove(game.path()));
+#endif
         QVERIFY(game.create());
         QVERIFY(testing::succeeded(makeScript(testing::sampleComposition())));
         QCOMPARE(readAll(game.file("color.cfg")), scriptOf());
