@@ -35,6 +35,7 @@ enum class FileRefusal {
     ForeignLink,     // a symbolic link of another user's in a folder others may write to
     NotOrdinaryFile, // a folder, a device or a pipe
     NulInName,       // its name holds a NUL, which no file's name does
+    SlashInName,     // a name given as text holds a slash (%2F), which no file's name does
     // its name is not valid UTF-8, in which the program names files on POSIX systems
     InexactName,
 };

@@ -30,14 +30,15 @@ QByteArrayList addressesIn(const QByteArray &list)
 }
 
 // The address as the bytes it names: what no address may hold as it stands (a byte of 128 or
-// more, a control byte, a space) percent-encoded as the byte it is; the rest read as leniently
-// as the toolkit reads a list.
+// more, a control byte, a space) percent-encoded as the byte it is, and so are '?' and '#',
+// which start no query or fragment in the name of a file; the rest read as leniently as the
+// toolkit reads a list.
 QUrl urlOf(const QByteArray &address)
 {
     QByteArray encoded;
     for (const char byte : address) {
         const auto code = static_cast<unsigned char>(byte);
-        if (code > 0x20 && code < 0x7F)
+        if (code > 0x20 && code < 0x7F && byte != '?' && byte != '#')
             encoded += byte;
         else
             encoded += '%' + QByteArray::number(code, 16).rightJustified(2, '0').toUpper();
@@ -79,8 +80,13 @@ Result<QString, RefusedDrop> droppedScript(const QByteArray &list)
     const QString shown = QDir::toNativeSeparators(shownUrl.toLocalFile());
     if (!url.host().isEmpty() && !opensFilesOnOtherHosts())
         return RefusedDrop{dropOnAnotherComputerMessage(shown, url.host())};
+    // "file:hello.cfg" names no folder: it would open whichever the program started in.
+    if (!url.path().startsWith(u'/'))
+        return RefusedDrop{dropNamesNoFolderMessage(shown)};
     if (name.contains('\0'))
         return RefusedDrop{openFailureMessage(FileError{shown, FileRefusal::NulInName})};
+    if (url.path(QUrl::FullyEncoded).contains(QStringLiteral("%2F"), Qt::CaseInsensitive))
+        return RefusedDrop{openFailureMessage(FileError{shown, FileRefusal::SlashInName})};
     const QString path = url.toLocalFile();
     if (QUrl::fromLocalFile(path).path(QUrl::FullyEncoded) != url.path(QUrl::FullyEncoded))
         return RefusedDrop{openFailureMessage(FileError{shown, FileRefusal::InexactName})};

@@ -28,6 +28,8 @@ public:
             return tr("it is not an ordinary file");
         case FileRefusal::NulInName:
             return tr("its name holds a NUL character, which no file's name does");
+        case FileRefusal::SlashInName:
+            return tr("its name holds a slash (%2F), which no file's name does");
         case FileRefusal::InexactName:
             return tr("its name is not valid UTF-8, which the program needs to name it exactly");
         }

@@ -119,6 +119,13 @@ QString dropNotAFileMessage(const QString &shown)
         .arg(quotedName(shown));
 }
 
+QString dropNamesNoFolderMessage(const QString &shown)
+{
+    return WindowWords::tr("Could not open %1: the address names no folder, so which file it is "
+                           "cannot be told.")
+        .arg(quotedName(shown));
+}
+
 QString dropOnAnotherComputerMessage(const QString &shown, const QString &host)
 {
     return WindowWords::tr("Could not open %1: it is on another computer, %2.")

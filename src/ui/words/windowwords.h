@@ -59,6 +59,7 @@ QString dropNotHandedOverMessage();
 QString dropEmptyMessage();
 QString dropSeveralMessage(qsizetype count);
 QString dropNotAFileMessage(const QString &shown);
+QString dropNamesNoFolderMessage(const QString &shown);
 QString dropOnAnotherComputerMessage(const QString &shown, const QString &host);
 // A link no program could open.
 QString noProgramForLinkMessage(const QString &address);

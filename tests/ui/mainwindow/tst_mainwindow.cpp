@@ -242,7 +242,18 @@ private slots:
             << QByteArray("file:///nowhere/one.cfg%00.x") << QString() << false << QString()
             << cannotOpen("/nowhere/one.cfg\\x00.x",
                           "its name holds a NUL character, which no file's name does");
+        QTest::newRow("a slash in a name")
+            << QByteArray("file:///nowhere/a%2Fb.cfg") << QString() << false << QString()
+            << cannotOpen("/nowhere/a/b.cfg",
+                          "its name holds a slash (%2F), which no file's name does");
+        QTest::newRow("a name of no folder")
+            << QByteArray("file:hello.cfg") << QString() << false << QString()
+            << QStringLiteral("Could not open \"hello.cfg\": the address names no folder, so "
+                              "which file it is cannot be told.");
 #ifndef Q_OS_WIN
+        QTest::newRow("a # and a ? in the name")
+            << QByteArray("file:///nowhere/a#b?.cfg") << QString() << true << QString()
+            << cannotOpen("/nowhere/a#b?.cfg", "No such file or directory");
         QTest::newRow("another computer")
             << QByteArray("file://server/share/color.cfg") << QString() << false << QString()
             << cannotOpen("//server/share/color.cfg", "it is on another computer, server");
