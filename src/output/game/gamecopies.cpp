@@ -55,15 +55,24 @@ bool sentToTwin(const CopyPlan &plan, const FileStatus &written, std::vector<Fil
     return false;
 }
 
-// Writes the script into the folder, and into the twin where the plan sends it; gives whether
-// the folder's own copy was sent there.
-bool writeScripts(const CopyPlan &plan, const std::string &rendered, std::vector<FileError> &failed)
+// Writes the script into the folder, and into the twin where the plan sends it, noting each
+// previous script kept; gives whether the folder's own copy was sent there.
+bool writeScripts(const CopyPlan &plan, const std::string &rendered, std::vector<FileError> &failed,
+                  std::vector<QString> &kept)
 {
-    const bool sent = sentToTwin(plan, replaceFile(plan.folder(), ScriptName, rendered), failed);
+    const auto replace = [&](const QString &folder) -> FileStatus {
+        Result<std::optional<QString>, FileError> replaced = replaceScript(folder, rendered);
+        if (!replaced)
+            return replaced.error();
+        if (*replaced)
+            kept.push_back(**replaced);
+        return {};
+    };
+    const bool sent = sentToTwin(plan, replace(plan.folder()), failed);
     if (plan.intoTwin(ScriptName, sent)) {
         FileStatus replaced = makeTwin(*plan.twin(), ScriptFileName);
         if (replaced)
-            replaced = replaceFile(*plan.twin(), ScriptName, rendered);
+            replaced = replace(*plan.twin());
         if (!replaced)
             failed.push_back(replaced.error());
     }
@@ -102,21 +111,19 @@ WriteFailure failureOf(const std::vector<FileError> &failed)
 
 } // namespace
 
+// Without a twin, the plan sends nothing there: the folder's own files are written as
+// writeColourScript writes them.
 WriteStatus writeWhereTheGameReads(const CopyPlan &plan, const Composition &composition)
 {
-    if (!plan.twin()) {
-        if (FileStatus written = writeColourScript(plan.folder(), composition); !written)
-            return failureOf({written.error()});
-        return plan.folder();
-    }
     std::vector<FileError> failed;
-    const bool sent = writeScripts(plan, renderColourScript(composition), failed);
+    std::vector<QString> kept;
+    const bool sent = writeScripts(plan, renderColourScript(composition), failed, kept);
     if (!failed.empty())
         return failureOf(failed);
     writeConfigs(plan, failed);
     if (!failed.empty())
         return failureOf(failed);
-    return plan.folderRead(ScriptName, sent);
+    return Written{plan.folderRead(ScriptName, sent), std::move(kept)};
 }
 
 WriteStatus writeWhereTheGameReads(const QString &folder, const Composition &composition)

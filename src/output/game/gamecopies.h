@@ -16,9 +16,10 @@ class Composition;
 // as writeColourScript writes it. A copy that goes into the twin is made there as Windows makes
 // it for the game: the twin made where missing, and config.cfg starting from the folder's own.
 // Nothing is written outside the two folders, each copy follows the writer's rules, and
-// config.cfg is touched only once every copy of the script is in place. Gives the folder whose
-// color.cfg the game reads now, or every file that could not be written; closing the chooser
-// afterwards is the window's business, and only on success.
+// config.cfg is touched only once every copy of the script is in place; a previous script that
+// held lines of the player's own is kept beside it (see replaceScript). Gives the folder whose
+// color.cfg the game reads now, with the copies kept, or every file that could not be written;
+// closing the chooser afterwards is the window's business, and only on success.
 WriteStatus writeWhereTheGameReads(const CopyPlan &plan, const Composition &composition);
 WriteStatus writeWhereTheGameReads(const QString &folder, const Composition &composition);
 

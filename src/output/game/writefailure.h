@@ -26,7 +26,16 @@ struct WriteFailure {
     friend bool operator==(const WriteFailure &, const WriteFailure &) = default;
 };
 
-// One Make or Save: the folder whose color.cfg the game reads now, or what went wrong.
-using WriteStatus = Result<QString, WriteFailure>;
+// One Make or Save that wrote: the folder whose color.cfg the game reads now, and where each
+// previous color.cfg that held lines of the player's own was kept (see replaceScript).
+struct Written {
+    QString folder;
+    std::vector<QString> kept;
+
+    friend bool operator==(const Written &, const Written &) = default;
+};
+
+// One Make or Save: what it wrote, or what went wrong.
+using WriteStatus = Result<Written, WriteFailure>;
 
 } // namespace tintforge

@@ -579,7 +579,8 @@ void MainWindow::makeScriptClicked()
                             m_showMessage(this, writeFailureMessage(made.error()));
                             return;
                         }
-                        tellWritten(*made);
+                        tellWritten(made->folder);
+                        tellKept(made->kept);
                     });
 }
 
@@ -600,7 +601,8 @@ void MainWindow::saveScriptInto(const QString &folder)
             // Said once the keyboard is back here, as the window's return would cut
             // it short; or after half a second, where no window manager gives it
             // back, or the chooser was closed before.
-            m_toldOnReturn = *written;
+            m_toldOnReturn = written->folder;
+            tellKept(written->kept);
             QTimer::singleShot(500, this, &MainWindow::tellOnReturn);
             if (m_chooser)
                 m_chooser->close();
@@ -621,6 +623,14 @@ bool MainWindow::refusedWhileWriting()
 void MainWindow::tellWritten(const QString &folder)
 {
     m_notice->say(writtenNotice(folder));
+}
+
+// A previous script kept beside the new one is shown, not only heard: it held lines the player
+// wrote, who must know where they went.
+void MainWindow::tellKept(const std::vector<QString> &kept)
+{
+    if (!kept.empty())
+        m_showMessage(this, keptScriptsMessage(kept));
 }
 
 void MainWindow::tellOnReturn()

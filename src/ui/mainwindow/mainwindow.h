@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QUrl>
 #include <QWidget>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -99,6 +100,7 @@ private:
     void lookUpMakeDestination();
     void showMakeDestination(const QString &destination);
     void tellWritten(const QString &folder);
+    void tellKept(const std::vector<QString> &kept);
     void tellOnReturn();
     void openLink(const QUrl &address);
 

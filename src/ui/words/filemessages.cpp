@@ -239,6 +239,16 @@ QString openFailureMessage(const OpenFailure &failure)
                        FileMessages::openFailure(failure.error)});
 }
 
+QString keptScriptsMessage(const std::vector<QString> &kept)
+{
+    QStringList lines;
+    for (const QString &path : kept)
+        lines << FileMessages::tr("The %1 replaced held lines of your own, which the script "
+                                  "does not write: it is kept as %2.")
+                     .arg(QLatin1StringView(ScriptFileName), quotedName(path));
+    return lines.join(u'\n');
+}
+
 QString makeDestinationText(const MakeDestination &destination)
 {
     return FileMessages::destination(destination);

@@ -7,6 +7,7 @@
 #include "output/game/writefailure.h"
 
 #include <QString>
+#include <vector>
 
 namespace tintforge {
 
@@ -18,6 +19,10 @@ QString writeFailureMessage(const FileError &error);
 QString writeFailureMessage(const WriteFailure &failure);
 QString openFailureMessage(const FileError &error);
 QString openFailureMessage(const OpenFailure &failure);
+
+// That each previous color.cfg at `kept` held lines of the player's own, and is kept there; empty
+// where none was kept.
+QString keptScriptsMessage(const std::vector<QString> &kept);
 
 // Where Make writes: the folder the game reads the script from and, where that is the
 // VirtualStore copy, the game's folder it stands for; or every place looked in, and what to do.

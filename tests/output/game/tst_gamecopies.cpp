@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(destination.reads, reads);
         const WriteStatus made = makeScript(testing::sampleComposition());
         QVERIFY(testing::succeeded(made));
-        QCOMPARE(*made, reads);
+        QCOMPARE(made->folder, reads);
         QCOMPARE(scriptTheGameReads(inFolder(folder, "color.cfg")), inFolder(reads, "color.cfg"));
 #else
         if (locked) {
@@ -184,7 +184,7 @@ private slots:
         const auto write = [&] {
             const WriteStatus written =
                 writeWhereTheGameReads(CopyPlan(folder, twin), testing::sampleComposition());
-            return written && *written == reads;
+            return written && written->folder == reads;
         };
         const auto writeAsTold = [&] {
             return folderTheGameReads(CopyPlan(folder, twin)) == reads && write();

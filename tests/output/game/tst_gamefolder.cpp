@@ -67,7 +67,7 @@ private slots:
             return;
         }
         QVERIFY(testing::succeeded(made));
-        QCOMPARE(*made, user);
+        QCOMPARE(made->folder, user);
         QCOMPARE(readAll(inFolder(user, "color.cfg")), testing::scriptOf());
         QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("drive_c"))));
 #else

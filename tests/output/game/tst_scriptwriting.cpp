@@ -30,7 +30,8 @@ class TestScriptWriting : public QObject
 private slots:
     // Folder names go to the system whole, in its own notation: spaces and letters beyond ASCII
     // name the same folder in the message and on the disk. A second write replaces the script and
-    // adds a second exec line.
+    // adds a second exec line; a script replaced that held lines of the player's own (or none
+    // of the program's) is kept as color.cfg.bak, one the program wrote is not.
     void writesScriptAndCreatesConfig_data()
     {
         QTest::addColumn<QString>("subfolder");
@@ -52,7 +53,14 @@ private slots:
         expected.insert(QStringLiteral("config.cfg"), testing::ExecLineBytes);
         QCOMPARE(testing::snapshot(folder), expected);
 
-        writeFile(QDir(folder).filePath(QStringLiteral("color.cfg")), QByteArray(5000, 'o'));
+        const QString script = QDir(folder).filePath(QStringLiteral("color.cfg"));
+        for (const QByteArray &own : {QByteArray(5000, 'o'), scriptOf(c) + "bind x \"say\"\r\n"}) {
+            writeFile(script, own);
+            const auto kept = replaceScript(folder, scriptOf(c).toStdString());
+            QVERIFY(kept && *kept == joinPath(folder, std::string_view("color.cfg.bak")));
+            expected.insert(QStringLiteral("color.cfg.bak"), own);
+            QCOMPARE(testing::snapshot(folder), expected);
+        }
         QVERIFY(testing::succeeded(writeColourScript(folder, c)));
         expected.insert(QStringLiteral("config.cfg"), testing::ExecLineBytes.repeated(2));
         QCOMPARE(testing::snapshot(folder), expected);
@@ -203,6 +211,8 @@ private slots:
         QCOMPARE(error.path, joinPath(folder, failingFile.toStdString()));
         const auto *system = std::get_if<SystemError>(&error.cause);
         QVERIFY(!system || !system->reason.isEmpty());
+        if (scriptWritten && expected.contains(QStringLiteral("color.cfg")))
+            expected.insert(QStringLiteral("color.cfg.bak"), expected.value("color.cfg"));
         if (scriptWritten)
             expected.insert(QStringLiteral("color.cfg"), scriptOf(c));
         held.reset();

@@ -35,6 +35,10 @@ private slots:
         QFETCH(QString, shown);
         QCOMPARE(writeFailureMessage(FileError{name, SystemError{QStringLiteral("reason")}}),
                  QStringLiteral("Could not write %1: reason.").arg(shown));
+        QCOMPARE(keptScriptsMessage({name}),
+                 QStringLiteral("The color.cfg replaced held lines of your own, which the script "
+                                "does not write: it is kept as %1.")
+                     .arg(shown));
         QVERIFY(notAnsweringMessage(name, std::chrono::seconds(3), Waiting::Writing)
                     .startsWith(
                         QStringLiteral("Nothing has come back from %1 for 3 seconds").arg(shown)));
