@@ -48,21 +48,24 @@ QValidator::State CodePageValidator::validate(QString &input, int &pos) const
         if (i < pos)
             --pos;
     }
+    QString cut;
     if (m_maxLength >= 0 && input.size() > m_maxLength) {
         // What was just typed or pasted ends at the cursor: keep its first characters, as a field
         // with a length limit does ("ABCDEFGHIJ" into an empty clan field keeps "ABCDEFG").
         const qsizetype excess = input.size() - m_maxLength;
         const qsizetype start = std::max<qsizetype>(0, pos - excess);
+        cut = input.mid(start, pos - start);
         input.remove(start, pos - start);
         pos = int(start);
         if (input.size() > m_maxLength) { // text was longer than the limit before the change
+            cut += input.mid(m_maxLength);
             input.truncate(m_maxLength);
             pos = std::min(pos, int(m_maxLength));
         }
     }
     m_last = input;
-    if (!dropped.isEmpty())
-        emit refused(dropped, arrived > 1);
+    if (!dropped.isEmpty() || !cut.isEmpty())
+        emit leftOut(dropped, cut, arrived > 1);
     return Acceptable;
 }
 

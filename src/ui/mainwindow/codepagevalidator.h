@@ -23,9 +23,10 @@ public:
     State validate(QString &input, int &pos) const override;
 
 signals:
-    // Characters were dropped from what came in, in their order; `withOthers` when more came at
-    // once (a paste, a drop) than one key gives.
-    void refused(const QString &characters, bool withOthers) const;
+    // Characters were dropped from what came in, in their order: those the field does not take,
+    // and those cut at its limit; `withOthers` when more came at once (a paste, a drop) than one
+    // key gives.
+    void leftOut(const QString &refused, const QString &cut, bool withOthers) const;
 
 private:
     ByteRule m_takes;

@@ -183,9 +183,10 @@ void MainWindow::createGlyphBox()
     // Its text may go to any segment, each of which takes what it takes when it comes.
     auto *validator = new CodePageValidator(takenByAnySegment, -1, m_glyphCombo);
     m_glyphCombo->lineEdit()->setValidator(validator);
-    connect(validator, &CodePageValidator::refused, this,
-            [this](const QString &characters, bool withOthers) {
-                tellRefused(controlName(ControlName::SpecialCharacterBox), characters, withOthers);
+    connect(validator, &CodePageValidator::leftOut, this,
+            [this](const QString &refused, const QString &, bool withOthers) {
+                tellLeftOut({controlName(ControlName::SpecialCharacterBox), -1}, refused, {},
+                            withOthers);
             });
     m_glyphCombo->setPalette(fieldPalette(QColor::fromRgb(Silver), defaultTextColour()));
     nameDropDown(m_glyphCombo, controlName(ControlName::SpecialCharacter));
@@ -206,9 +207,10 @@ void MainWindow::createSegmentRow(SegmentId id)
     auto *validator = new CodePageValidator([&kind](char byte) { return takesByte(kind, byte); },
                                             qsizetype(kind.maxLength), field);
     field->setValidator(validator);
-    connect(validator, &CodePageValidator::refused, this,
-            [this, &kind](const QString &characters, bool withOthers) {
-                tellRefused(QString::fromLatin1(kind.words), characters, withOthers);
+    connect(validator, &CodePageValidator::leftOut, this,
+            [this, &kind](const QString &refused, const QString &cut, bool withOthers) {
+                tellLeftOut({QString::fromLatin1(kind.words), qsizetype(kind.maxLength)}, refused,
+                            cut, withOthers);
             });
     field->setAccessibleName(QString::fromLatin1(segmentKind(id).words));
     field->installEventFilter(this); // a file dropped on it opens
@@ -398,28 +400,61 @@ void MainWindow::appendGlyph()
     m_composition.appendToActive(text);
     m_glyphCombo->setEditText(fromCodePage(FirstGlyph));
     // Said, since the segment it went to may not be the field last typed in.
-    const QString added = fromCodePage(m_composition.segment(id).text().substr(before));
-    m_notice->say(appendedNotice(added, id));
-    if (const std::string refused = refusedBytes(active, text); !refused.empty())
-        tellRefused(QString::fromLatin1(active.words), fromCodePage(refused), true);
+    const std::string added = m_composition.segment(id).text().substr(before);
+    m_notice->say(appendedNotice(fromCodePage(added), id));
+    // What was left out is shown, not said over what was added: two notices in one turn are
+    // heard as the second one twice.
+    const std::string refused = refusedBytes(active, text);
+    std::string taken;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(taken),
+                 [&active](char byte) { return takesByte(active, byte); });
+    const QString cut = fromCodePage(taken.substr(std::min(taken.size(), added.size())));
+    if (!refused.empty() || !cut.isEmpty())
+        showLeftOut({QString::fromLatin1(active.words), qsizetype(active.maxLength)},
+                    fromCodePage(refused), cut);
 }
 
-// A refused key sounds as a field's refusal does; characters left out of a paste, a drop or an
-// append are named, each once, when the change that dropped them is over.
-void MainWindow::tellRefused(const QString &where, const QString &characters, bool withOthers)
+namespace {
+
+// Each character once, a control character escaped, a space between them.
+QString distinctCharacters(const QString &characters)
 {
-    QApplication::beep();
     QStringList shown;
     for (const char32_t c : characters.toUcs4()) {
         const QString character = escapedControls(QString::fromUcs4(&c, 1));
         if (!shown.contains(character))
             shown << character;
     }
+    return shown.join(u' ');
+}
+
+} // namespace
+
+// A refused key sounds as a field's refusal does; characters left out of a paste, a drop or an
+// append are named, each once, when the change that dropped them is over.
+void MainWindow::tellLeftOut(const Place &where, const QString &refused, const QString &cut,
+                             bool withOthers)
+{
     // A screen reader has echoed the key as if typed.
-    m_notice->say(notTakenNotice(shown.join(u' '), where));
-    if (!withOthers)
-        return;
-    const QString message = leftOutMessage(shown.join(u' '), where);
+    if (!refused.isEmpty())
+        m_notice->say(notTakenNotice(distinctCharacters(refused), where.words));
+    else if (!withOthers)
+        m_notice->say(fieldFullNotice(where.words, where.limit));
+    if (withOthers)
+        showLeftOut(where, refused, cut);
+    else
+        QApplication::beep();
+}
+
+void MainWindow::showLeftOut(const Place &where, const QString &refused, const QString &cut)
+{
+    QApplication::beep();
+    QStringList lines;
+    if (!refused.isEmpty())
+        lines << leftOutMessage(distinctCharacters(refused), where.words);
+    if (!cut.isEmpty())
+        lines << cutAtLimitMessage(escapedControls(cut), where.words, where.limit);
+    const QString message = lines.join(u'\n');
     QTimer::singleShot(0, this, [this, message] { m_showMessage(this, message); });
 }
 

@@ -90,7 +90,14 @@ private:
     void refreshField(SegmentId id);
     void fillGlyphBox();
     void appendGlyph();
-    void tellRefused(const QString &where, const QString &characters, bool withOthers);
+    // A control characters are left out of, by the name it is told by, with its limit (-1: none).
+    struct Place {
+        QString words;
+        qsizetype limit;
+    };
+    void tellLeftOut(const Place &where, const QString &refused, const QString &cut,
+                     bool withOthers);
+    void showLeftOut(const Place &where, const QString &refused, const QString &cut);
     void makeScriptClicked();
     void saveScriptInto(const QString &folder);
     bool refusedWhileWriting();

@@ -77,6 +77,18 @@ QString leftOutMessage(const QString &characters, const QString &where)
         .arg(where, characters);
 }
 
+QString fieldFullNotice(const QString &where, qsizetype limit)
+{
+    return WindowWords::tr("The %1 is full: it takes %2 characters.")
+        .arg(where, QString::number(limit));
+}
+
+QString cutAtLimitMessage(const QString &characters, const QString &where, qsizetype limit)
+{
+    return WindowWords::tr("Left out of the %1, which takes %2 characters: %3")
+        .arg(where, QString::number(limit), characters);
+}
+
 QString colourNotice(SegmentId segment, const QString &colour)
 {
     return WindowWords::tr("The %1 is now %2.").arg(WindowWords::segment(segment), colour);

@@ -47,6 +47,9 @@ QString appendedNotice(const QString &added, SegmentId segment);
 // Characters a field or box did not take, by key and as a message (`where` is the control).
 QString notTakenNotice(const QString &characters, const QString &where);
 QString leftOutMessage(const QString &characters, const QString &where);
+// A key past a field's limit, and what a paste, a drop or "^>" lost to it (`limit` characters).
+QString fieldFullNotice(const QString &where, qsizetype limit);
+QString cutAtLimitMessage(const QString &characters, const QString &where, qsizetype limit);
 // The colour a segment now shows.
 QString colourNotice(SegmentId segment, const QString &colour);
 // A script opened, with the name the player will carry (none, where it holds none).

@@ -500,42 +500,43 @@ private slots:
     }
 
     // What the game cannot show, or would refuse in that text, never enters a field; a paste
-    // that loses characters names them, a key is only refused.
+    // that loses characters names them, those past the limit too (%1: "takes N characters"); a
+    // key is only refused, or said to find the field full.
     void fieldsTakeOnlyWhatTheGameCanShowUpToTheLimit_data()
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("leftOut");
+        const QString cut = QStringLiteral("Left out of the %1, which %2: %3");
         QTest::newRow("clan stops at 7") << "clanField"
                                          << "ABCDEFGHIJ"
-                                         << "ABCDEFG" << QString();
-        QTest::newRow("name stops at 15")
-            << "nameField" << QString(20, u'n') << QString(15, u'n') << QString();
+                                         << "ABCDEFG" << cut.arg(u"clan tag", u"%1", u"HIJ");
+        QTest::newRow("name stops at 15") << "nameField" << QString(20, u'n') << QString(15, u'n')
+                                          << cut.arg(u"name", u"%1", QString(5, u'n'));
         QTest::newRow("message stops at 30")
-            << "messageField" << QString(40, u'm') << QString(30, u'm') << QString();
+            << "messageField" << QString(40, u'm') << QString(30, u'm')
+            << cut.arg(u"server welcome message", u"%1", QString(10, u'm'));
         QTest::newRow("code page letters kept") << "name2Field"
                                                 << "Zoë €5 ÿ"
                                                 << "Zoë €5 ÿ" << QString();
         QTest::newRow("other scripts dropped") << "hostField"
                                                << "a☺bЖc☺"
-                                               << "abc"
-                                               << "server host name: ☺ Ж";
-        QTest::newRow("control characters dropped") << "hostField"
-                                                    << "a\tb\u0085c"
-                                                    << "abc"
-                                                    << "server host name: \\x09 \\x85";
+                                               << "abc" << LeftOut.arg(u"server host name: ☺ Ж");
+        QTest::newRow("control characters dropped")
+            << "hostField"
+            << "a\tb\u0085c"
+            << "abc" << LeftOut.arg(u"server host name: \\x09 \\x85");
         QTest::newRow("accents composed before dropping") << "nameField"
                                                           << "Jose\u0301 Zoe\u0308"
                                                           << "Jos\u00E9 Zo\u00EB" << QString();
-        QTest::newRow("dropped before the limit cuts") << "clanField"
-                                                       << "\U0001F600ABCDEFG"
-                                                       << "ABCDEFG"
-                                                       << "clan tag: \U0001F600";
+        QTest::newRow("dropped before the limit cuts")
+            << "clanField"
+            << "\U0001F600ABCDEFG"
+            << "ABCDEFG" << LeftOut.arg(u"clan tag: \U0001F600");
         QTest::newRow("what the name would refuse") << "nameField"
                                                     << "a\"b;c\\d"
-                                                    << "abcd"
-                                                    << "name: \" ; \\";
+                                                    << "abcd" << LeftOut.arg(u"name: \" ; \\");
     }
     void fieldsTakeOnlyWhatTheGameCanShowUpToTheLimit()
     {
@@ -547,14 +548,20 @@ private slots:
         edit->setFocus();
         edit->insert(typed); // as a paste does
         QCOMPARE(edit->text(), shown);
+        const QString takes = QStringLiteral("takes %1 characters").arg(shown.size());
         if (!leftOut.isEmpty())
-            QTRY_COMPARE(messages, QStringList{LeftOut.arg(leftOut)});
+            QTRY_COMPARE(messages,
+                         QStringList{leftOut.contains(u"%1") ? leftOut.arg(takes) : leftOut});
         messages.clear();
         edit->clear();
         typeText(edit, typed);
         QCOMPARE(edit->text(), shown);
         QTest::qWait(0);
         QCOMPARE(messages, QStringList());
+        if (leftOut.contains(u"%1"))
+            QCOMPARE(form->findChild<QWidget *>(QStringLiteral("spokenNotice"))->accessibleName(),
+                     QStringLiteral("The %1 is full: it %2.")
+                         .arg(leftOut.section(u',', 0, 0).mid(16), takes));
     }
 
     void typedTextReachesTheModelAsCodePageBytes()
@@ -595,6 +602,9 @@ private slots:
         // The box takes what some segment takes; the name then leaves out its ';'.
         QCOMPARE(form->composition().segment(SegmentId::Name).text(), std::string("\xFF\xC0xy"));
         QTRY_COMPARE(messages, QStringList{LeftOut.arg(QStringLiteral("name: ;"))});
+        // Heard once: what went in; what was left out is in the message.
+        QCOMPARE(form->findChild<QWidget *>(QStringLiteral("spokenNotice"))->accessibleName(),
+                 QStringLiteral("xy added to the name."));
         QCOMPARE(combo->count(), 64);
     }
 
