@@ -25,8 +25,13 @@ std::optional<QStringList> readSubfolders(const QString &folder)
     if (!dir)
         return std::nullopt;
     QStringList names;
-    errno = 0;
-    while (const dirent *entry = ::readdir(dir)) {
+    // Only readdir's own failure stops the listing: a link that leads nowhere fails its look
+    // at the entry, which says only that it is no folder.
+    for (;;) {
+        errno = 0;
+        const dirent *entry = ::readdir(dir);
+        if (!entry)
+            break;
         const char *name = entry->d_name;
         if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
             continue;
@@ -40,7 +45,6 @@ std::optional<QStringList> readSubfolders(const QString &folder)
             continue;
         if (std::optional<QString> shown = exactFileName(name))
             names.append(*shown);
-        errno = 0;
     }
     const bool complete = errno == 0;
     ::closedir(dir);

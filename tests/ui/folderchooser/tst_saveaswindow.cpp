@@ -140,6 +140,17 @@ private slots:
 #endif
     }
 
+    // A link that leads nowhere (an old .pk3) is no reason to refuse a folder's listing.
+    void aFolderHoldingALinkToNothingOpens()
+    {
+#ifdef Q_OS_UNIX
+        QVERIFY(QFile::link(folder("gone"), folder("other/old.pk3")));
+        QVERIFY(QDir::setCurrent(folder("other")));
+        QCOMPARE(testing::openChooser(main.get())->currentFolder(),
+                 QDir::toNativeSeparators(folder("other")));
+#endif
+    }
+
     // A folder name that is not valid UTF-8 cannot be shown as it is: it is left out, and never
     // confused with the folder whose name is its decoded look-alike.
     void namesThatCannotBeShownAreLeftOutNotConfused()
