@@ -5,6 +5,7 @@
 
 #include "output/files/reaching.h"
 
+#include <QDir>
 #include <QMutex>
 #include <QString>
 #include <QWaitCondition>
@@ -50,7 +51,10 @@ private:
     static void wait(const QString &path)
     {
         const QMutexLocker lock(&state().mutex);
-        if (path != state().folder && !path.startsWith(state().folder + u'/'))
+        // In either notation: the list reaches for "C:\\dir" as the file layer does "C:/dir".
+        const QString reached = QDir::fromNativeSeparators(path);
+        const QString held = QDir::fromNativeSeparators(state().folder);
+        if (reached != held && !reached.startsWith(held + u'/'))
             return;
         while (state().held)
             state().released.wait(&state().mutex);

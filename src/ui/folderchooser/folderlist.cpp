@@ -107,8 +107,13 @@ FolderListing nearestListing(const QString &path)
 
 FolderList::FolderList(QWidget *parent) : QListWidget(parent), m_listing(new FileWork(this))
 {
+    // Save writes into the folder listed before meanwhile, which the list no longer shows as
+    // the one asked for: said, since nothing on the screen says it.
     connect(m_listing, &FileWork::notAnswering, this, [this](const QString &path) {
-        emit notAnswering(notAnsweringMessage(path, m_listing->patience(), Waiting::FolderList));
+        QString message = notAnsweringMessage(path, m_listing->patience(), Waiting::FolderList);
+        if (!m_path.isEmpty())
+            message += u' ' + saveMeanwhileText(m_path);
+        emit notAnswering(message);
     });
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -185,6 +185,11 @@ QString notAnsweringMessage(const QString &path, std::chrono::milliseconds waite
         .arg(quotedName(path), QString::number(seconds), WindowWords::goesOn(what));
 }
 
+QString saveMeanwhileText(const QString &folder)
+{
+    return WindowWords::tr("Until then Save writes into %1.").arg(quotedName(folder));
+}
+
 QString controlName(ControlName control)
 {
     switch (control) {

@@ -80,5 +80,7 @@ QString busyName(const QString &caption);
 // on `path` (none known: the file system itself).
 enum class Waiting { Writing, Destination, OpenDialog, Opening, FolderList, DriveList };
 QString notAnsweringMessage(const QString &path, std::chrono::milliseconds waited, Waiting what);
+// Where the chooser's Save writes while the folder asked for is still being listed.
+QString saveMeanwhileText(const QString &folder);
 
 } // namespace tintforge

@@ -207,6 +207,12 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(chooser->currentFolder(), QDir::toNativeSeparators(QDir::rootPath()));
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 0);
+        // Asked for a folder that does not answer, the user is told where Save writes meanwhile.
+        held = std::make_unique<testing::HeldFolder>(folder("other"));
+        list->setPath(folder("other"));
+        QTRY_COMPARE(messages.size(), 2);
+        QVERIFY(messages[1].endsWith(QStringLiteral("Until then Save writes into \"%1\".")
+                                         .arg(QDir::toNativeSeparators(QDir::rootPath()))));
     }
 
     // Closed from its title bar or with Escape, as any dialog. With the drive list open, Escape
