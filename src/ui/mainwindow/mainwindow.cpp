@@ -5,6 +5,7 @@
 #include "codepagevalidator.h"
 #include "colournames.h"
 #include "editabledropdown.h"
+#include "lettermenu.h"
 #include "links.h"
 #include "model/glyphlist.h"
 #include "model/palette.h"
@@ -262,7 +263,8 @@ std::unique_ptr<QMenu> MainWindow::segmentMenu(SegmentId id)
 {
     std::unique_ptr<QMenu> menu(m_fields[id]->createStandardContextMenu());
     menu->addSeparator();
-    QMenu *colours = menu->addMenu(QStringLiteral("Colour"));
+    auto *colours = new LetterMenu(QStringLiteral("Colour"), menu.get());
+    menu->addMenu(colours);
     colours->setObjectName(QStringLiteral("colourMenu"));
     auto *marks = new QActionGroup(colours);
     connect(colours, &QMenu::aboutToShow, this, [this, id] {

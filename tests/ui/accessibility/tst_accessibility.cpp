@@ -123,10 +123,16 @@ private slots:
         QCOMPARE(form->composition().segment(SegmentId::Clan).colourCode(), '\x08');
         QCOMPARE(accessible(control(form.get(), "hostField"))->text(QAccessible::Description),
                  QStringLiteral("red purple"));
-        // The menu marks the colour the segment shows, and that one alone.
+        // The menu marks the colour the segment shows, and that one alone; a letter moves to
+        // the next colour it starts.
         const std::unique_ptr<QMenu> again = form->segmentMenu(SegmentId::Host);
-        const QList<QAction *> marked = control<QMenu>(again.get(), "colourMenu")->actions();
+        auto *submenu = control<QMenu>(again.get(), "colourMenu");
+        const QList<QAction *> marked = submenu->actions();
         QCOMPARE(marked[21]->actionGroup()->checkedAction(), marked[21]);
+        submenu->popup(QPoint());
+        QTest::keyClicks(submenu, QStringLiteral("gg"));
+        QCOMPARE(submenu->activeAction(), marked[14]); // green grey, after green
+        submenu->close();
     }
 
     // Shift+F10 on a field opens that menu, as the Menu key and a right click do.
