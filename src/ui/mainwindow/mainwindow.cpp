@@ -595,7 +595,8 @@ void MainWindow::chooseScriptToOpen()
     if (m_openStart->busy())
         return;
     m_openStart->start(openDialogStart, [this](const QString &start) {
-        const QString path = m_chooseScript(this, start);
+        // Named in the system's own form, as a drop or the command line names it.
+        const QString path = QDir::toNativeSeparators(m_chooseScript(this, start));
         if (!path.isEmpty())
             openScript(path);
     });

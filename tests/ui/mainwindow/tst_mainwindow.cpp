@@ -158,6 +158,9 @@ private slots:
         QTest::newRow("a folder") << QString() << QString()
                                   << QStringLiteral("Could not open \"%1\": %2.");
         QTest::newRow("chosen with Ctrl+O") << QStringLiteral("Ctrl+O") << example << QString();
+        QTest::newRow("a folder chosen with Ctrl+O")
+            << QStringLiteral("Ctrl+O") << QString()
+            << QStringLiteral("Could not open \"%1\": %2.");
     }
     void droppedScriptOpens()
     {
