@@ -370,6 +370,9 @@ void MainWindow::createFileWork()
     m_opening = work("opening", Waiting::Opening);
     connect(m_writes, &FileWork::busyShown, this, [this](bool busy) {
         showBusy(m_make, busy);
+        // A button's new name is not read while it has the keyboard.
+        if (busy)
+            m_notice->say(writeWaitingNotice());
         if (m_chooser)
             m_chooser->showWriting(busy);
     });
@@ -654,6 +657,7 @@ bool MainWindow::refusedWhileWriting()
     if (!m_writes->busy())
         return false;
     QApplication::beep();
+    m_notice->say(writeUnderWayNotice());
     return true;
 }
 

@@ -185,6 +185,17 @@ QString notAnsweringMessage(const QString &path, std::chrono::milliseconds waite
         .arg(quotedName(path), QString::number(seconds), WindowWords::goesOn(what));
 }
 
+QString writeWaitingNotice()
+{
+    return WindowWords::tr("Writing, waiting for the file system to answer.");
+}
+
+QString writeUnderWayNotice()
+{
+    return WindowWords::tr("A write is still under way: nothing more is written until it is "
+                           "done.");
+}
+
 QString saveMeanwhileText(const QString &folder)
 {
     return WindowWords::tr("Until then Save writes into %1.").arg(quotedName(folder));

@@ -75,6 +75,9 @@ QString currentDriveText(const QString &drive);
 QString folderLevelText(int level);
 // A button whose work is under way, as screen readers hear it.
 QString busyName(const QString &caption);
+// A Make or Save waiting on the file system, and a press meanwhile.
+QString writeWaitingNotice();
+QString writeUnderWayNotice();
 
 // Work that waits on the file system and what goes on meanwhile, once it has waited `waited`
 // on `path` (none known: the file system itself).

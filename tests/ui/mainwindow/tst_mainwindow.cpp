@@ -763,7 +763,11 @@ private slots:
             make->click();
             typeText(control("nameField"), QStringLiteral(" later"));
             QTRY_COMPARE(make->accessibleName(), QStringLiteral("Make, busy"));
+            QWidget *notice = form->findChild<QWidget *>(QStringLiteral("spokenNotice"));
+            QCOMPARE(notice->accessibleName(),
+                     QStringLiteral("Writing, waiting for the file system to answer."));
             make->click();
+            QVERIFY(notice->accessibleName().startsWith(u"A write is still under way"));
             QCOMPARE(tip(), QStringLiteral("Looking up where Make writes."));
             QTRY_COMPARE(messages.size(), 1);
             QVERIFY(messages[0].startsWith(
