@@ -83,6 +83,18 @@ private slots:
     }
 #endif
 
+    // A mount that answers no call is listed at once: the list asks nothing of a mounted file
+    // system. Run with TINTFORGE_DEAD_MOUNT naming such a mount (see CMakeLists.txt).
+    void theDriveListAsksNoMount()
+    {
+        const QString dead = qEnvironmentVariable("TINTFORGE_DEAD_MOUNT");
+        if (dead.isEmpty())
+            QSKIP("needs a mount that does not answer");
+        const QList<Drive> listed = drives();
+        QVERIFY(std::any_of(listed.begin(), listed.end(),
+                            [&dead](const Drive &drive) { return drive.root == dead; }));
+    }
+
     void aDriveThatCannotBeOpenedFallsBackSilently()
     {
         SaveAsWindow *chooser = testing::openChooser(main.get());
