@@ -95,6 +95,11 @@ void showMessageBox(QWidget *parent, const QString &message)
                                  FewestLines, MostLines);
     box.setText(fittedMessage(message, metrics, width, lines));
     box.exec();
+    // The keyboard goes back to the window the message was raised in, not to whichever the
+    // window manager picks (the main window, where the chooser raised it, which looks closed to
+    // a screen reader's user).
+    if (parent)
+        parent->window()->activateWindow();
 }
 
 } // namespace tintforge

@@ -53,6 +53,24 @@ private slots:
                      QRegularExpression(shape, QRegularExpression::DotMatchesEverythingOption)),
                  qPrintable(text.right(80)));
     }
+
+    // Dismissed, a message raised in one window gives the keyboard back to that window, not to
+    // another of the program's.
+    void theKeyboardGoesBackWhereTheMessageWasRaised()
+    {
+        QWidget main;
+        QWidget tool(nullptr, Qt::Tool);
+        main.show();
+        tool.show();
+        tool.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&tool));
+        QTimer::singleShot(0, [&main] {
+            main.activateWindow(); // where a window manager may send it
+            QApplication::activeModalWidget()->close();
+        });
+        showMessageBox(&tool, QStringLiteral("The drive list fills once it answers."));
+        QTRY_COMPARE(QApplication::activeWindow(), &tool);
+    }
 };
 
 QTEST_MAIN(TestMessageBox)
