@@ -17,9 +17,6 @@ namespace tintforge {
 
 namespace {
 
-// As much as a config.cfg can sensibly hold; the game's own are a few kilobytes.
-constexpr std::size_t MaxConfigSize = std::size_t(64) << 20;
-
 const QString ScriptName = QString::fromLatin1(ScriptFileName);
 const QString ConfigName = QString::fromLatin1(ConfigFileName);
 
@@ -36,7 +33,7 @@ FileStatus makeTwin(const QString &twin, std::string_view fileName)
 // whole in one rename, as the game's first write to it would copy it there.
 FileStatus copyConfigWithExecLine(const QString &real, const QString &twin)
 {
-    Result<std::string, FileError> content = readWholeFile(real, MaxConfigSize);
+    Result<std::string, FileError> content = readWholeFile(real, MaxGameFileSize);
     if (!content)
         return content.error();
     std::string bytes = std::move(*content);

@@ -19,10 +19,6 @@ FileStatus appendExecLine(const QString &folder)
 
 namespace {
 
-// As much of a color.cfg as is kept: more than any config.cfg sensibly holds is no file of the
-// player's making.
-constexpr std::size_t MaxKeptSize = std::size_t(64) << 20;
-
 // Whether the bytes hold lines this program does not write: what reading them back and writing
 // them anew would not give back byte for byte.
 bool holdsOwnLines(const std::string &bytes)
@@ -43,14 +39,14 @@ Result<std::optional<QString>, FileError> replaceScript(const QString &folder,
     const QString scriptName = QString::fromLatin1(ScriptFileName);
     const QString keptName = QString::fromLatin1(KeptScriptFileName);
     const Result<std::string, FileError> previous =
-        readWholeFile(joinPath(folder, ScriptFileName), MaxKeptSize);
+        readWholeFile(joinPath(folder, ScriptFileName), MaxGameFileSize);
     if (!previous || !holdsOwnLines(*previous)) {
         if (FileStatus replaced = replaceFile(folder, scriptName, rendered); !replaced)
             return replaced.error();
         return std::optional<QString>();
     }
     const QString kept = joinPath(folder, KeptScriptFileName);
-    const Result<std::string, FileError> older = readWholeFile(kept, MaxKeptSize);
+    const Result<std::string, FileError> older = readWholeFile(kept, MaxGameFileSize);
     if (FileStatus copied = replaceFile(folder, keptName, *previous); !copied)
         return copied.error();
     if (FileStatus replaced = replaceFile(folder, scriptName, rendered); !replaced) {

@@ -3,6 +3,7 @@
 
 #include "output/files/fileerror.h"
 
+#include <cstddef>
 #include <optional>
 #include <QString>
 #include <string>
@@ -24,6 +25,10 @@ FileStatus writeColourScript(const QString &folder, const Composition &compositi
 // kept, if one was.
 Result<std::optional<QString>, FileError> replaceScript(const QString &folder,
                                                         const std::string &rendered);
+
+// As much of a file of the game's as the program reads whole (a config.cfg to copy, a color.cfg
+// to keep): more than a config.cfg sensibly holds, as the game's own are a few kilobytes.
+inline constexpr std::size_t MaxGameFileSize = std::size_t(64) << 20;
 
 // The writer's second step alone, for a caller that writes more than one copy of the files.
 FileStatus appendExecLine(const QString &folder);

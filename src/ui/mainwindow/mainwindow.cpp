@@ -409,10 +409,10 @@ void MainWindow::appendGlyph()
     m_notice->say(appendedNotice(fromCodePage(added), id));
     // What was left out is shown, not said over what was added: two notices in one turn are
     // heard as the second one twice.
-    const std::string refused = refusedBytes(active, text);
     std::string taken;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(taken),
-                 [&active](char byte) { return takesByte(active, byte); });
+    std::string refused;
+    for (const char byte : text)
+        (takesByte(active, byte) ? taken : refused) += byte;
     const QString cut = fromCodePage(taken.substr(std::min(taken.size(), added.size())));
     if (!refused.empty() || !cut.isEmpty())
         showLeftOut({QString::fromLatin1(active.words), qsizetype(active.maxLength)},
